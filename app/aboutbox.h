@@ -1,0 +1,47 @@
+// The about box: program name and version, what it computes, the interface
+// language choice and the manual.
+#pragma once
+
+#include <QDialog>
+
+class Platform;
+class QFrame;
+class QLabel;
+class QPushButton;
+class TComboBox;
+
+class TAboutBox : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TAboutBox(Platform& platform);
+
+  QFrame* Panel1;
+  QLabel* ProgramIcon;
+  QLabel* ProductName;
+  QLabel* Version;
+  QLabel* Kommentar;
+  QPushButton* OKButton;
+  TComboBox* SpraakComboBox;
+  QPushButton* Manual;
+
+  // The folder of the running program, taken when the box is created.
+  QString GProgramBibl;
+
+  void FormCreate();
+  // Opens the manual from the program's folder or its "Manualer" folder, or
+  // says it cannot be found.
+  void ManualClick();
+
+  // Where the manual would be, in the order it is looked for.
+  QStringList ManualCandidates() const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  Platform& platform_;
+};
+
+// The folder part of a program path: everything before the last separator,
+// keeping the separator when it directly follows a drive or is the root.
+QString ProgramFolder(const QString& programPath);

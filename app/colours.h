@@ -1,0 +1,23 @@
+// Colour states of controls, named after the classic colour names. A control
+// keeps its state readable, so tests and the driver ask for the state rather
+// than looking at pixels.
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QWidget;
+
+enum class TColor { clDefault, clWindow, clRed, clBtnFace, clWhite, clYellow, clNavy, clMaroon, clBlue, clBlack };
+
+QString ColourName(TColor colour);
+QColor ToQColor(TColor colour);
+
+// Background colour of a control: the base of an edit field, the window of
+// anything else.
+void SetBackground(QWidget* widget, TColor colour);
+TColor Background(const QWidget* widget);
+
+// Text colour of a control.
+void SetTextColour(QWidget* widget, TColor colour);
+TColor TextColour(const QWidget* widget);

@@ -1,0 +1,264 @@
+// PLUVIK's main window. One class holds every control of the five calculator
+// tabs as a named member and every handler as a method; each tab's handlers
+// live in that tab's file under tabs/, the window's own ones under app/.
+//
+// From a key press to a shown result: the window sees every key first
+// (FormKeyDown, through an event filter). Enter runs the active tab's ENTER
+// handler; it reads the tab's fields as number texts (DecimalFormat,
+// StrToFloat), calls the calculation in calc/, and writes the formatted
+// results back into the tab's fields or grid. Writing a field's text from code
+// runs that field's change handler at once, nested (TEdit::SetText), as typing
+// does. A fault (a text that is not a number, a division by zero) throws; it
+// ends the running handler and reaches the error report at the boundary where
+// Qt called in (RunGuarded), and the program goes on.
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "app/guard.h"
+#include "app/widgets/buttons.h"
+#include "app/widgets/combobox.h"
+#include "app/widgets/edit.h"
+#include "app/widgets/pagecontrol.h"
+#include "app/widgets/paintbox.h"
+#include "app/widgets/radiogroup.h"
+#include "app/widgets/spinedit.h"
+#include "app/widgets/stringgrid.h"
+#include "calc/numtext.h"
+
+class Platform;
+class TAboutBox;
+class QGroupBox;
+class QFrame;
+
+// The chart's geometry, in pixels of the paint box.
+struct TDiagram {
+  int x0 = 0, yTop = 0, yBase = 0, xEnd = 0;
+  int left = 0, top = 0, bottom = 0, right = 0;
+  int hourDivisions = 10, ppmDivisions = 5;
+  int dx = 0, dy = 0;
+};
+
+class TForm1 : public QWidget, public ErrorSink {
+  Q_OBJECT
+ public:
+  explicit TForm1(Platform& platform);
+  // The about box is created after the main window, as at program start.
+  void AttachAboutBox(TAboutBox* aboutBox) { aboutBox_ = aboutBox; }
+  ~TForm1() override;
+
+  static constexpr const char* kCaption = "Tellvik - PLUVIK, Version 1.13";
+
+  // ---- The window -------------------------------------------------------
+  TPageControl* PageControl1;
+  QWidget* Kanalber;
+  QWidget* Effekt;
+  QWidget* Kvs;
+  QWidget* Rorber;
+  QWidget* CO2TabSheet;
+
+  // ---- Duct tab (Kanalber) ---------------------------------------------
+  TEdit* Flow;
+  TEdit* MaxMeterPerSek;
+  TEdit* MaxPaPerMeter;
+  TSpeedButton* SpeedButton1;
+  TStringGrid* StringGrid1;
+  TCheckBox* CheckBox1;
+  TRadioButton* CirkRadioButton;
+  TRadioButton* RektRadioButton;
+  TLabel* SidaLabel;
+  TComboBox* Sida;
+  TEdit* Steg;
+  TComboBox* ComboBox1;
+  TEdit* Isolering;
+  TRadioGroup* EnhetRadioGroup;
+  TEdit* Temperatur;
+  TEdit* Ytrahet;
+  TSpinEdit* SpinEdit1;
+  TLabel* Label1;
+  TStringGrid* StringGrid2;
+
+  // ---- Power tab (Effekt) ----------------------------------------------
+  TRadioGroup* EnhetFlowRadioGroup;
+  TRadioGroup* EnhetEffektRadioGroup;
+  TRadioGroup* CalkValRadioGroup;
+  QFrame* Panel2;
+  TEdit* EffektFlowEdit;
+  TEdit* EffektEdit;
+  QLabel* Image2;
+  TEdit* DeltaT;
+  TLabel* Label3;
+  TEdit* SpecHeatKapacitet;
+  TSpeedButton* SpeedButton4;
+
+  // ---- Valve tab (Kvs) -------------------------------------------------
+  TEdit* FlowEdit;
+  TEdit* TryckEdit;
+  TEdit* KvsEdit;
+  TEdit* FeEdit1;
+  TRadioButton* RadioButton1;
+  TRadioButton* RadioButton2;
+  TRadioButton* RadioButton3;
+  TRadioButton* RadioButton4;
+  TCheckBox* FeCheckBox;
+  TLabel* FeInvDiamLabel;
+  TEdit* InvDiamEdit;
+  TSpeedButton* SpeedButton2;
+  TRadioGroup* FlowRadioGroup;
+  TRadioGroup* TryckRadioGroup;
+
+  // ---- Pipe tab (Rorber) -----------------------------------------------
+  QGroupBox* GroupBox1;
+  TEdit* RYtrahet;
+  TEdit* RInvDiam;
+  TComboBox* RMtrlComboBox;
+  QGroupBox* GroupBox4;
+  TLabel* RorEnhet;
+  TCheckBox* CheckBox2;
+  TEdit* RTemp;
+  TEdit* RKinViskos;
+  TEdit* RDensitet;
+  TEdit* RFlow;
+  TEdit* RHast;
+  TEdit* RvardeRoer;
+  TRadioGroup* EnhetRorRadioGroup;
+  TSpeedButton* SpeedButton3;
+  TRadioGroup* EnhetRorDpRadioGroup;
+
+  // ---- CO2 tab (CO2TabSheet) -------------------------------------------
+  TLabel* Label5;
+  TStringGrid* CO2Grid;
+  TEdit* CO2Ute;
+  TEdit* UteLuft;
+  TEdit* RumVolym;
+  QGroupBox* GroupBox3;
+  TEdit* AntalPers;
+  TEdit* CO2Min;
+  TLabel* Label7;
+  TLabel* Tid;
+  QGroupBox* GroupBox2;
+  TEdit* CO2utspadning;
+  TEdit* AntalPersUtspadning;
+  TCheckBox* SparaKurva;
+  TSpeedButton* CO2CalcButton;
+  TPaintBox* COkurva;
+
+  // ---- Window-wide values ------------------------------------------------
+  bool GDecimalPunkt = true;
+  bool GOmboxVisad = false;
+  int GSparadBredd = 0;
+  int GSparadHojd = 0;
+  QString GStegText;
+  QString GStegRubrik;
+  TGridOptions GCO2GridOptions;  // the CO2 grid's options as designed
+  float GHastighet = 0.0f;
+  int GCO2Col = 2;
+  int GCO2Row = 1;
+  bool GStartvardeFoljer = false;
+  TDiagram GDiagram;
+  // Texts the language routines write: the captions of SidaLabel for each
+  // shape and the message for a duct side too small for its insulation.
+  QString GCirkSidaText;
+  QString GRektSidaText;
+  QString GMeddKanalTillIsol;
+
+  // The window's values by name, for the driver ("var NAME").
+  std::optional<QString> VarText(const QString& name) const;
+
+  // ---- Window handlers (app/) ----------------------------------------------
+  void FormCreate();
+  void FormActivate();
+  void PageControl1Changing(QWidget* leaving);
+  void PageControl1Change();
+  void FormKeyDown(int key);
+  void FormResize();
+  void FormConstrainedResize();
+  void Omskalning();
+  void KolumnBredd();
+  // Shows the about box modally; activations that arrive while it is up or
+  // closing are left to the caller, which repeats the activation itself.
+  void ShowAboutBox();
+
+  // ---- Number texts (app/numbers.cpp) ------------------------------------
+  QString DecimalFormat(const QString& text) const;
+  calc::NumberFormat Fmt() const { return fmt_; }
+  double StrToFloat(const QString& text) const;
+  int StrToInt(const QString& text) const;
+  QString FloatToStrF(double value, int precision, int decimals) const;
+  QString FloatToStr(double value) const;
+
+  // The error report: the message and a full stop, in an error box titled
+  // with the program file's name.
+  void ReportError(const std::exception& error) override;
+
+  // ---- Duct tab (tabs/duct_tab.cpp) ---------------------------------------
+  // The friction model on the tab's current temperature, flow unit and shape;
+  // sets GHastighet. No value where the duct or flow has no meaningful result.
+  std::optional<float> Rvaerde(const QString& dim, float flode, float ytRahet, float ksi, int isolering);
+  void ComboBox1Click();
+  void SpeedButton1Click();
+  void FlowChange();
+  void FlowExit();
+  void MaxMeterPerSekExit();
+  void MaxPaPerMeterExit();
+  void TemperaturChange();
+  void TemperaturExit();
+
+  // ---- Power tab (tabs/power_tab.cpp) --------------------------------------
+  void SpeedButton4Click();
+  void CalkValRadioGroupClick();
+
+  // ---- Valve tab (tabs/valve_tab.cpp) --------------------------------------
+  void SpeedButton2Click();
+  void KalkylVal();
+
+  // ---- Pipe tab (tabs/pipe_tab.cpp) ----------------------------------------
+  void SpeedButton3Click();
+  void EnhetRorRadioGroupClick();
+
+  // ---- CO2 tab (tabs/co2_tab.cpp) ------------------------------------------
+  void CO2CalcButtonClick();
+  void CO2GridSelectCell(int col, int row, bool& canSelect);
+
+  // ---- Interface texts (lang/language.cpp) ----------------------------------
+  void ValjSprak();
+
+  Platform& platform() { return platform_; }
+  TAboutBox* aboutBox() const { return aboutBox_; }
+
+  // Outer window size, frame included, and its conversion to the client area.
+  QSize OuterSize() const;
+  void SetOuterSize(int width, int height);
+  QSize FrameExtra() const;
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildDuctTab();
+  void BuildPowerTab();
+  void BuildValveTab();
+  void BuildPipeTab();
+  void BuildCO2Tab();
+  void WireDuctTab();
+  void ApplySizeLimits();
+  int TextWidth(const QString& text) const;
+  void CentreOnScreen();
+  void PlaceDuctGrid();
+  int PageHeight() const;
+
+  Platform& platform_;
+  TAboutBox* aboutBox_ = nullptr;
+  calc::NumberFormat fmt_;
+  int modalDepth_ = 0;
+  int maxWidth_ = 1800;
+  int maxHeight_ = 400;
+  int minWidth_ = 495;
+  int minHeight_ = 113;
+  int hintHidePause_ = 2500;
+  int ductGridRightMargin_ = 1;
+  int ductGridBottomMargin_ = 1;
+};

@@ -1,0 +1,32 @@
+// The few services the program asks of the system. QtPlatform gives the real
+// ones; RecordingPlatform stands in for them in the tests and the driver, so
+// no real modal box can block and the separator and screen can be chosen.
+#pragma once
+
+#include <QChar>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+class TAboutBox;
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // A plain message box: no icon, one OK button.
+  virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+  // The error box: error icon, one OK button, titled `title`.
+  virtual void ShowError(QWidget* parent, const QString& title, const QString& text) = 0;
+  // Shows the about box modally and returns when it is closed.
+  virtual void ShowAboutModal(TAboutBox& box) = 0;
+  // Hands a document to the application associated with its type.
+  virtual void OpenDocument(const QString& path) = 0;
+  // Whether a file (not a folder) exists; a link counts as what it points to.
+  virtual bool FileExists(const QString& path) = 0;
+  // Full path of the running program file, in the system's notation.
+  virtual QString ProgramPath() = 0;
+  virtual QSize ScreenSize() = 0;
+  virtual int ScrollBarWidth() = 0;
+  virtual QChar DecimalSeparator() = 0;
+};

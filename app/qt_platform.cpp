@@ -1,0 +1,48 @@
+#include "app/qt_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+#include <QUrl>
+
+#include "app/aboutbox.h"
+
+void QtPlatform::ShowMessage(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+void QtPlatform::ShowError(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+void QtPlatform::ShowAboutModal(TAboutBox& box) { box.exec(); }
+
+void QtPlatform::OpenDocument(const QString& path) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(path)));
+}
+
+bool QtPlatform::FileExists(const QString& path) {
+  const QFileInfo info(QDir::fromNativeSeparators(path));
+  return info.exists() && info.isFile();
+}
+
+QString QtPlatform::ProgramPath() { return QDir::toNativeSeparators(QCoreApplication::applicationFilePath()); }
+
+QSize QtPlatform::ScreenSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->size() : QSize(1024, 768);
+}
+
+int QtPlatform::ScrollBarWidth() { return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+
+QChar QtPlatform::DecimalSeparator() {
+  const QString point = QLocale::system().decimalPoint();
+  return point.isEmpty() ? QChar('.') : point.front();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/platform.h"
+
+class QtPlatform : public Platform {
+ public:
+  void ShowMessage(QWidget* parent, const QString& text) override;
+  void ShowError(QWidget* parent, const QString& title, const QString& text) override;
+  void ShowAboutModal(TAboutBox& box) override;
+  void OpenDocument(const QString& path) override;
+  bool FileExists(const QString& path) override;
+  QString ProgramPath() override;
+  QSize ScreenSize() override;
+  int ScrollBarWidth() override;
+  QChar DecimalSeparator() override;
+};

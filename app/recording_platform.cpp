@@ -1,0 +1,66 @@
+#include "app/recording_platform.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+
+#include "app/aboutbox.h"
+#include "app/widgets/combobox.h"
+
+void RecordingPlatform::ShowMessage(QWidget*, const QString& text) { messages_ << "message: " + text; }
+
+void RecordingPlatform::ShowError(QWidget*, const QString&, const QString& text) {
+  messages_ << "error: " + text;
+}
+
+void RecordingPlatform::ShowAboutModal(TAboutBox& box) {
+  messages_ << "about";
+  // The box is shown for real, so the user's clicks are real events; it is
+  // closed with its OK button as the user would.
+  box.show();
+  QTest::qWaitForWindowActive(&box, 1000);
+  if (aboutLanguageSet) {
+    QLineEdit* edit = box.SpraakComboBox->lineEdit();
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->selectAll();
+    if (aboutLanguage.isEmpty())
+      QTest::keyClick(edit, Qt::Key_Delete);
+    else
+      QTest::keyClicks(edit, aboutLanguage);
+    aboutLanguageSet = false;
+  }
+  if (aboutManual) {
+    QTest::mouseClick(box.Manual, Qt::LeftButton);
+    aboutManual = false;
+  }
+  QTest::mouseClick(box.OKButton, Qt::LeftButton);
+  box.hide();
+  QCoreApplication::processEvents();
+}
+
+void RecordingPlatform::OpenDocument(const QString& path) { messages_ << "open: " + path; }
+
+bool RecordingPlatform::FileExists(const QString& path) {
+  const QFileInfo info(QDir::fromNativeSeparators(path));
+  return info.exists() && info.isFile();
+}
+
+QString RecordingPlatform::ProgramPath() {
+  if (programDir.isEmpty()) return QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
+  QString dir = QDir::toNativeSeparators(programDir);
+  if (!dir.endsWith(QDir::separator())) dir += QDir::separator();
+  return dir + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
+
+int RecordingPlatform::ScrollBarWidth() { return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+
+QStringList RecordingPlatform::TakeMessages() {
+  QStringList taken;
+  taken.swap(messages_);
+  return taken;
+}

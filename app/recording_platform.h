@@ -1,0 +1,37 @@
+// Platform services for the tests and the driver: records every message and
+// opened document, answers the about box as told, and lets the caller choose
+// the decimal separator, the screen size and the program's folder.
+#pragma once
+
+#include <QStringList>
+
+#include "app/platform.h"
+
+class RecordingPlatform : public Platform {
+ public:
+  void ShowMessage(QWidget* parent, const QString& text) override;
+  void ShowError(QWidget* parent, const QString& title, const QString& text) override;
+  void ShowAboutModal(TAboutBox& box) override;
+  void OpenDocument(const QString& path) override;
+  bool FileExists(const QString& path) override;
+  QString ProgramPath() override;
+  QSize ScreenSize() override { return screen; }
+  int ScrollBarWidth() override;
+  QChar DecimalSeparator() override { return separator; }
+
+  // Everything shown since the last call, oldest first, as
+  // "message: TEXT", "error: TEXT", "about" or "open: PATH".
+  QStringList TakeMessages();
+
+  QChar separator = '.';
+  QSize screen{1920, 1080};
+  QString programDir;  // empty: the real program's folder
+  // What the user does the next time the about box is shown: leaves this text
+  // in the language box (when set) and presses Manual first (when asked).
+  bool aboutLanguageSet = false;
+  QString aboutLanguage;
+  bool aboutManual = false;
+
+ private:
+  QStringList messages_;
+};

@@ -1,0 +1,47 @@
+#include "app/widgets/buttons.h"
+
+#include <QSignalBlocker>
+
+TCheckBox::TCheckBox(QWidget* parent, const QString& name, const QString& caption) : QCheckBox(caption, parent) {
+  setObjectName(name);
+  connect(this, &QCheckBox::clicked, this, [this] { RunGuarded(this, OnClick); });
+}
+
+void TCheckBox::SetChecked(bool value) {
+  if (value == isChecked()) return;
+  {
+    const QSignalBlocker blocker(this);
+    setChecked(value);
+  }
+  if (OnClick) OnClick();
+}
+
+TRadioButton::TRadioButton(QWidget* parent, const QString& name, const QString& caption)
+    : QRadioButton(caption, parent) {
+  setObjectName(name);
+  // A click on the button that is already chosen changes nothing and runs
+  // nothing; choosing another one runs its handler.
+  connect(this, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) RunGuarded(this, OnClick);
+  });
+}
+
+void TRadioButton::SetChecked(bool value) {
+  if (value == isChecked()) return;
+  {
+    const QSignalBlocker blocker(this);
+    if (!value) setAutoExclusive(false);
+    setChecked(value);
+    if (!value) setAutoExclusive(true);
+  }
+  if (value && OnClick) OnClick();
+}
+
+TSpeedButton::TSpeedButton(QWidget* parent, const QString& name, const QIcon& icon) : QToolButton(parent) {
+  setObjectName(name);
+  setIcon(icon);
+  setIconSize(QSize(16, 16));
+  setAutoRaise(true);
+  setFocusPolicy(Qt::NoFocus);
+  connect(this, &QToolButton::clicked, this, [this] { RunGuarded(this, OnClick); });
+}

@@ -1,0 +1,86 @@
+#include "app/widgets/combobox.h"
+
+#include <QCompleter>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+TComboBox::TComboBox(QWidget* parent, const QString& name) : QComboBox(parent) {
+  setObjectName(name);
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  lineEdit()->setObjectName(name + "Edit");
+  connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+    pickedIndex_ = -1;
+    RunGuarded(this, OnChange);
+  });
+  connect(this, &QComboBox::activated, this, [this](int index) {
+    pickedIndex_ = index;
+    RunGuarded(this, [this] {
+      if (OnClick) OnClick();
+      if (OnChange) OnChange();
+    });
+  });
+}
+
+void TComboBox::SetText(const QString& value) {
+  const QSignalBlocker blocker(this);
+  const int index = findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (index >= 0) setCurrentIndex(index);
+  setEditText(value);
+  pickedIndex_ = index;
+}
+
+QStringList TComboBox::Items() const {
+  QStringList items;
+  for (int i = 0; i < count(); ++i) items << itemText(i);
+  return items;
+}
+
+void TComboBox::SetItems(const QStringList& items) {
+  const QSignalBlocker blocker(this);
+  const QString shown = currentText();
+  clear();
+  addItems(items);
+  setEditText(shown);
+  pickedIndex_ = -1;
+}
+
+void TComboBox::SetItem(int index, const QString& text) {
+  const QSignalBlocker blocker(this);
+  const QString shown = currentText();
+  if (index >= 0 && index < count()) setItemText(index, text);
+  setEditText(shown);
+}
+
+int TComboBox::ItemIndex() const {
+  if (pickedIndex_ >= 0 && pickedIndex_ < count() && itemText(pickedIndex_) == currentText()) return pickedIndex_;
+  return findText(currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void TComboBox::SetDropDown(bool dropDown) {
+  dropDown_ = dropDown;
+  if (dropDown) {
+    if (!completer()) setCompleter(new QCompleter(model(), this));
+    completer()->setCompletionMode(QCompleter::InlineCompletion);
+    completer()->setCaseSensitivity(Qt::CaseInsensitive);
+  } else {
+    setCompleter(nullptr);
+  }
+  // A plain text box shows no drop-down arrow.
+  setStyleSheet(dropDown ? QString() : QStringLiteral("QComboBox::drop-down { width: 0px; border: none; }"));
+}
+
+void TComboBox::showPopup() {
+  if (dropDown_) QComboBox::showPopup();
+}
+
+void TComboBox::focusInEvent(QFocusEvent* event) {
+  QComboBox::focusInEvent(event);
+  RunGuarded(this, OnEnter);
+}
+
+void TComboBox::focusOutEvent(QFocusEvent* event) {
+  QComboBox::focusOutEvent(event);
+  if (event->reason() != Qt::PopupFocusReason) RunGuarded(this, OnExit);
+}

@@ -1,0 +1,82 @@
+#include "app/widgets/edit.h"
+
+#include <QFocusEvent>
+#include <QSignalBlocker>
+
+void SetHint(QWidget* widget, const QString& hint) {
+  widget->setProperty("pluvikHint", hint);
+  QString shown = hint;
+  shown.replace("\r\n", "\n");
+  widget->setToolTip(shown);
+}
+
+QString Hint(const QWidget* widget) { return widget->property("pluvikHint").toString(); }
+
+TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption) : QLabel(caption, parent) {
+  setObjectName(name);
+}
+
+TEdit::TEdit(QWidget* parent, const QString& name, const QString& labelCaption, LabelPlace place)
+    : QLineEdit(parent), place_(place) {
+  setObjectName(name);
+  if (place != LabelPlace::None) {
+    label_ = new TLabel(parent, name + "Label", labelCaption);
+    label_->adjustSize();
+  }
+  connect(this, &QLineEdit::textEdited, this, [this] { RunGuarded(this, OnChange); });
+}
+
+void TEdit::SetText(const QString& value) {
+  if (value == text()) return;
+  {
+    const QSignalBlocker blocker(this);
+    setText(value);
+  }
+  if (OnChange) OnChange();
+}
+
+void TEdit::SetLabelCaption(const QString& caption) {
+  if (!label_) return;
+  label_->setText(caption);
+  label_->adjustSize();
+  PlaceLabel();
+}
+
+QString TEdit::LabelCaption() const { return label_ ? label_->text() : QString(); }
+
+void TEdit::SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
+
+void TEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  RunGuarded(this, OnEnter);
+}
+
+void TEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  // A popup (a context menu) takes the focus only for a moment; the field is
+  // not left.
+  if (event->reason() != Qt::PopupFocusReason) RunGuarded(this, OnExit);
+}
+
+void TEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+  QLineEdit::mouseDoubleClickEvent(event);
+  RunGuarded(this, OnDblClick);
+}
+
+void TEdit::moveEvent(QMoveEvent* event) {
+  QLineEdit::moveEvent(event);
+  PlaceLabel();
+}
+
+void TEdit::resizeEvent(QResizeEvent* event) {
+  QLineEdit::resizeEvent(event);
+  PlaceLabel();
+}
+
+void TEdit::PlaceLabel() {
+  if (!label_) return;
+  if (place_ == LabelPlace::Above)
+    label_->move(x(), y() - label_->height() - 1);
+  else
+    label_->move(x() + width() + 4, y() + (height() - label_->height()) / 2);
+}

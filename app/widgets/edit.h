@@ -1,0 +1,67 @@
+// Labels and edit fields. An edit field may carry a label attached above it
+// (or to its right), which follows the field when it moves.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/colours.h"
+#include "app/guard.h"
+
+// Tool-tip hint of any control; kept as written (line breaks as \r\n) and
+// shown with plain line breaks.
+void SetHint(QWidget* widget, const QString& hint);
+QString Hint(const QWidget* widget);
+
+class TLabel : public QLabel {
+  Q_OBJECT
+ public:
+  TLabel(QWidget* parent, const QString& name, const QString& caption);
+  void SetCaption(const QString& caption) { setText(caption); }
+  QString Caption() const { return text(); }
+};
+
+class TEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  enum class LabelPlace { None, Above, Right };
+
+  TEdit(QWidget* parent, const QString& name, const QString& labelCaption = QString(),
+        LabelPlace place = LabelPlace::Above);
+
+  QString Text() const { return text(); }
+  // Writes the text as code does: the change handler runs at once, nested,
+  // and only when the text actually changes.
+  void SetText(const QString& value);
+
+  TColor Color() const { return Background(this); }
+  void SetColor(TColor colour) { SetBackground(this, colour); }
+  bool ReadOnly() const { return isReadOnly(); }
+  void SetReadOnly(bool value) { setReadOnly(value); }
+
+  TLabel* EditLabel() const { return label_; }
+  void SetLabelCaption(const QString& caption);
+  QString LabelCaption() const;
+
+  // Left/top/width/height as the fitting routine sets them; the label follows.
+  void SetBounds(int left, int top, int width, int height);
+  int Left() const { return x(); }
+  int Right() const { return x() + width(); }
+
+  Handler OnChange;
+  Handler OnEnter;
+  Handler OnExit;
+  Handler OnDblClick;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void PlaceLabel();
+  TLabel* label_ = nullptr;
+  LabelPlace place_;
+};

@@ -1,0 +1,109 @@
+#include "app/widgets/pagecontrol.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOption>
+
+namespace {
+constexpr int kFrame = 2;
+}
+
+TPageControl::TPageControl(QWidget* parent, const QString& name) : QWidget(parent), stack_(new QStackedWidget(this)) {
+  setObjectName(name);
+  setFocusPolicy(Qt::ClickFocus);
+}
+
+void TPageControl::AddPage(QWidget* page, const QString& caption) {
+  stack_->addWidget(page);
+  captions_ << caption;
+  LayoutTabs();
+}
+
+void TPageControl::SetCaption(int index, const QString& caption) {
+  if (index < 0 || index >= captions_.size()) return;
+  captions_[index] = caption;
+  LayoutTabs();
+  update();
+}
+
+QRect TPageControl::TabRect(int index) const { return tabRects_.value(index); }
+
+int TPageControl::TabLength(int index) const {
+  return fontMetrics().horizontalAdvance(captions_.value(index)) + 12;
+}
+
+int TPageControl::TabThickness() const { return fontMetrics().height() + 6; }
+
+void TPageControl::LayoutTabs() {
+  // Tabs run down a column and wrap into the next column to the right.
+  const int available = std::max(1, height() - kFrame);
+  const int thickness = TabThickness();
+  QList<QList<int>> columns(1);
+  int used = 0;
+  for (int i = 0; i < captions_.size(); ++i) {
+    const int length = TabLength(i);
+    if (used > 0 && used + length > available) {
+      columns.append(QList<int>());
+      used = 0;
+    }
+    columns.last().append(i);
+    used += length;
+  }
+  const int stripWidth = static_cast<int>(columns.size()) * thickness;
+  const int pageRight = width() - stripWidth;
+  tabRects_ = QList<QRect>(captions_.size());
+  for (int c = 0; c < columns.size(); ++c) {
+    int top = kFrame;
+    for (int index : columns[c]) {
+      const int length = TabLength(index);
+      tabRects_[index] = QRect(pageRight + c * thickness, top, thickness, length);
+      top += length;
+    }
+  }
+  stack_->setGeometry(kFrame, kFrame, std::max(0, pageRight - 2 * kFrame), std::max(0, height() - 2 * kFrame));
+}
+
+void TPageControl::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayoutTabs();
+}
+
+void TPageControl::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QPalette& pal = palette();
+  const QRect page = stack_->geometry().adjusted(-kFrame, -kFrame, kFrame - 1, kFrame - 1);
+  painter.setPen(pal.color(QPalette::Mid));
+  painter.drawRect(page);
+  for (int i = 0; i < tabRects_.size(); ++i) {
+    const QRect tab = tabRects_[i];
+    const bool active = i == stack_->currentIndex();
+    painter.fillRect(tab.adjusted(0, 0, -1, -1), active ? pal.color(QPalette::Window) : pal.color(QPalette::Button));
+    painter.setPen(pal.color(QPalette::Mid));
+    painter.drawRect(tab.adjusted(0, 0, -1, -1));
+    painter.save();
+    // The caption reads downwards, as on tabs standing on the right.
+    painter.translate(tab.left() + tab.width() - 4 - fontMetrics().descent(), tab.top() + 6);
+    painter.rotate(90);
+    QFont font = this->font();
+    font.setBold(active);
+    painter.setFont(font);
+    painter.setPen(pal.color(QPalette::WindowText));
+    painter.drawText(0, 0, captions_[i]);
+    painter.restore();
+  }
+}
+
+void TPageControl::mousePressEvent(QMouseEvent* event) {
+  QWidget::mousePressEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  for (int i = 0; i < tabRects_.size(); ++i) {
+    if (!tabRects_[i].contains(event->position().toPoint()) || i == stack_->currentIndex()) continue;
+    RunGuarded(this, [this, i] {
+      if (OnChanging) OnChanging(stack_->currentWidget());
+      stack_->setCurrentIndex(i);
+      update();
+      if (OnChange) OnChange();
+    });
+    return;
+  }
+}

@@ -1,0 +1,68 @@
+#include "app/widgets/radiogroup.h"
+
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items,
+                         int itemIndex)
+    : QGroupBox(caption, parent) {
+  setObjectName(name);
+  for (int i = 0; i < items.size(); ++i) {
+    auto* button = new QRadioButton(items[i], this);
+    button->setObjectName(QStringLiteral("%1Item%2").arg(name).arg(i));
+    button->setChecked(i == itemIndex);
+    connect(button, &QRadioButton::toggled, this, [this](bool on) {
+      if (on) RunGuarded(this, OnClick);
+    });
+    buttons_ << button;
+  }
+  PlaceButtons();
+}
+
+int TRadioGroup::ItemIndex() const {
+  for (int i = 0; i < buttons_.size(); ++i)
+    if (buttons_[i]->isChecked()) return i;
+  return -1;
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+  if (index == ItemIndex()) return;
+  for (int i = 0; i < buttons_.size(); ++i) {
+    const QSignalBlocker blocker(buttons_[i]);
+    buttons_[i]->setAutoExclusive(false);
+    buttons_[i]->setChecked(i == index);
+    buttons_[i]->setAutoExclusive(true);
+  }
+  if (OnClick) OnClick();
+}
+
+QStringList TRadioGroup::Items() const {
+  QStringList items;
+  for (const auto* button : buttons_) items << button->text();
+  return items;
+}
+
+QString TRadioGroup::ItemText(int index) const {
+  return index >= 0 && index < buttons_.size() ? buttons_[index]->text() : QString();
+}
+
+void TRadioGroup::SetItem(int index, const QString& text) {
+  if (index >= 0 && index < buttons_.size()) buttons_[index]->setText(text);
+}
+
+QRadioButton* TRadioGroup::Button(int index) const {
+  return index >= 0 && index < buttons_.size() ? buttons_[index] : nullptr;
+}
+
+void TRadioGroup::resizeEvent(QResizeEvent* event) {
+  QGroupBox::resizeEvent(event);
+  PlaceButtons();
+}
+
+void TRadioGroup::PlaceButtons() {
+  if (buttons_.isEmpty()) return;
+  const int top = 15;
+  const int step = std::max(15, (height() - top - 3) / static_cast<int>(buttons_.size()));
+  for (int i = 0; i < buttons_.size(); ++i)
+    buttons_[i]->setGeometry(6, top + i * step, std::max(10, width() - 10), 16);
+}

@@ -1,0 +1,39 @@
+// Air duct friction: the pressure drop per metre and the mean velocity of one
+// straight duct, circular or rectangular, with or without inner insulation.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "calc/numtext.h"
+
+namespace calc {
+
+enum class AirFlowUnit { LitresPerSecond, CubicMetresPerHour };
+
+// What the window supplies at every call: the air temperature as typed, the
+// flow unit chosen and whether the circular shape is chosen (only the joint
+// term looks at it; the geometry follows the dimension text).
+struct DuctAir {
+  std::string_view temperature;
+  AirFlowUnit unit = AirFlowUnit::LitresPerSecond;
+  bool circularChosen = false;
+};
+
+struct DuctFriction {
+  float r = 0.0f;  // Pa/m
+  float v = 0.0f;  // m/s
+};
+
+// `dim` is a diameter ("250") or two sides joined by a star ("400*200"), in mm.
+// Intermediates are stored as 32-bit singles, each expression evaluated in
+// double. Returns no result for a zero flow or an inner size of zero or less,
+// where the model has no meaning. Unreadable texts throw ConvertError;
+// arithmetic faults throw MathError.
+std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytRahet, float ksi,
+                                    int isolering, const DuctAir& air, const NumberFormat& fmt);
+
+// Colebrook steps allowed before the duct iteration is given up.
+inline constexpr int kMaxColebrookSteps = 1000;
+
+}  // namespace calc

@@ -1,0 +1,4 @@
+#include <QtTest>
+class WindowTest : public QObject { Q_OBJECT };
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

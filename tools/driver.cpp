@@ -1,0 +1,453 @@
+#include "tools/driver.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include "app/aboutbox.h"
+#include "app/mainwindow.h"
+#include "app/recording_platform.h"
+
+namespace {
+
+const QStringList kPages = {"Kanalber", "Effekt", "Kvs", "Rorber", "CO2TabSheet"};
+
+QString Flag(bool value) { return value ? "true" : "false"; }
+
+// The controls the driver names; inner parts (a combo box's edit line, a
+// radio group's buttons, a grid's cell editor) count as their control.
+bool IsControl(const QWidget* w) {
+  return qobject_cast<const TEdit*>(w) || qobject_cast<const TComboBox*>(w) || qobject_cast<const TSpinEdit*>(w) ||
+         qobject_cast<const TStringGrid*>(w) || qobject_cast<const TRadioGroup*>(w) ||
+         qobject_cast<const QAbstractButton*>(w) || qobject_cast<const TPaintBox*>(w) ||
+         qobject_cast<const TPageControl*>(w);
+}
+
+}  // namespace
+
+Driver::Driver(QTextStream& out) : out_(out), platform_(std::make_unique<RecordingPlatform>()) {}
+
+Driver::~Driver() = default;
+
+int Driver::Run(QTextStream& in) {
+  int status = 0;
+  while (!in.atEnd()) {
+    QString line = in.readLine();
+    ++lineNo_;
+    while (line.endsWith('\r')) line.chop(1);
+    if (line.trimmed().isEmpty() || line.startsWith('#')) continue;
+    try {
+      Execute(line);
+    } catch (const LineError& error) {
+      out_ << "ERROR line " << lineNo_ << ": " << error.message << " (" << line << ")\n";
+      status = 2;
+      break;
+    }
+    out_.flush();
+  }
+  out_ << passed_ << " passed, " << failed_ << " failed\n";
+  out_.flush();
+  if (status == 0 && failed_ > 0) status = 1;
+  return status;
+}
+
+QStringList Driver::Words(const QString& text, int count, QString* tail) {
+  QStringList words;
+  qsizetype at = 0;
+  for (int i = 0; i < count; ++i) {
+    if (at > text.size()) throw LineError{"too few words"};
+    const qsizetype blank = text.indexOf(' ', at);
+    const qsizetype end = blank < 0 ? text.size() : blank;
+    if (end == at) throw LineError{"empty word"};
+    words << text.mid(at, end - at);
+    at = end + 1;
+  }
+  if (tail) {
+    QString rest = at <= text.size() ? text.mid(at) : QString();
+    while (rest.endsWith(' ')) rest.chop(1);
+    *tail = rest;
+  } else if (at <= text.size()) {
+    throw LineError{"too many words"};
+  }
+  return words;
+}
+
+int Driver::Number(const QString& word) {
+  bool ok = false;
+  const int value = word.toInt(&ok);
+  if (!ok) throw LineError{"not a number: " + word};
+  return value;
+}
+
+QString Driver::Escape(QString text) {
+  text.replace("\r", "\\r");
+  text.replace("\n", "\\n");
+  return text;
+}
+
+void Driver::Execute(const QString& line) {
+  const int blank = line.indexOf(' ');
+  const QString command = blank < 0 ? line : line.left(blank);
+  const QString rest = blank < 0 ? QString() : line.mid(blank + 1);
+
+  if (command == "expect") {
+    QString query;
+    QString expected;
+    const int eq = rest.indexOf(" = ");
+    if (eq >= 0) {
+      query = rest.left(eq);
+      expected = rest.mid(eq + 3);
+    } else if (rest.endsWith(" =")) {
+      query = rest.left(rest.size() - 2);
+    } else {
+      throw LineError{"expect needs ' = '"};
+    }
+    while (expected.endsWith(' ')) expected.chop(1);
+    const QString actual = Query(query);
+    if (actual == expected) {
+      ++passed_;
+      out_ << "ok\n";
+    } else {
+      ++failed_;
+      out_ << "FAIL line " << lineNo_ << ": " << query << ": expected '" << expected << "', got '" << actual << "'\n";
+    }
+    return;
+  }
+  if (SetUp(command, rest)) return;
+  static const QStringList queries = {"text",    "label",   "hint",    "colour",   "readonly", "enabled",
+                                      "checked", "visible", "index",   "items",    "cell",     "rows",
+                                      "toprow",  "colwidth", "current", "cellcolour", "focused", "dropdown",
+                                      "size",    "pos",     "var",     "messages", "curves",   "curve"};
+  if (queries.contains(command)) {
+    out_ << Query(line) << "\n";
+    return;
+  }
+  Act(command, rest);
+}
+
+bool Driver::SetUp(const QString& command, const QString& rest) {
+  if (command == "separator" || command == "screen" || command == "programdir") {
+    if (form_) throw LineError{command + " must come before start"};
+    if (command == "separator") {
+      if (rest != "." && rest != ",") throw LineError{"separator is . or ,"};
+      platform_->separator = rest.front();
+    } else if (command == "screen") {
+      const QStringList w = Words(rest, 2);
+      platform_->screen = QSize(Number(w[0]), Number(w[1]));
+    } else {
+      if (rest.isEmpty()) throw LineError{"programdir needs a folder"};
+      platform_->programDir = rest;
+    }
+    return true;
+  }
+  if (command == "about") {
+    platform_->aboutLanguageSet = true;
+    platform_->aboutLanguage = rest;
+    while (platform_->aboutLanguage.endsWith(' ')) platform_->aboutLanguage.chop(1);
+    return true;
+  }
+  if (command == "aboutmanual") {
+    platform_->aboutManual = true;
+    return true;
+  }
+  if (command == "start") {
+    if (form_) throw LineError{"started already"};
+    Start();
+    return true;
+  }
+  return false;
+}
+
+void Driver::Start() {
+  form_ = std::make_unique<TForm1>(*platform_);
+  about_ = std::make_unique<TAboutBox>(*platform_);
+  form_->AttachAboutBox(about_.get());
+  form_->show();
+  form_->activateWindow();
+  if (!QTest::qWaitForWindowActive(form_.get(), 2000)) QApplication::setActiveWindow(form_.get());
+  Settle();
+}
+
+void Driver::Settle() {
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+QWidget* Driver::Control(const QString& name) const {
+  if (name == "Form1") return form_.get();
+  if (name == "AboutBox") return about_.get();
+  if (QWidget* w = form_->findChild<QWidget*>(name)) return w;
+  if (QWidget* w = about_->findChild<QWidget*>(name)) return w;
+  throw LineError{"unknown control " + name};
+}
+
+template <typename T>
+T* Driver::ControlAs(const QString& name) const {
+  if (auto* control = qobject_cast<T*>(Control(name))) return control;
+  throw LineError{name + " is not that kind of control"};
+}
+
+QString Driver::FocusedName() const {
+  QWidget* w = QApplication::focusWidget();
+  while (w && !IsControl(w)) w = w->parentWidget();
+  if (!w) return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none";
+  while (w->parentWidget() && IsControl(w->parentWidget())) w = w->parentWidget();
+  return w->objectName();
+}
+
+QString Driver::Query(const QString& query) {
+  if (!form_) Start();
+  const int blank = query.indexOf(' ');
+  const QString what = blank < 0 ? query : query.left(blank);
+  const QString rest = blank < 0 ? QString() : query.mid(blank + 1);
+
+  if (what == "focused") return FocusedName();
+  if (what == "messages") {
+    const QStringList messages = platform_->TakeMessages();
+    return messages.isEmpty() ? "none" : Escape(messages.join(" | "));
+  }
+  if (what == "size") {
+    const QSize outer = form_->OuterSize();
+    return QString("%1 %2").arg(outer.width()).arg(outer.height());
+  }
+  if (what == "pos") return QString("%1 %2").arg(form_->x()).arg(form_->y());
+  if (what == "var") {
+    const auto value = form_->VarText(rest);
+    if (!value) throw LineError{"unknown value " + rest};
+    return Escape(*value);
+  }
+  if (what == "curves") {
+    Control(rest);
+    return "none";
+  }
+
+  if (what == "cell" || what == "cellcolour") {
+    const QStringList w = Words(rest, 3);
+    auto* grid = ControlAs<TStringGrid>(w[0]);
+    const int col = Number(w[1]);
+    const int row = Number(w[2]);
+    if (what == "cell") return Escape(grid->Cell(col, row));
+    return grid->CellColours(col, row);
+  }
+  if (what == "colwidth") {
+    const QStringList w = Words(rest, 2);
+    return QString::number(ControlAs<TStringGrid>(w[0])->ColWidth(Number(w[1])));
+  }
+
+  QWidget* control = Control(rest);
+  if (what == "text") {
+    if (control == form_.get() || control == about_.get()) return Escape(control->windowTitle());
+    if (kPages.contains(rest)) return Escape(form_->PageControl1->Caption(form_->PageControl1->IndexOf(control)));
+    if (auto* e = qobject_cast<QLineEdit*>(control)) return Escape(e->text());
+    if (auto* c = qobject_cast<QComboBox*>(control)) return Escape(c->currentText());
+    if (auto* s = qobject_cast<TSpinEdit*>(control)) return Escape(s->Text());
+    if (auto* l = qobject_cast<QLabel*>(control)) return Escape(l->text());
+    if (auto* b = qobject_cast<QAbstractButton*>(control)) return Escape(b->text());
+    if (auto* g = qobject_cast<QGroupBox*>(control)) return Escape(g->title());
+    return Escape(control->windowTitle());
+  }
+  if (what == "label") {
+    if (auto* e = qobject_cast<TEdit*>(control)) return Escape(e->LabelCaption());
+    throw LineError{rest + " has no attached label"};
+  }
+  if (what == "hint") return Escape(Hint(control));
+  if (what == "colour") return ColourName(Background(control));
+  if (what == "readonly") {
+    if (auto* e = qobject_cast<QLineEdit*>(control)) return Flag(e->isReadOnly());
+    if (auto* c = qobject_cast<QComboBox*>(control)) return Flag(c->lineEdit() && c->lineEdit()->isReadOnly());
+    if (auto* s = qobject_cast<QAbstractSpinBox*>(control)) return Flag(s->isReadOnly());
+    return "false";
+  }
+  if (what == "enabled") return Flag(control->isEnabled());
+  if (what == "visible") return Flag(control == form_.get() ? control->isVisible() : !control->isHidden());
+  if (what == "checked") {
+    if (auto* b = qobject_cast<QAbstractButton*>(control)) return Flag(b->isChecked());
+    throw LineError{rest + " cannot be checked"};
+  }
+  if (what == "index") {
+    if (auto* c = qobject_cast<TComboBox*>(control)) return QString::number(c->ItemIndex());
+    if (auto* g = qobject_cast<TRadioGroup*>(control)) return QString::number(g->ItemIndex());
+    if (auto* t = qobject_cast<TPageControl*>(control)) return QString::number(t->IndexOf(t->ActivePage()));
+    throw LineError{rest + " has no items"};
+  }
+  if (what == "items") {
+    if (auto* c = qobject_cast<TComboBox*>(control)) return Escape(c->Items().join('|'));
+    if (auto* g = qobject_cast<TRadioGroup*>(control)) return Escape(g->Items().join('|'));
+    throw LineError{rest + " has no items"};
+  }
+  if (what == "dropdown") {
+    if (auto* c = qobject_cast<TComboBox*>(control)) return Flag(c->DropDown());
+    throw LineError{rest + " is not a combo box"};
+  }
+  if (what == "rows" || what == "toprow" || what == "current") {
+    auto* grid = qobject_cast<TStringGrid*>(control);
+    if (!grid) throw LineError{rest + " is not a grid"};
+    if (what == "rows") return QString::number(grid->RowCount());
+    if (what == "toprow") return QString::number(grid->TopRow());
+    return QString("%1 %2").arg(grid->Col()).arg(grid->Row());
+  }
+  if (what == "curve") throw LineError{"no such curve"};
+  throw LineError{"unknown query " + what};
+}
+
+void Driver::ClickButton(QWidget* widget) {
+  QPoint at = widget->rect().center();
+  // A check box or radio button reacts where its box and caption are.
+  if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    at = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
+  } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+    QStyleOptionButton option;
+    option.initFrom(radio);
+    at = radio->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio).center();
+  }
+  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void Driver::TypeText(QWidget* target, const QString& text) {
+  for (const QChar c : text) {
+    QWidget* receiver = QApplication::focusWidget() ? QApplication::focusWidget() : target;
+    const char latin = c.toLatin1();
+    if (c.unicode() < 128 && latin >= ' ')
+      QTest::keyClick(receiver, latin);
+    else
+      QTest::sendKeyEvent(QTest::Click, receiver, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+}
+
+void Driver::PressKey(const QString& spec) {
+  static const QMap<QString, Qt::Key> keys = {
+      {"Enter", Qt::Key_Return}, {"F1", Qt::Key_F1},         {"Tab", Qt::Key_Tab},    {"Escape", Qt::Key_Escape},
+      {"Up", Qt::Key_Up},        {"Down", Qt::Key_Down},     {"Left", Qt::Key_Left},  {"Right", Qt::Key_Right},
+      {"Home", Qt::Key_Home},    {"End", Qt::Key_End},       {"Backspace", Qt::Key_Backspace},
+      {"Delete", Qt::Key_Delete}, {"Space", Qt::Key_Space}};
+  Qt::KeyboardModifiers modifiers;
+  QString name = spec;
+  for (;;) {
+    if (name.startsWith("Shift+")) {
+      modifiers |= Qt::ShiftModifier;
+      name = name.mid(6);
+    } else if (name.startsWith("Ctrl+")) {
+      modifiers |= Qt::ControlModifier;
+      name = name.mid(5);
+    } else {
+      break;
+    }
+  }
+  if (!keys.contains(name)) throw LineError{"unknown key " + spec};
+  Qt::Key key = keys.value(name);
+  if (key == Qt::Key_Tab && modifiers.testFlag(Qt::ShiftModifier)) key = Qt::Key_Backtab;
+  QWidget* receiver = QApplication::focusWidget() ? QApplication::focusWidget() : form_.get();
+  const QString text = key == Qt::Key_Return ? "\r" : key == Qt::Key_Space ? " " : QString();
+  QTest::sendKeyEvent(QTest::Press, receiver, key, text, modifiers);
+  receiver = QApplication::focusWidget() ? QApplication::focusWidget() : form_.get();
+  QTest::sendKeyEvent(QTest::Release, receiver, key, text, modifiers);
+}
+
+void Driver::Act(const QString& command, const QString& rest) {
+  if (!form_) Start();
+  if (command == "tab") {
+    if (!kPages.contains(rest)) throw LineError{"unknown page " + rest};
+    TPageControl* pages = form_->PageControl1;
+    const int index = pages->IndexOf(Control(rest));
+    QTest::mouseClick(pages, Qt::LeftButton, Qt::NoModifier, pages->TabRect(index).center());
+  } else if (command == "focus") {
+    QWidget* w = Control(rest);
+    w->setFocus(Qt::TabFocusReason);
+  } else if (command == "type") {
+    QString text;
+    const QStringList w = Words(rest, 1, &text);
+    QWidget* control = Control(w[0]);
+    QWidget* target = control;
+    if (auto* c = qobject_cast<QComboBox*>(control)) target = c->lineEdit();
+    if (auto* s = qobject_cast<TSpinEdit*>(control)) target = s->findChild<QLineEdit*>();
+    if (!qobject_cast<QLineEdit*>(target)) throw LineError{w[0] + " takes no typing"};
+    control->setFocus(Qt::MouseFocusReason);
+    Settle();
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+      QTest::keyClick(target, Qt::Key_Delete);
+    else
+      TypeText(target, text);
+  } else if (command == "click") {
+    ClickButton(Control(rest));
+  } else if (command == "dblclick") {
+    QWidget* w = Control(rest);
+    if (auto* c = qobject_cast<QComboBox*>(w)) w = c->lineEdit();
+    QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+  } else if (command == "choose") {
+    const QStringList w = Words(rest, 2);
+    QWidget* control = Control(w[0]);
+    const int index = Number(w[1]);
+    if (auto* group = qobject_cast<TRadioGroup*>(control)) {
+      QRadioButton* button = group->Button(index);
+      if (!button) throw LineError{"no item " + w[1]};
+      ClickButton(button);
+    } else if (auto* combo = qobject_cast<TComboBox*>(control)) {
+      if (index < 0 || index >= combo->count()) throw LineError{"no item " + w[1]};
+      combo->setFocus(Qt::MouseFocusReason);
+      combo->showPopup();
+      Settle();
+      QAbstractItemView* view = combo->view();
+      if (!combo->DropDown() || !view->isVisible()) throw LineError{w[0] + " offers no list"};
+      const QModelIndex item = view->model()->index(index, combo->modelColumn());
+      view->scrollTo(item);
+      QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(item).center());
+    } else {
+      throw LineError{w[0] + " has no items"};
+    }
+  } else if (command == "spin") {
+    const QStringList w = Words(rest, 2);
+    auto* spin = ControlAs<TSpinEdit>(w[0]);
+    auto* line = spin->findChild<QLineEdit*>();
+    spin->setFocus(Qt::MouseFocusReason);
+    Settle();
+    QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+    TypeText(line, w[1]);
+  } else if (command == "select" || command == "typecell") {
+    QString text;
+    const QStringList w = command == "select" ? Words(rest, 3) : Words(rest, 3, &text);
+    auto* grid = ControlAs<TStringGrid>(w[0]);
+    const int col = Number(w[1]);
+    const int row = Number(w[2]);
+    if (col < 0 || col >= grid->ColCount() || row < 0 || row >= grid->RowCount())
+      throw LineError{"no cell " + w[1] + " " + w[2]};
+    grid->setFocus(Qt::MouseFocusReason);
+    if (row == 0) {
+      QHeaderView* header = grid->horizontalHeader();
+      QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                        QPoint(header->sectionViewportPosition(col) + header->sectionSize(col) / 2,
+                               header->height() / 2));
+    } else {
+      const QModelIndex index = grid->model()->index(row - 1, col);
+      grid->scrollTo(index);
+      QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, grid->visualRect(index).center());
+    }
+    if (command == "typecell") {
+      Settle();
+      TypeText(grid, text);
+    }
+  } else if (command == "key") {
+    PressKey(rest);
+  } else if (command == "resize") {
+    const QStringList w = Words(rest, 2);
+    form_->SetOuterSize(Number(w[0]), Number(w[1]));
+  } else if (command == "shot") {
+    if (rest.isEmpty()) throw LineError{"shot needs a file"};
+    Settle();
+    if (!form_->grab().save(rest, "PNG")) throw LineError{"cannot write " + rest};
+  } else {
+    throw LineError{"unknown command " + command};
+  }
+  Settle();
+}

@@ -1,0 +1,55 @@
+// pluvik-driver: runs the real window offscreen with the recording platform
+// services and acts on it through real input events, line by line.
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+#include <memory>
+#include <optional>
+
+class QWidget;
+class TForm1;
+class TAboutBox;
+class RecordingPlatform;
+
+class Driver {
+ public:
+  explicit Driver(QTextStream& out);
+  ~Driver();
+
+  // Runs the commands read from `in`, line by line; returns the exit status: 0 all checks
+  // passed, 1 a check failed, 2 a line could not be read or named an unknown
+  // control.
+  int Run(QTextStream& in);
+
+ private:
+  struct LineError {
+    QString message;
+  };
+
+  void Execute(const QString& line);
+  bool SetUp(const QString& command, const QString& rest);
+  void Start();
+  void Act(const QString& command, const QString& rest);
+  QString Query(const QString& query);
+
+  QWidget* Control(const QString& name) const;
+  template <typename T>
+  T* ControlAs(const QString& name) const;
+  static QStringList Words(const QString& text, int count, QString* tail = nullptr);
+  static int Number(const QString& word);
+  static QString Escape(QString text);
+  QString FocusedName() const;
+  void Settle();
+  void TypeText(QWidget* target, const QString& text);
+  void PressKey(const QString& spec);
+  void ClickButton(QWidget* widget);
+
+  QTextStream& out_;
+  std::unique_ptr<RecordingPlatform> platform_;
+  std::unique_ptr<TForm1> form_;
+  std::unique_ptr<TAboutBox> about_;
+  int passed_ = 0;
+  int failed_ = 0;
+  int lineNo_ = 0;
+};
