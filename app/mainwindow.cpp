@@ -134,9 +134,10 @@ void TForm1::BuildDuctTab() {
 
 void TForm1::BuildPowerTab() {
   QWidget* p = Effekt;
-  EnhetFlowRadioGroup = Placed(new TRadioGroup(p, "EnhetFlowRadioGroup", QString::fromUtf8("Flöde"), {"l/s", "l/h"}, 0),
-                               {2, 0, 52, 56});
-  EnhetEffektRadioGroup = Placed(new TRadioGroup(p, "EnhetEffektRadioGroup", "Effekt", {"W", "kW"}, 0), {56, 0, 52, 56});
+  EnhetFlowRadioGroup =
+      Placed(new TRadioGroup(p, "EnhetFlowRadioGroup", QString::fromUtf8("Flöde"), {"l/s", "l/h"}, 0), {2, 0, 52, 56});
+  EnhetEffektRadioGroup =
+      Placed(new TRadioGroup(p, "EnhetEffektRadioGroup", "Effekt", {"W", "kW"}, 0), {56, 0, 52, 56});
   CalkValRadioGroup =
       Placed(new TRadioGroup(p, "CalkValRadioGroup", QString::fromUtf8("Beräkna"),
                              {QString::fromUtf8("flöde > effekt"), QString::fromUtf8("effekt > flöde")}, 0),
@@ -182,9 +183,10 @@ void TForm1::BuildValveTab() {
   InvDiamEdit = Edit(p, "InvDiamEdit", QString(), {188, 59, 60, 21}, QString(), TEdit::LabelPlace::None);
   SpeedButton2 = Placed(new TSpeedButton(p, "SpeedButton2", CalculatorIcon()), {252, 14, 23, 22});
   SetHint(SpeedButton2, "ENTER");
-  FlowRadioGroup =
-      Placed(new TRadioGroup(p, "FlowRadioGroup", QString::fromUtf8("Flöde"), {"l/s", "l/h", "m3/h"}, 0), {280, 0, 60, 80});
-  TryckRadioGroup = Placed(new TRadioGroup(p, "TryckRadioGroup", "Tryck", {"kPa", "mm VP", "bar"}, 0), {344, 0, 70, 80});
+  FlowRadioGroup = Placed(new TRadioGroup(p, "FlowRadioGroup", QString::fromUtf8("Flöde"), {"l/s", "l/h", "m3/h"}, 0),
+                          {280, 0, 60, 80});
+  TryckRadioGroup =
+      Placed(new TRadioGroup(p, "TryckRadioGroup", "Tryck", {"kPa", "mm VP", "bar"}, 0), {344, 0, 70, 80});
 }
 
 void TForm1::BuildPipeTab() {
@@ -193,8 +195,8 @@ void TForm1::BuildPipeTab() {
   RYtrahet = Edit(GroupBox1, "RYtrahet", QString::fromUtf8("Ytråhet mm"), {4, 30, 60, 21});
   RInvDiam = Edit(GroupBox1, "RInvDiam", QString::fromUtf8("Inv.ø mm"), {66, 30, 60, 21});
   RMtrlComboBox = Placed(new TComboBox(GroupBox1, "RMtrlComboBox"), {4, 56, 122, 21});
-  RMtrlComboBox->SetItems({QString::fromUtf8("Stål"), "Rostfritt", QString::fromUtf8("Elförzinkat"), "Koppar", "Pex",
-                           "Eget val"});
+  RMtrlComboBox->SetItems(
+      {QString::fromUtf8("Stål"), "Rostfritt", QString::fromUtf8("Elförzinkat"), "Koppar", "Pex", "Eget val"});
   RMtrlComboBox->SetText("Eget val");
   GroupBox4 = Group(p, "GroupBox4", QString::fromUtf8("Sök"), {134, 0, 46, 84});
   RorEnhet = Label(GroupBox4, "RorEnhet", QString::fromUtf8("flöde"), {5, 22});
@@ -276,7 +278,11 @@ QSize TForm1::OuterSize() const { return size() + FrameExtra(); }
 
 void TForm1::SetOuterSize(int width, int height) {
   const QSize extra = FrameExtra();
+  const QPoint at = OuterPos();
   resize(width - extra.width(), height - extra.height());
+  // A resize keeps the window's left and top edges where they were, also off
+  // the screen's left or top edge.
+  if (at.x() < 0 || at.y() < 0) SetOuterPos(at.x(), at.y());
 }
 
 void TForm1::ApplySizeLimits() {
@@ -288,12 +294,21 @@ void TForm1::ApplySizeLimits() {
 void TForm1::CentreOnScreen() {
   const QSize screen = platform_.ScreenSize();
   const QSize outer = OuterSize();
-  move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+  SetOuterPos((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
 }
 
-int TForm1::PageHeight() const {
-  return PageControl1->PageRect().height();
+QPoint TForm1::OuterPos() const { return frameGeometry().topLeft(); }
+
+void TForm1::SetOuterPos(int left, int top) {
+  // Placing the frame through the native window keeps negative positions
+  // exact (a window wider than the screen starts left of it).
+  if (QWindow* window = windowHandle())
+    window->setFramePosition(QPoint(left, top));
+  else
+    move(left, top);
 }
+
+int TForm1::PageHeight() const { return PageControl1->PageRect().height(); }
 
 void TForm1::FormCreate() {
   // A system whose numbers read "2,2" uses a decimal comma.
@@ -378,10 +393,10 @@ void TForm1::PageControl1Change() {
     if (height() < PageHeight()) resize(width(), PageHeight());
     const QSize outer = OuterSize();
     const QSize screen = platform_.ScreenSize();
-    QPoint at = pos();
+    QPoint at = OuterPos();
     if (at.x() + outer.width() > screen.width()) at.setX(screen.width() - outer.width());
     if (at.y() + outer.height() > screen.height()) at.setY(screen.height() - outer.height());
-    if (at != pos()) move(at);
+    if (at != OuterPos()) SetOuterPos(at.x(), at.y());
   } else {
     SetOuterSize(GSparadBredd, GSparadHojd);
   }

@@ -231,6 +231,8 @@ class TForm1 : public QWidget, public ErrorSink {
   QSize OuterSize() const;
   void SetOuterSize(int width, int height);
   QSize FrameExtra() const;
+  QPoint OuterPos() const;
+  void SetOuterPos(int left, int top);
 
  protected:
   bool event(QEvent* event) override;

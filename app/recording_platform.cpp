@@ -14,9 +14,7 @@
 
 void RecordingPlatform::ShowMessage(QWidget*, const QString& text) { messages_ << "message: " + text; }
 
-void RecordingPlatform::ShowError(QWidget*, const QString&, const QString& text) {
-  messages_ << "error: " + text;
-}
+void RecordingPlatform::ShowError(QWidget*, const QString&, const QString& text) { messages_ << "error: " + text; }
 
 void RecordingPlatform::ShowAboutModal(TAboutBox& box) {
   messages_ << "about";

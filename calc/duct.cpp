@@ -21,8 +21,7 @@ float FrictionFactor(float re, double epsilon, float dh) {
   float next = ColebrookStep(x, re, epsilon, dh);
   int steps = 1;
   while (std::fabs(static_cast<double>(x) - next) >= 0.01) {
-    if (++steps > kMaxColebrookSteps)
-      throw CalcLimitError("Friktionsfaktorn kan inte beräknas för dessa data");
+    if (++steps > kMaxColebrookSteps) throw CalcLimitError("Friktionsfaktorn kan inte beräknas för dessa data");
     x = next;
     next = ColebrookStep(x, re, epsilon, dh);
   }
@@ -35,8 +34,8 @@ float FrictionFactor(float re, double epsilon, float dh) {
 
 }  // namespace
 
-std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytRahet, float ksi,
-                                    int isolering, const DuctAir& air, const NumberFormat& fmt) {
+std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytRahet, float ksi, int isolering,
+                                    const DuctAir& air, const NumberFormat& fmt) {
   const double epsilon = ytRahet / 1000.0;
   const double t = 2.0 * isolering;
 
@@ -72,8 +71,7 @@ std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytR
 
   double r = static_cast<double>(v) * v * Div(lambda, dh) * rho / 2.0;
   float rSingle = ToSingle(r);
-  if (air.circularChosen && isolering == 0)
-    rSingle = ToSingle(rSingle + static_cast<double>(v) * v * ksi / 2.0);
+  if (air.circularChosen && isolering == 0) rSingle = ToSingle(rSingle + static_cast<double>(v) * v * ksi / 2.0);
   return DuctFriction{rSingle, v};
 }
 

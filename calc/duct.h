@@ -30,8 +30,8 @@ struct DuctFriction {
 // double. Returns no result for a zero flow or an inner size of zero or less,
 // where the model has no meaning. Unreadable texts throw ConvertError;
 // arithmetic faults throw MathError.
-std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytRahet, float ksi,
-                                    int isolering, const DuctAir& air, const NumberFormat& fmt);
+std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytRahet, float ksi, int isolering,
+                                    const DuctAir& air, const NumberFormat& fmt);
 
 // Colebrook steps allowed before the duct iteration is given up.
 inline constexpr int kMaxColebrookSteps = 1000;

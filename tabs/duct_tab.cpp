@@ -17,8 +17,8 @@ std::optional<float> TForm1::Rvaerde(const QString& dim, float flode, float ytRa
   const std::string temperature = Temperatur->Text().toStdString();
   calc::DuctAir air;
   air.temperature = temperature;
-  air.unit = EnhetRadioGroup->ItemIndex() == 1 ? calc::AirFlowUnit::CubicMetresPerHour
-                                               : calc::AirFlowUnit::LitresPerSecond;
+  air.unit =
+      EnhetRadioGroup->ItemIndex() == 1 ? calc::AirFlowUnit::CubicMetresPerHour : calc::AirFlowUnit::LitresPerSecond;
   air.circularChosen = CirkRadioButton->Checked();
   const auto result = calc::Rvaerde(dimText, flode, ytRahet, ksi, isolering, air, Fmt());
   // Without a result (no flow, or no inner size left) there is no velocity

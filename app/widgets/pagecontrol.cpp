@@ -28,9 +28,7 @@ void TPageControl::SetCaption(int index, const QString& caption) {
 
 QRect TPageControl::TabRect(int index) const { return tabRects_.value(index); }
 
-int TPageControl::TabLength(int index) const {
-  return fontMetrics().horizontalAdvance(captions_.value(index)) + 12;
-}
+int TPageControl::TabLength(int index) const { return fontMetrics().horizontalAdvance(captions_.value(index)) + 12; }
 
 int TPageControl::TabThickness() const { return fontMetrics().height() + 6; }
 

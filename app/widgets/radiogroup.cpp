@@ -63,6 +63,5 @@ void TRadioGroup::PlaceButtons() {
   if (buttons_.isEmpty()) return;
   const int top = 15;
   const int step = std::max(15, (height() - top - 3) / static_cast<int>(buttons_.size()));
-  for (int i = 0; i < buttons_.size(); ++i)
-    buttons_[i]->setGeometry(6, top + i * step, std::max(10, width() - 10), 16);
+  for (int i = 0; i < buttons_.size(); ++i) buttons_[i]->setGeometry(6, top + i * step, std::max(10, width() - 10), 16);
 }

@@ -12,8 +12,7 @@ class QRadioButton;
 class TRadioGroup : public QGroupBox {
   Q_OBJECT
  public:
-  TRadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items,
-              int itemIndex);
+  TRadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items, int itemIndex);
 
   int ItemIndex() const;
   // Choosing an item from code runs the click handler, as a click does.

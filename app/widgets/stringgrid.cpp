@@ -45,8 +45,7 @@ class GridDelegate : public QStyledItemDelegate {
     grid_->DrawCell(painter, index, option.rect);
   }
 
-  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                        const QModelIndex& index) const override {
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
       line->setObjectName(grid_->objectName() + "Editor");

@@ -1,4 +1,324 @@
+// The main window as a user meets it: start-up, activation and the about box,
+// tab switches and window sizes, keys, number texts on both decimal systems,
+// the error report and the manual. Runs offscreen with the recording platform,
+// so no real modal box can block; controls are found by name.
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
-class WindowTest : public QObject { Q_OBJECT };
+#include <memory>
+
+#include "app/aboutbox.h"
+#include "app/mainwindow.h"
+#include "app/recording_platform.h"
+#include "app/widgets/combobox.h"
+#include "calc/errors.h"
+
+namespace {
+
+// A started program: the main window shown and activated, its about box
+// answered by the recording platform.
+struct Program {
+  explicit Program(QChar separator = '.', QSize screen = {1920, 1080}, const QString& programDir = QString()) {
+    platform.separator = separator;
+    platform.screen = screen;
+    platform.programDir = programDir;
+    form = std::make_unique<TForm1>(platform);
+    about = std::make_unique<TAboutBox>(platform);
+    form->AttachAboutBox(about.get());
+    form->show();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get())) qWarning("main window not active");
+  }
+  ~Program() { form->hide(); }
+
+  template <typename T>
+  T* Find(const QString& name) const {
+    T* control = form->findChild<T*>(name);
+    if (!control) qFatal("no control %s", qPrintable(name));
+    return control;
+  }
+
+  void ClickTab(QWidget* page) {
+    TPageControl* pages = form->PageControl1;
+    QTest::mouseClick(pages, Qt::LeftButton, Qt::NoModifier, pages->TabRect(pages->IndexOf(page)).center());
+  }
+
+  // Focuses a field, replaces its text key by key, and leaves it.
+  void TypeAndLeave(TEdit* edit, const QString& text, QWidget* next) {
+    edit->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+      QTest::keyClick(edit, Qt::Key_Delete);
+    else
+      QTest::keyClicks(edit, text);
+    next->setFocus(Qt::TabFocusReason);
+  }
+
+  QSize Size() const { return form->OuterSize(); }
+
+  RecordingPlatform platform;
+  std::unique_ptr<TForm1> form;
+  std::unique_ptr<TAboutBox> about;
+};
+
+}  // namespace
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // State: a new program. Action: it starts. Expected: the caption, the
+  // about box exactly once, and the start page.
+  void starts_with_caption_and_about_box_once() {
+    Program program;
+    QCOMPARE(program.form->windowTitle(), QStringLiteral("Tellvik - PLUVIK, Version 1.13"));
+    QCOMPARE(program.platform.TakeMessages(), QStringList{"about"});
+    QCOMPARE(program.about->Version->text(), QStringLiteral("Version 1.13"));
+    QVERIFY(program.form->GOmboxVisad);
+    QCOMPARE(program.form->PageControl1->ActivePage(), program.form->Kanalber);
+    QVERIFY(program.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    // Another window takes the activation and gives it back: no second box.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    program.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(program.form.get()));
+    QCOMPARE(program.platform.TakeMessages(), QStringList{});
+  }
+
+  void f1_shows_about_box_and_repeats_activation() {
+    Program program(',');
+    program.platform.TakeMessages();
+    program.form->Ytrahet->SetText("junk");
+    QTest::keyClick(program.form->Flow, Qt::Key_F1);
+    QCOMPARE(program.platform.TakeMessages(), QStringList{"about"});
+    // The activation steps ran again: the roughness of the first material.
+    QCOMPARE(program.form->Ytrahet->Text(), QStringLiteral("0,025 "));
+    QVERIFY(program.form->isActiveWindow());
+  }
+
+  void decimal_separator_probe_data() {
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<bool>("decimalPunkt");
+    QTest::addColumn<QString>("roughness");
+    QTest::newRow("comma system") << QChar(',') << false << "0,025 ";
+    QTest::newRow("point system") << QChar('.') << true << "0.025 ";
+  }
+  void decimal_separator_probe() {
+    QFETCH(QChar, separator);
+    QFETCH(bool, decimalPunkt);
+    QFETCH(QString, roughness);
+    Program program(separator);
+    QCOMPARE(program.form->GDecimalPunkt, decimalPunkt);
+    // Activation writes the material's roughness with the system separator,
+    // followed by its blank.
+    QCOMPARE(program.form->Ytrahet->Text(), roughness);
+  }
+
+  void leaving_a_duct_field_swaps_the_separator_data() {
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("comma system: 2.5 becomes 2,5") << QChar(',') << "2.5"
+                                                   << "2,5";
+    QTest::newRow("comma system: 1.234,5 swaps only the first point") << QChar(',') << "1.234,5"
+                                                                      << "1,234,5";
+    QTest::newRow("comma system: 2,5 stays") << QChar(',') << "2,5"
+                                             << "2,5";
+    QTest::newRow("point system: 2,5 becomes 2.5") << QChar('.') << "2,5"
+                                                   << "2.5";
+    QTest::newRow("point system: 1,2,3 swaps only the first comma") << QChar('.') << "1,2,3"
+                                                                    << "1.2,3";
+  }
+  void leaving_a_duct_field_swaps_the_separator() {
+    QFETCH(QChar, separator);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    Program program(separator);
+    TForm1& f = *program.form;
+    for (TEdit* field : {f.Flow, f.MaxMeterPerSek, f.MaxPaPerMeter, f.Temperatur}) {
+      program.TypeAndLeave(field, typed, field == f.Flow ? f.MaxMeterPerSek : f.Flow);
+      QCOMPARE(field->Text(), shown);
+    }
+  }
+
+  void flow_and_temperature_colour_as_typed() {
+    Program program;
+    TForm1& f = *program.form;
+    program.TypeAndLeave(f.Flow, "12", f.Temperatur);
+    QCOMPARE(ColourName(f.Flow->Color()), QStringLiteral("clWindow"));
+    program.TypeAndLeave(f.Flow, "", f.Temperatur);
+    QCOMPARE(ColourName(f.Flow->Color()), QStringLiteral("clRed"));
+    program.TypeAndLeave(f.Temperatur, "2e", f.Flow);
+    QCOMPARE(ColourName(f.Temperatur->Color()), QStringLiteral("clRed"));
+    program.TypeAndLeave(f.Temperatur, "2e1", f.Flow);
+    QCOMPARE(ColourName(f.Temperatur->Color()), QStringLiteral("clWindow"));
+  }
+
+  void co2_tab_takes_largest_size_and_leaving_restores_the_saved_one() {
+    Program program;
+    TForm1& f = *program.form;
+    const QSize start = program.Size();
+    program.ClickTab(f.CO2TabSheet);
+    QCOMPARE(program.Size(), QSize(800, 400));
+    // A size given on the CO2 tab is not kept.
+    f.SetOuterSize(700, 300);
+    program.ClickTab(f.Kanalber);
+    QCOMPARE(program.Size(), start);
+
+    // A size given on another tab is kept across tabs.
+    program.ClickTab(f.Kvs);
+    f.SetOuterSize(600, 200);
+    program.ClickTab(f.Rorber);
+    QCOMPARE(program.Size(), QSize(600, 200));
+    program.ClickTab(f.CO2TabSheet);
+    program.ClickTab(f.Effekt);
+    QCOMPARE(program.Size(), QSize(600, 200));
+  }
+
+  void co2_tab_stays_on_screen_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("narrow low screen: moved left and up") << QSize(700, 500) << QPoint(-100, 100);
+    QTest::newRow("large screen: stays centred for the strip") << QSize(1920, 1080) << QPoint(686, 483);
+  }
+  void co2_tab_stays_on_screen() {
+    QFETCH(QSize, screen);
+    QFETCH(QPoint, position);
+    Program program('.', screen);
+    program.ClickTab(program.form->CO2TabSheet);
+    QTRY_COMPARE(program.form->OuterPos(), position);
+  }
+
+  void window_size_limits() {
+    Program program;
+    TForm1& f = *program.form;
+    f.SetOuterSize(100, 50);
+    QCOMPARE(program.Size(), QSize(495, 113));
+    f.SetOuterSize(2000, 2000);
+    QCOMPARE(program.Size(), QSize(800, 400));
+  }
+
+  void result_grid_follows_the_window() {
+    Program program;
+    TForm1& f = *program.form;
+    f.SetOuterSize(700, 300);
+    QCOMPARE(f.StringGrid1->x() + f.StringGrid1->width(), f.Kanalber->width() - 1);
+    // The velocity and pressure drop columns fit their heading; the dimension
+    // column takes the rest of the grid.
+    const int lines = f.StringGrid1->GridLineWidth() * 3;
+    const int scroll = f.StringGrid1->ShowsVerticalScrollBar() ? f.platform().ScrollBarWidth() + 3 : 3;
+    QCOMPARE(f.StringGrid1->ColWidth(0), f.StringGrid1->ColWidth(1));
+    QCOMPARE(f.StringGrid1->ColWidth(0) + f.StringGrid1->ColWidth(1) + f.StringGrid1->ColWidth(2) + lines + scroll,
+             f.StringGrid1->width());
+  }
+
+  // A fault in a change handler run by a typed key ends that handler with the
+  // error report, and the program goes on taking keys.
+  void fault_in_a_typed_change_is_reported_and_the_program_goes_on() {
+    Program program;
+    program.platform.TakeMessages();
+    TEdit* flow = program.form->Flow;
+    int changes = 0;
+    flow->OnChange = [&] {
+      ++changes;
+      throw calc::ZeroDivideError();
+    };
+    flow->setFocus();
+    QTest::keyClicks(flow, "12");
+    QCOMPARE(changes, 2);
+    QCOMPARE(program.platform.TakeMessages(),
+             (QStringList{"error: Floating point division by zero.", "error: Floating point division by zero."}));
+    QCOMPARE(flow->Text(), QStringLiteral("12"));
+  }
+
+  // A fault in a change handler that code ran by writing a text ends the
+  // writing handler too; what it wrote before stays.
+  void fault_in_a_nested_change_ends_the_writer() {
+    Program program;
+    program.platform.TakeMessages();
+    TForm1& f = *program.form;
+    f.Steg->OnChange = [] { throw calc::ConvertError("'x' is not a valid floating point value"); };
+    bool reachedEnd = false;
+    RunGuarded(f.Flow, [&] {
+      f.MaxMeterPerSek->SetText("written first");
+      f.Steg->SetText("7");
+      reachedEnd = true;
+    });
+    QVERIFY(!reachedEnd);
+    QCOMPARE(f.MaxMeterPerSek->Text(), QStringLiteral("written first"));
+    QCOMPARE(program.platform.TakeMessages(), QStringList{"error: 'x' is not a valid floating point value."});
+  }
+
+  void writing_the_same_text_runs_no_change_handler() {
+    Program program;
+    int changes = 0;
+    program.form->Steg->OnChange = [&] { ++changes; };
+    program.form->Steg->SetText("100");
+    QCOMPARE(changes, 0);
+    program.form->Steg->SetText("50");
+    QCOMPARE(changes, 1);
+  }
+
+  void hints_stay_up_four_seconds() {
+    Program program;
+    QCOMPARE(program.form->SpeedButton1->toolTipDuration(), 4000);
+    QCOMPARE(Hint(program.form->SpeedButton1), QStringLiteral("ENTER"));
+  }
+
+  void program_folder_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("windows folder") << "C:\\Program\\Pluvik\\pluvik.exe"
+                                    << "C:\\Program\\Pluvik";
+    QTest::newRow("windows drive root keeps its separator") << "C:\\pluvik.exe"
+                                                            << "C:\\";
+    QTest::newRow("linux folder") << "/opt/pluvik/bin/pluvik"
+                                  << "/opt/pluvik/bin";
+    QTest::newRow("linux root keeps its separator") << "/pluvik"
+                                                    << "/";
+  }
+  void program_folder() {
+    QFETCH(QString, path);
+    QFETCH(QString, folder);
+    QCOMPARE(ProgramFolder(path), folder);
+  }
+
+  void manual_is_found_in_the_program_folder_first_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("in both: the program folder's")
+        << QStringList{"PLUVIK.pdf", "Manualer/PLUVIK.pdf"} << "open: DIR/PLUVIK.pdf";
+    QTest::newRow("only in Manualer") << QStringList{"Manualer/PLUVIK.pdf"} << "open: DIR/Manualer/PLUVIK.pdf";
+    QTest::newRow("in neither") << QStringList{} << "message: Hittar ej manual";
+    QTest::newRow("a folder named like the manual does not count")
+        << QStringList{"PLUVIK.pdf/"} << "message: Hittar ej manual";
+  }
+  void manual_is_found_in_the_program_folder_first() {
+    QFETCH(QStringList, files);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    for (const QString& file : files) {
+      if (file.endsWith('/')) {
+        QVERIFY(QDir(dir.path()).mkpath(file));
+        continue;
+      }
+      QDir(dir.path()).mkpath(QFileInfo(file).path());
+      QFile pdf(dir.filePath(file));
+      QVERIFY(pdf.open(QIODevice::WriteOnly));
+    }
+    Program program('.', {1920, 1080}, dir.path());
+    program.platform.TakeMessages();
+    QTest::mouseClick(program.about->Manual, Qt::LeftButton);
+    expected.replace("DIR", QDir::toNativeSeparators(dir.path()));
+    QCOMPARE(program.platform.TakeMessages(), QStringList{expected});
+  }
+};
+
 QTEST_MAIN(WindowTest)
 #include "window_test.moc"
