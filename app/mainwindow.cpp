@@ -345,9 +345,7 @@ void TForm1::FormActivate() {
   ValjSprak();
   GStegRubrik = Steg->LabelCaption();
   PageControl1Change();
-  const QString material = ComboBox1->Text();
-  const qsizetype blank = material.indexOf(' ');
-  Ytrahet->SetText(blank < 0 ? QString() : DecimalFormat(material.left(blank + 1)));
+  Ytrahet->SetText(MaterialRoughness());
   ComboBox1Click();
   Sida->SetItems({});
   Sida->SetText(QString());

@@ -25,6 +25,7 @@
 #include "app/widgets/radiogroup.h"
 #include "app/widgets/spinedit.h"
 #include "app/widgets/stringgrid.h"
+#include "calc/duct_search.h"
 #include "calc/numtext.h"
 
 class Platform;
@@ -159,9 +160,9 @@ class TForm1 : public QWidget, public ErrorSink {
   TDiagram GDiagram;
   // Texts the language routines write: the captions of SidaLabel for each
   // shape and the message for a duct side too small for its insulation.
-  QString GCirkSidaText;
-  QString GRektSidaText;
-  QString GMeddKanalTillIsol;
+  QString GCirkSidaText = QString::fromUtf8("\u00D8 Diam (mm)");
+  QString GRektSidaText = QStringLiteral("Sida (mm)");
+  QString GMeddKanalTillIsol = QString::fromUtf8("Kanalsida för liten för isolering");
 
   // The window's values by name, for the driver ("var NAME").
   std::optional<QString> VarText(const QString& name) const;
@@ -196,14 +197,34 @@ class TForm1 : public QWidget, public ErrorSink {
   // The friction model on the tab's current temperature, flow unit and shape;
   // sets GHastighet. No value where the duct or flow has no meaningful result.
   std::optional<float> Rvaerde(const QString& dim, float flode, float ytRahet, float ksi, int isolering);
+  void Kanaldimensioner();
   void ComboBox1Click();
+  void CirkRadioButtonClick();
+  void RektRadioButtonClick();
+  void SidaClick();
+  void SidaChange();
+  void SidaExit();
+  bool SidaTest();
+  void StegChange();
+  void IsoleringChange();
+  void IsoleringExit();
   void SpeedButton1Click();
+  void Cirk();
+  void Rekt();
+  void StringGrid1DrawCell(int col, int row, const QRect& rect, TGridCanvas& canvas);
+  void EnhetRadioGroupClick();
+  void FlowDblClick();
   void FlowChange();
   void FlowExit();
+  void MaxMeterPerSekEnter();
   void MaxMeterPerSekExit();
+  void MaxPaPerMeterEnter();
   void MaxPaPerMeterExit();
   void TemperaturChange();
   void TemperaturExit();
+  void CheckBox1Click();
+  void SearchFlow();
+  void SummaFlow();
 
   // ---- Power tab (tabs/power_tab.cpp) --------------------------------------
   void SpeedButton4Click();
@@ -241,6 +262,18 @@ class TForm1 : public QWidget, public ErrorSink {
 
  private:
   void BuildDuctTab();
+  // Duct tab helpers.
+  QString MaterialRoughness() const;
+  QString PressureDropText(float r) const;
+  void ClearResultRows();
+  bool InsulationLeavesDuct();
+  bool RectangularStepAccepted();
+  void ScrollToFirstAcceptableRow();
+  void WriteResultRow(int row, const QString& dimension, std::optional<float> r);
+  void SetRoughnessForInsulation(int isolering);
+  void ChooseSearchCriterion(TEdit* criterion, TEdit* other);
+  bool ShowSearchResult(const calc::FlowSearch& search, calc::SearchCriterion criterion, const QString& dimension,
+                        const std::function<std::optional<calc::DuctFriction>(float)>& evaluate);
   void BuildPowerTab();
   void BuildValveTab();
   void BuildPipeTab();

@@ -61,7 +61,7 @@ std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytR
   const float rho = ToSingle(Div(273.0, 273.0 + temp) * 1.29);
   const float nu = ToSingle((0.09000001 * temp + 13.3) * 1e-6);
 
-  if (!innerSizePositive || flode == 0.0f) return std::nullopt;
+  if (!innerSizePositive || flode <= 0.0f) return std::nullopt;
 
   float q = flode;
   if (air.unit == AirFlowUnit::CubicMetresPerHour) q = ToSingle(q / 3.6);

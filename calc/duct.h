@@ -27,7 +27,7 @@ struct DuctFriction {
 
 // `dim` is a diameter ("250") or two sides joined by a star ("400*200"), in mm.
 // Intermediates are stored as 32-bit singles, each expression evaluated in
-// double. Returns no result for a zero flow or an inner size of zero or less,
+// double. Returns no result for a flow or an inner size of zero or less,
 // where the model has no meaning. Unreadable texts throw ConvertError;
 // arithmetic faults throw MathError.
 std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytRahet, float ksi, int isolering,

@@ -1,15 +1,72 @@
-// The duct tab: friction pressure drop and velocity of air ducts.
+// The duct tab: friction pressure drop and velocity of air ducts, listed for
+// one dimension or a series, the largest flow under a limit, and flow sums.
+#include <QPainter>
+#include <array>
+#include <cmath>
+
 #include "app/mainwindow.h"
+#include "app/platform.h"
 #include "calc/duct.h"
+#include "calc/duct_search.h"
+#include "calc/errors.h"
+
+namespace {
+
+// The standard circular dimensions and the joint coefficients of the Veloduct
+// product line, as stored texts; the Lindab line has 0 throughout.
+struct SeriesRow {
+  const char* dimension;
+  const char* veloduct;
+};
+constexpr std::array<SeriesRow, 14> kSeries = {{{"63", "0"},
+                                                {"80", "0"},
+                                                {"100", "0"},
+                                                {"125", "0"},
+                                                {"160", "0"},
+                                                {"200", "0"},
+                                                {"250", "0.019"},
+                                                {"315", "0.024"},
+                                                {"400", "0.031"},
+                                                {"500", "0.0216"},
+                                                {"630", "0.0136"},
+                                                {"800", "0.0182"},
+                                                {"1000", "0.0143"},
+                                                {"1250", "0.0147"}}};
+
+// A rectangular series longer than this is refused before it is computed.
+constexpr long long kMaxSeriesRows = 1000;
+
+bool IsConcrete(const QString& material) { return material.contains("Betong") || material.contains("Beton"); }
+
+bool HasSideSeparator(const QString& text) { return text.contains('*') || text.contains('x') || text.contains('X'); }
+
+}  // namespace
 
 void TForm1::WireDuctTab() {
+  ComboBox1->OnClick = [this] { ComboBox1Click(); };
+  ComboBox1->OnChange = [this] { SidaClick(); };
+  CirkRadioButton->OnClick = [this] { CirkRadioButtonClick(); };
+  RektRadioButton->OnClick = [this] { RektRadioButtonClick(); };
+  Sida->OnChange = [this] { SidaClick(); };
+  Sida->OnClick = [this] { SidaClick(); };
+  Steg->OnChange = [this] { StegChange(); };
+  Isolering->OnChange = [this] { IsoleringChange(); };
+  Isolering->OnExit = [this] { IsoleringExit(); };
+  EnhetRadioGroup->OnClick = [this] { EnhetRadioGroupClick(); };
   Flow->OnChange = [this] { FlowChange(); };
   Flow->OnExit = [this] { FlowExit(); };
+  Flow->OnDblClick = [this] { FlowDblClick(); };
+  MaxMeterPerSek->OnEnter = [this] { MaxMeterPerSekEnter(); };
   MaxMeterPerSek->OnExit = [this] { MaxMeterPerSekExit(); };
+  MaxPaPerMeter->OnEnter = [this] { MaxPaPerMeterEnter(); };
   MaxPaPerMeter->OnExit = [this] { MaxPaPerMeterExit(); };
   Temperatur->OnChange = [this] { TemperaturChange(); };
   Temperatur->OnExit = [this] { TemperaturExit(); };
+  CheckBox1->OnClick = [this] { CheckBox1Click(); };
   SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
+  StringGrid1->OnDrawCell = [this](int col, int row, const QRect& rect, TGridCanvas& canvas) {
+    StringGrid1DrawCell(col, row, rect, canvas);
+  };
 }
 
 std::optional<float> TForm1::Rvaerde(const QString& dim, float flode, float ytRahet, float ksi, int isolering) {
@@ -28,9 +85,339 @@ std::optional<float> TForm1::Rvaerde(const QString& dim, float flode, float ytRa
   return result->r;
 }
 
-void TForm1::ComboBox1Click() {}
+QString TForm1::MaterialRoughness() const {
+  // The roughness in mm that each material text starts with, up to and
+  // including its first blank.
+  const QString material = ComboBox1->Text();
+  const qsizetype blank = material.indexOf(' ');
+  return blank < 0 ? QString() : DecimalFormat(material.left(blank + 1));
+}
 
-void TForm1::SpeedButton1Click() {}
+QString TForm1::PressureDropText(float r) const {
+  if (r < 0.1) return FloatToStrF(r, 15, 3);
+  if (r < 1) return FloatToStrF(r, 15, 2);
+  return FloatToStrF(r, 15, 1);
+}
+
+// ---- Materials, shapes and the dimension series ---------------------------
+
+void TForm1::Kanaldimensioner() {
+  const QString material = ComboBox1->Text();
+  const auto load = [this](bool veloduct) {
+    StringGrid2->SetRowCount(static_cast<int>(kSeries.size()) + 1);
+    StringGrid2->SetCell(0, 0, "Cirk. dim");
+    for (int row = 1; row <= static_cast<int>(kSeries.size()); ++row) {
+      const SeriesRow& entry = kSeries[static_cast<std::size_t>(row - 1)];
+      StringGrid2->SetCell(0, row, entry.dimension);
+      StringGrid2->SetCell(1, row, veloduct ? entry.veloduct : "0");
+    }
+  };
+  if (material.contains("Veloduct")) load(true);
+  if (material.contains("Lindab")) load(false);
+}
+
+void TForm1::ComboBox1Click() {
+  Kanaldimensioner();
+  const QString material = ComboBox1->Text();
+  const qsizetype blank = material.indexOf(' ');
+  QString heading = "Dim. /" + (blank < 0 ? material.left(20) : material.mid(blank, 20));
+  if (Isolering->Text() != "0") heading += " -" + Isolering->Text();
+  StringGrid1->SetCell(2, 0, heading);
+  if (IsConcrete(material))
+    Sida->SetDropDown(false);
+  else if (CirkRadioButton->Checked())
+    Sida->SetDropDown(true);
+  ComboBox1->update();
+  if (CirkRadioButton->Checked()) CirkRadioButtonClick();
+}
+
+void TForm1::CirkRadioButtonClick() {
+  StringGrid1->SetRowCount(5);
+  if (!IsConcrete(ComboBox1->Text())) {
+    Sida->SetDropDown(true);
+    Sida->SetText(QString());
+  }
+  // Keep the last whole-number step the user had for rectangular ducts; a
+  // joint coefficient or the circular "0" shown in the field is no step.
+  const QString step = DecimalFormat(Steg->Text());
+  int stepValue = 0;
+  if (calc::TryStrToInt(step.toStdString(), stepValue) && stepValue > 0) GStegText = step;
+  Steg->SetText("0");
+  Steg->SetLabelCaption(QString::fromUtf8("\u00F0"));
+  SidaLabel->SetCaption(GCirkSidaText);
+  SidaChange();
+}
+
+void TForm1::RektRadioButtonClick() {
+  StringGrid1->SetRowCount(5);
+  Sida->SetDropDown(false);
+  Steg->SetLabelCaption(GStegRubrik);
+  if (GStegText == "0") GStegText = "100";
+  Steg->SetText(GStegText);
+  Sida->SetText(QString());
+  SidaLabel->SetCaption(GRektSidaText);
+}
+
+void TForm1::SidaClick() {
+  if (!RektRadioButton->Checked()) {
+    const int item = Sida->ItemIndex();
+    if (item < 0)
+      Steg->SetText("0");
+    else if (ComboBox1->Text().contains("Fz"))
+      Steg->SetText(DecimalFormat(StringGrid2->Cell(1, item + 1)));
+  }
+  if (!Sida->DropDown()) Sida->SetColor(Sida->Text().isEmpty() ? TColor::clRed : TColor::clWindow);
+}
+
+void TForm1::SidaChange() {
+  const QString text = Sida->Text();
+  if (CirkRadioButton->Checked() && text.isEmpty()) {
+    Sida->SetColor(TColor::clWindow);
+    return;
+  }
+  int whole = 0;
+  if (calc::TryStrToInt(text.toStdString(), whole)) {
+    Sida->SetColor(TColor::clWindow);
+    return;
+  }
+  if (RektRadioButton->Checked()) {
+    if (HasSideSeparator(text)) {
+      Sida->SetColor(TColor::clWindow);
+    } else {
+      Sida->SetColor(TColor::clRed);
+      Sida->setFocus(Qt::OtherFocusReason);
+    }
+  }
+  if (CirkRadioButton->Checked()) Sida->SetColor(TColor::clRed);
+}
+
+void TForm1::SidaExit() {
+  QString text = Sida->Text();
+  if (const qsizetype x = text.indexOf('x'); x >= 0) text[x] = '*';
+  if (const qsizetype x = text.indexOf('X'); x >= 0) text[x] = '*';
+  Sida->SetText(text);
+}
+
+bool TForm1::SidaTest() {
+  bool complete = true;
+  if (RektRadioButton->Checked()) {
+    const QString text = Sida->Text();
+    if (!HasSideSeparator(text)) complete = false;
+    for (QChar separator : {QChar('*'), QChar('x'), QChar('X')})
+      if (text.indexOf(separator) + 1 == text.size()) complete = false;
+  }
+  Sida->SetColor(complete ? TColor::clWindow : TColor::clRed);
+  if (!complete) Sida->setFocus(Qt::OtherFocusReason);
+  return complete;
+}
+
+void TForm1::StegChange() { Steg->SetColor(Steg->Text().isEmpty() ? TColor::clRed : TColor::clWindow); }
+
+void TForm1::IsoleringChange() {
+  Isolering->SetColor(Isolering->Text().isEmpty() ? TColor::clRed : TColor::clWindow);
+  if (Isolering->Text().isEmpty()) Isolering->SetText("0");
+  Ytrahet->SetText(Isolering->Text() != "0" ? DecimalFormat("0.900") : MaterialRoughness());
+  Ytrahet->update();
+  ComboBox1Click();
+}
+
+void TForm1::IsoleringExit() {
+  if (Isolering->Text().isEmpty()) Isolering->SetText("0");
+  ComboBox1Click();
+}
+
+// ---- The ENTER run ---------------------------------------------------------
+
+void TForm1::ClearResultRows() {
+  for (int row = 1; row < StringGrid1->RowCount(); ++row)
+    for (int col = 0; col < StringGrid1->ColCount(); ++col) StringGrid1->SetCell(col, row, QString());
+}
+
+bool TForm1::InsulationLeavesDuct() {
+  const int i = StrToInt(Isolering->Text());
+  const QString side = Sida->Text();
+  bool tooSmall = false;
+  if (RektRadioButton->Checked()) {
+    if (const qsizetype star = side.indexOf('*'); star >= 0) {
+      tooSmall = StrToInt(side.left(star)) - 2 * i <= 0 || StrToInt(side.mid(star + 1)) - 2 * i <= 0;
+    } else {
+      tooSmall = StrToInt(side) - 2 * i <= 0;
+    }
+  } else if (CirkRadioButton->Checked() && !side.isEmpty()) {
+    tooSmall = StrToInt(side) - 2 * i <= 0;
+  }
+  if (!tooSmall) return true;
+  ClearResultRows();
+  Sida->SetColor(TColor::clRed);
+  Sida->setFocus(Qt::OtherFocusReason);
+  platform().ShowMessage(this, GMeddKanalTillIsol);
+  return false;
+}
+
+bool TForm1::RectangularStepAccepted() {
+  // A series of rectangular ducts needs a step of at least 1 mm.
+  if (!RektRadioButton->Checked() || Sida->Text().contains('*')) return true;
+  if (StrToInt(Steg->Text()) > 0) return true;
+  Steg->SetColor(TColor::clRed);
+  platform().ShowMessage(this, QString::fromUtf8("Steget måste vara större än 0"));
+  return false;
+}
+
+void TForm1::SpeedButton1Click() {
+  if (!CheckBox1->Checked()) SummaFlow();
+  if (Flow->Color() == TColor::clRed) return;
+  if (!Sida->DropDown() && Sida->Text().isEmpty()) {
+    Sida->SetColor(TColor::clRed);
+    return;
+  }
+  SidaClick();
+  Flow->SetText(DecimalFormat(Flow->Text()));
+  MaxMeterPerSek->SetText(DecimalFormat(MaxMeterPerSek->Text()));
+  MaxPaPerMeter->SetText(DecimalFormat(MaxPaPerMeter->Text()));
+  SidaExit();
+  Sida->SetText(DecimalFormat(Sida->Text()));
+  Steg->SetText(DecimalFormat(Steg->Text()));
+  if (!InsulationLeavesDuct()) return;
+  if (CheckBox1->Checked()) {
+    if (SidaTest()) SearchFlow();
+    return;
+  }
+  if (!RectangularStepAccepted()) return;
+  ClearResultRows();
+  if (CirkRadioButton->Checked())
+    Cirk();
+  else if (RektRadioButton->Checked())
+    Rekt();
+  StringGrid1->SetTopRow(1);
+  const bool series = (CirkRadioButton->Checked() && Sida->Text().isEmpty()) ||
+                      (RektRadioButton->Checked() && !Sida->Text().contains('*'));
+  if (series) ScrollToFirstAcceptableRow();
+}
+
+void TForm1::ScrollToFirstAcceptableRow() {
+  // The first row that meets each limit, compared as the cells show it.
+  const auto firstMeeting = [this](const TEdit* limitField, int col) {
+    if (limitField->Text().isEmpty()) return 0;
+    for (int row = 1; row < StringGrid1->RowCount(); ++row) {
+      const QString cell = StringGrid1->Cell(col, row);
+      if (!cell.isEmpty() && StrToFloat(limitField->Text()) >= StrToFloat(cell)) return row;
+    }
+    return 0;
+  };
+  const int p = firstMeeting(MaxPaPerMeter, 1);
+  const int v = firstMeeting(MaxMeterPerSek, 0);
+  const int t = (p > 0 && v > 0) ? std::max(p, v) : std::max(p, v);
+  if (t > 1) StringGrid1->SetTopRow(t - 1);
+}
+
+void TForm1::WriteResultRow(int row, const QString& dimension, std::optional<float> r) {
+  if (row >= StringGrid1->RowCount()) StringGrid1->SetRowCount(row + 1);
+  // A duct without a result (no flow) shows its dimension and no numbers.
+  StringGrid1->SetCell(0, row, r ? FloatToStrF(GHastighet, 15, 1) : QString());
+  StringGrid1->SetCell(1, row, r ? PressureDropText(*r) : QString());
+  StringGrid1->SetCell(2, row, dimension);
+}
+
+void TForm1::SetRoughnessForInsulation(int i) {
+  Ytrahet->SetText(i <= 0 ? MaterialRoughness() : DecimalFormat("0.900"));
+}
+
+void TForm1::Cirk() {
+  const int i = StrToInt(Isolering->Text());
+  SetRoughnessForInsulation(i);
+  if (!Sida->Text().isEmpty()) {
+    const float flode = static_cast<float>(StrToFloat(Flow->Text()));
+    const float ytRahet = static_cast<float>(StrToFloat(Ytrahet->Text()));
+    const float ksi = static_cast<float>(StrToFloat(Steg->Text()));
+    WriteResultRow(1, Sida->Text(), Rvaerde(Sida->Text(), flode, ytRahet, ksi, i));
+    return;
+  }
+  int k = 0;
+  for (int row = 1; row < StringGrid2->RowCount(); ++row) {
+    const QString dimension = StringGrid2->Cell(0, row);
+    if (StrToInt(dimension) - 2 * i <= 0) continue;
+    const float ksi =
+        static_cast<float>(i <= 0 ? StrToFloat(DecimalFormat(StringGrid2->Cell(1, row))) : StrToFloat(Steg->Text()));
+    const float flode = static_cast<float>(StrToFloat(Flow->Text()));
+    const float ytRahet = static_cast<float>(StrToFloat(Ytrahet->Text()));
+    WriteResultRow(++k, dimension, Rvaerde(dimension, flode, ytRahet, ksi, i));
+  }
+}
+
+void TForm1::Rekt() {
+  const int i = StrToInt(Isolering->Text());
+  SetRoughnessForInsulation(i);
+  const QString side = Sida->Text();
+  if (side.contains('*')) {
+    const float flode = static_cast<float>(StrToFloat(Flow->Text()));
+    const float ytRahet = static_cast<float>(StrToFloat(Ytrahet->Text()));
+    WriteResultRow(1, side, Rvaerde(side, flode, ytRahet, 0.0f, i));
+    return;
+  }
+  const long long s = StrToInt(side);
+  const long long step = StrToInt(Steg->Text());
+  const long long n = SpinEdit1->Value();
+  long long o = 0;
+  long long largest = 0;
+  if (n != 0) {
+    const long long m = calc::RoundHalfEven(static_cast<double>(s) / static_cast<double>(n));
+    largest = s * n;
+    o = step > m ? 0 : (m / step - 1) * step;
+    if (i > 0) o = ((2LL * i) / step) * step;
+    if ((largest - o) / step > kMaxSeriesRows) {
+      Steg->SetColor(TColor::clRed);
+      platform().ShowMessage(this, QString::fromUtf8("För många dimensioner i serien, välj ett större steg"));
+      return;
+    }
+  }
+  int written = 0;
+  for (long long k = 1;; ++k) {
+    const long long b = k * step + o;
+    const QString dimension = side + "*" + QString::number(b);
+    if (n != 0 && b > largest) {
+      if (StringGrid1->RowCount() < 16) StringGrid1->SetRowCount(16);
+      break;
+    }
+    // A side not larger than twice the insulation leaves no duct: no row.
+    if (b - 2LL * i > 0) {
+      const float flode = static_cast<float>(StrToFloat(Flow->Text()));
+      const float ytRahet = static_cast<float>(StrToFloat(Ytrahet->Text()));
+      const auto r = Rvaerde(dimension, flode, ytRahet, 0.0f, i);
+      WriteResultRow(++written, dimension, r);
+    }
+    if (n == 0 && k >= 15) break;
+  }
+}
+
+void TForm1::StringGrid1DrawCell(int col, int row, const QRect& rect, TGridCanvas& canvas) {
+  if (row < 1 || col > 1) return;
+  const TEdit* limitField = col == 0 ? MaxMeterPerSek : MaxPaPerMeter;
+  const QString text = StringGrid1->Cell(col, row);
+  if (limitField->Text().isEmpty() || text.isEmpty()) return;
+  // A limit or cell that does not read as a number marks nothing.
+  double limit = 0.0;
+  double shown = 0.0;
+  if (!calc::TryStrToFloat(limitField->Text().toStdString(), Fmt(), limit) ||
+      !calc::TryStrToFloat(text.toStdString(), Fmt(), shown))
+    return;
+  if (limit >= shown) return;
+  canvas.FillRect(rect);
+  canvas.fontColor = TColor::clRed;
+  canvas.TextOut(rect.left() + 2, rect.top() + (rect.height() - canvas.TextHeight(text)) / 2, text);
+}
+
+// ---- Flow, unit, temperature and limit fields -------------------------------
+
+void TForm1::EnhetRadioGroupClick() { Flow->SetLabelCaption(EnhetRadioGroup->ItemText(EnhetRadioGroup->ItemIndex())); }
+
+void TForm1::FlowDblClick() {
+  const bool toCubicMetres = EnhetRadioGroup->ItemIndex() == 0;
+  EnhetRadioGroup->SetItemIndex(toCubicMetres ? 1 : 0);
+  if (Flow->Text().isEmpty()) return;
+  const double flow = StrToInt(Flow->Text());
+  const double converted = toCubicMetres ? flow * 3.6 : flow / 3.6;
+  Flow->SetText(QString::number(calc::RoundHalfEven(converted)));
+}
 
 void TForm1::FlowChange() { Flow->SetColor(Flow->Text().isEmpty() ? TColor::clRed : TColor::clWindow); }
 
@@ -47,3 +434,144 @@ void TForm1::TemperaturChange() {
 }
 
 void TForm1::TemperaturExit() { Temperatur->SetText(DecimalFormat(Temperatur->Text())); }
+
+// ---- The largest-flow search and flow sums ---------------------------------
+
+void TForm1::CheckBox1Click() {
+  if (CheckBox1->Checked()) {
+    Flow->SetText(QString());
+    Flow->SetReadOnly(true);
+    Flow->SetColor(TColor::clBtnFace);
+    MaxMeterPerSek->SetText(QString());
+    MaxPaPerMeter->SetText(QString());
+  } else {
+    for (TEdit* field : {Flow, MaxMeterPerSek, MaxPaPerMeter}) {
+      field->SetReadOnly(false);
+      field->SetColor(TColor::clWindow);
+    }
+  }
+}
+
+void TForm1::ChooseSearchCriterion(TEdit* criterion, TEdit* other) {
+  if (!CheckBox1->Checked()) return;
+  criterion->SetReadOnly(false);
+  criterion->SetColor(TColor::clWindow);
+  other->SetText(QString());
+  other->SetReadOnly(true);
+  other->SetColor(TColor::clBtnFace);
+}
+
+void TForm1::MaxMeterPerSekEnter() { ChooseSearchCriterion(MaxMeterPerSek, MaxPaPerMeter); }
+
+void TForm1::MaxPaPerMeterEnter() { ChooseSearchCriterion(MaxPaPerMeter, MaxMeterPerSek); }
+
+void TForm1::SearchFlow() {
+  const int i = ComboBox1->Text().contains("Isol") ? StrToInt(Isolering->Text()) : 0;
+  bool missing = false;
+  if (Sida->Text().isEmpty()) {
+    Sida->SetColor(TColor::clRed);
+    missing = true;
+  }
+  if (MaxMeterPerSek->Text().isEmpty() && MaxPaPerMeter->Text().isEmpty()) {
+    MaxMeterPerSek->SetColor(TColor::clRed);
+    MaxPaPerMeter->SetColor(TColor::clRed);
+    missing = true;
+  }
+  if (missing) return;
+  const float ksi = RektRadioButton->Checked() ? 0.0f : static_cast<float>(StrToFloat(DecimalFormat(Steg->Text())));
+  ClearResultRows();
+  StringGrid1->SetTopRow(1);
+  StringGrid1->SetRowCount(5);
+
+  const QString dimension = Sida->Text();
+  const auto evaluate = [&](float q) -> std::optional<calc::DuctFriction> {
+    const float ytRahet = static_cast<float>(StrToFloat(Ytrahet->Text()));
+    const auto r = Rvaerde(dimension, q, ytRahet, ksi, i);
+    if (!r) return std::nullopt;
+    return calc::DuctFriction{*r, GHastighet};
+  };
+  calc::FlowSearch search;
+  const struct {
+    TEdit* field;
+    calc::SearchCriterion criterion;
+  } criteria[] = {{MaxPaPerMeter, calc::SearchCriterion::PressureDrop},
+                  {MaxMeterPerSek, calc::SearchCriterion::Velocity}};
+  for (const auto& [field, criterion] : criteria) {
+    if (field->Text().isEmpty()) continue;
+    const auto limit = [this, field] { return StrToFloat(field->Text()); };
+    search = calc::SearchFlowLimit(criterion, search, evaluate, limit);
+    if (search.end == calc::SearchEnd::NegativeLimit) {
+      field->SetColor(TColor::clRed);
+      platform().ShowMessage(this, QString::fromUtf8("Gränsvärdet får inte vara negativt"));
+      return;
+    }
+    if (!ShowSearchResult(search, criterion, dimension, evaluate)) return;
+  }
+}
+
+bool TForm1::ShowSearchResult(const calc::FlowSearch& search, calc::SearchCriterion criterion, const QString& dimension,
+                              const std::function<std::optional<calc::DuctFriction>(float)>& evaluate) {
+  float flow = search.q;
+  calc::DuctFriction shown = search.atQ;
+  if (search.end == calc::SearchEnd::ZeroLimit) {
+    // Only no flow at all stays within a limit of 0; there is nothing more
+    // to search for.
+    Flow->SetText("0");
+    StringGrid1->SetCell(2, 1, dimension);
+    return false;
+  }
+  if (search.end == calc::SearchEnd::Stalled) {
+    // The limit falls where no flow meets it within 0.001: the largest flow
+    // known to stay under it is the answer.
+    platform().ShowMessage(this,
+                           QString::fromUtf8("Gränsvärdet kan inte nås exakt, största flöde under gränsen visas"));
+    flow = search.s;
+    const auto atS = flow > 0.0f ? evaluate(flow) : std::nullopt;
+    if (!atS) return false;
+    shown = *atS;
+  } else if (search.end != calc::SearchEnd::Met) {
+    // No flow to show; the field stays the search's output.
+    Flow->SetText(QString());
+    Flow->SetColor(TColor::clBtnFace);
+    platform().ShowMessage(this, QString::fromUtf8("Inget flöde hittades för gränsvärdet"));
+    return false;
+  }
+  Flow->SetText(QString::number(static_cast<long long>(std::trunc(static_cast<double>(flow)))));
+  StringGrid1->SetCell(0, 1, FloatToStrF(shown.v, 15, 1));
+  StringGrid1->SetCell(
+      1, 1, criterion == calc::SearchCriterion::PressureDrop ? FloatToStrF(shown.r, 15, 1) : PressureDropText(shown.r));
+  StringGrid1->SetCell(2, 1, dimension);
+  return true;
+}
+
+void TForm1::SummaFlow() {
+  if (PageControl1->ActivePage() != Kanalber) return;
+  const QString text = Flow->Text();
+  if (text.contains('+')) {
+    // Only digits, signs and blanks can stand in a sum.
+    for (const QChar c : text) {
+      if (!c.isDigit() && c != '+' && c != '-' && c != ' ') {
+        Flow->SetColor(TColor::clRed);
+        platform().ShowMessage(this, QString(c) + QString::fromUtf8(" är ogiltligt tecken"));
+        return;
+      }
+    }
+    long long total = 0;
+    QString term;
+    for (const QChar c : text) {
+      if (c == '+') {
+        total += StrToInt(term);
+        term.clear();
+      } else if (c != ' ') {
+        term += c;
+      }
+    }
+    total += StrToInt(term);
+    Flow->SetText(QString::number(total));
+  }
+  int whole = 0;
+  if (!calc::TryStrToInt(Flow->Text().toStdString(), whole)) {
+    Flow->SetColor(TColor::clRed);
+    platform().ShowMessage(this, QString::fromUtf8("Felaktiga data i flödesangivelse"));
+  }
+}

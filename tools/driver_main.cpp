@@ -10,7 +10,7 @@ namespace {
 // The offscreen platform's notes about window hints it cannot honour say
 // nothing about the program; everything else still reaches standard error.
 void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.contains("propagateSizeHints") || message.contains("XDG_RUNTIME_DIR")) return;
+  if (message.contains("This plugin does not support") || message.contains("XDG_RUNTIME_DIR")) return;
   std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
