@@ -100,7 +100,27 @@ TForm1::TForm1(Platform& platform) : platform_(platform) {
   Flow->setFocus(Qt::OtherFocusReason);
 }
 
-TForm1::~TForm1() { qApp->removeEventFilter(this); }
+TForm1::~TForm1() {
+  qApp->removeEventFilter(this);
+  // The controls outlive this part of the window while the base class takes
+  // them down, and may still report focus changes or paint: nothing of the
+  // window may run then.
+  for (auto* w : findChildren<TEdit*>()) w->OnChange = w->OnEnter = w->OnExit = w->OnDblClick = nullptr;
+  for (auto* w : findChildren<TComboBox*>()) w->OnChange = w->OnClick = w->OnEnter = w->OnExit = nullptr;
+  for (auto* w : findChildren<TCheckBox*>()) w->OnClick = nullptr;
+  for (auto* w : findChildren<TRadioButton*>()) w->OnClick = nullptr;
+  for (auto* w : findChildren<TRadioGroup*>()) w->OnClick = nullptr;
+  for (auto* w : findChildren<TSpeedButton*>()) w->OnClick = nullptr;
+  for (auto* w : findChildren<TSpinEdit*>()) w->OnChange = nullptr;
+  for (auto* w : findChildren<TPaintBox*>()) w->OnPaint = nullptr;
+  for (auto* w : findChildren<TStringGrid*>()) {
+    w->OnDrawCell = nullptr;
+    w->OnSelectCell = nullptr;
+    w->OnSetEditText = nullptr;
+  }
+  PageControl1->OnChanging = nullptr;
+  PageControl1->OnChange = nullptr;
+}
 
 void TForm1::BuildDuctTab() {
   QWidget* p = Kanalber;

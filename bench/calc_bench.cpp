@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/duct.h"
+#include "calc/duct_search.h"
 
 namespace {
 
@@ -24,5 +25,26 @@ void BM_RvaerdeLaminar(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(calc::Rvaerde("100", 2.0f, 0.025f, 0.0f, 0, air, fmt));
 }
 BENCHMARK(BM_RvaerdeLaminar);
+
+// One largest-flow search of the duct tab: `dim` under `limit` Pa/m.
+void SearchDuct(benchmark::State& state, const char* dim, double limit) {
+  const calc::NumberFormat fmt;
+  const calc::DuctAir air{"20", calc::AirFlowUnit::LitresPerSecond, true};
+  const auto evaluate = [&](float q) { return calc::Rvaerde(dim, q, 0.025f, 0.0f, 0, air, fmt); };
+  const auto read = [limit] { return limit; };
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        calc::SearchFlowLimit(calc::SearchCriterion::PressureDrop, calc::FlowSearch{}, evaluate, read));
+}
+
+void BM_SearchDiameter200(benchmark::State& state) { SearchDuct(state, "200", 1.0); }
+BENCHMARK(BM_SearchDiameter200);
+
+void BM_SearchDiameter1250(benchmark::State& state) { SearchDuct(state, "1250", 1.0); }
+BENCHMARK(BM_SearchDiameter1250);
+
+// The bounded worst case: a limit no flow reaches runs to the trial bound.
+void BM_SearchUnreachableLimit(benchmark::State& state) { SearchDuct(state, "200", 1e9); }
+BENCHMARK(BM_SearchUnreachableLimit)->Unit(benchmark::kMillisecond);
 
 }  // namespace
