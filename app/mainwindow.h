@@ -267,7 +267,7 @@ class TForm1 : public QWidget, public ErrorSink {
   QString PressureDropText(float r) const;
   void ClearResultRows();
   bool InsulationLeavesDuct();
-  bool RectangularStepAccepted();
+  bool RectangularSeriesAccepted();
   void ScrollToFirstAcceptableRow();
   void WriteResultRow(int row, const QString& dimension, std::optional<float> r);
   void SetRoughnessForInsulation(int isolering);

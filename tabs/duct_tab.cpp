@@ -8,6 +8,7 @@
 #include "app/platform.h"
 #include "calc/duct.h"
 #include "calc/duct_search.h"
+#include "calc/duct_series.h"
 #include "calc/errors.h"
 
 namespace {
@@ -254,12 +255,21 @@ bool TForm1::InsulationLeavesDuct() {
   return false;
 }
 
-bool TForm1::RectangularStepAccepted() {
-  // A series of rectangular ducts needs a step of at least 1 mm.
+bool TForm1::RectangularSeriesAccepted() {
+  // A series of rectangular ducts needs a step of at least 1 mm, and a
+  // length that can be listed.
   if (!RektRadioButton->Checked() || Sida->Text().contains('*')) return true;
-  if (StrToInt(Steg->Text()) > 0) return true;
+  const int i = StrToInt(Isolering->Text());
+  const int side = StrToInt(Sida->Text());
+  const int step = StrToInt(Steg->Text());
+  QString refusal;
+  if (step <= 0)
+    refusal = QString::fromUtf8("Steget måste vara större än 0");
+  else if (calc::PlanRectangularSeries(side, step, SpinEdit1->Value(), i).count > kMaxSeriesRows)
+    refusal = QString::fromUtf8("För många dimensioner i serien, välj ett större steg");
+  if (refusal.isEmpty()) return true;
   Steg->SetColor(TColor::clRed);
-  platform().ShowMessage(this, QString::fromUtf8("Steget måste vara större än 0"));
+  platform().ShowMessage(this, refusal);
   return false;
 }
 
@@ -282,7 +292,7 @@ void TForm1::SpeedButton1Click() {
     if (SidaTest()) SearchFlow();
     return;
   }
-  if (!RectangularStepAccepted()) return;
+  if (!RectangularSeriesAccepted()) return;
   ClearResultRows();
   if (CirkRadioButton->Checked())
     Cirk();
@@ -354,39 +364,20 @@ void TForm1::Rekt() {
     WriteResultRow(1, side, Rvaerde(side, flode, ytRahet, 0.0f, i));
     return;
   }
-  const long long s = StrToInt(side);
   const long long step = StrToInt(Steg->Text());
   const long long n = SpinEdit1->Value();
-  long long o = 0;
-  long long largest = 0;
-  if (n != 0) {
-    const long long m = calc::RoundHalfEven(static_cast<double>(s) / static_cast<double>(n));
-    largest = s * n;
-    o = step > m ? 0 : (m / step - 1) * step;
-    if (i > 0) o = ((2LL * i) / step) * step;
-    if ((largest - o) / step > kMaxSeriesRows) {
-      Steg->SetColor(TColor::clRed);
-      platform().ShowMessage(this, QString::fromUtf8("För många dimensioner i serien, välj ett större steg"));
-      return;
-    }
-  }
+  const calc::RectangularSeries series = calc::PlanRectangularSeries(StrToInt(side), step, n, i);
   int written = 0;
-  for (long long k = 1;; ++k) {
-    const long long b = k * step + o;
-    const QString dimension = side + "*" + QString::number(b);
-    if (n != 0 && b > largest) {
-      if (StringGrid1->RowCount() < 16) StringGrid1->SetRowCount(16);
-      break;
-    }
+  for (long long k = 1; k <= series.count; ++k) {
+    const long long b = calc::VariedSide(series, step, k);
     // A side not larger than twice the insulation leaves no duct: no row.
-    if (b - 2LL * i > 0) {
-      const float flode = static_cast<float>(StrToFloat(Flow->Text()));
-      const float ytRahet = static_cast<float>(StrToFloat(Ytrahet->Text()));
-      const auto r = Rvaerde(dimension, flode, ytRahet, 0.0f, i);
-      WriteResultRow(++written, dimension, r);
-    }
-    if (n == 0 && k >= 15) break;
+    if (b - 2LL * i <= 0) continue;
+    const QString dimension = side + "*" + QString::number(b);
+    const float flode = static_cast<float>(StrToFloat(Flow->Text()));
+    const float ytRahet = static_cast<float>(StrToFloat(Ytrahet->Text()));
+    WriteResultRow(++written, dimension, Rvaerde(dimension, flode, ytRahet, 0.0f, i));
   }
+  if (n != 0 && StringGrid1->RowCount() < 16) StringGrid1->SetRowCount(16);
 }
 
 void TForm1::StringGrid1DrawCell(int col, int row, const QRect& rect, TGridCanvas& canvas) {

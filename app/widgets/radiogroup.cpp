@@ -1,12 +1,16 @@
 #include "app/widgets/radiogroup.h"
 
+#include <QButtonGroup>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
 TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items,
                          int itemIndex)
-    : QGroupBox(caption, parent) {
+    : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
   setObjectName(name);
+  // An explicit group keeps these buttons apart from radio buttons elsewhere
+  // on the page, which would otherwise count them as their own group.
+  group_->setExclusive(true);
   for (int i = 0; i < items.size(); ++i) {
     auto* button = new QRadioButton(items[i], this);
     button->setObjectName(QStringLiteral("%1Item%2").arg(name).arg(i));
@@ -15,6 +19,7 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& ca
       if (on) RunGuarded(this, OnClick);
     });
     buttons_ << button;
+    group_->addButton(button, i);
   }
   PlaceButtons();
 }
@@ -27,12 +32,12 @@ int TRadioGroup::ItemIndex() const {
 
 void TRadioGroup::SetItemIndex(int index) {
   if (index == ItemIndex()) return;
+  group_->setExclusive(false);
   for (int i = 0; i < buttons_.size(); ++i) {
     const QSignalBlocker blocker(buttons_[i]);
-    buttons_[i]->setAutoExclusive(false);
     buttons_[i]->setChecked(i == index);
-    buttons_[i]->setAutoExclusive(true);
   }
+  group_->setExclusive(true);
   if (OnClick) OnClick();
 }
 

@@ -7,6 +7,7 @@
 #include "app/colours.h"
 #include "app/guard.h"
 
+class QButtonGroup;
 class QRadioButton;
 
 class TRadioGroup : public QGroupBox {
@@ -33,5 +34,6 @@ class TRadioGroup : public QGroupBox {
 
  private:
   void PlaceButtons();
+  QButtonGroup* group_;
   QList<QRadioButton*> buttons_;
 };
