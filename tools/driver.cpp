@@ -327,7 +327,7 @@ void Driver::TypeText(QWidget* target, const QString& text) {
   }
 }
 
-void Driver::PressKey(const QString& spec) {
+void Driver::PressKey(const QString& keyName) {
   static const QMap<QString, Qt::Key> keys = {{"Enter", Qt::Key_Return},
                                               {"F1", Qt::Key_F1},
                                               {"Tab", Qt::Key_Tab},
@@ -342,7 +342,7 @@ void Driver::PressKey(const QString& spec) {
                                               {"Delete", Qt::Key_Delete},
                                               {"Space", Qt::Key_Space}};
   Qt::KeyboardModifiers modifiers;
-  QString name = spec;
+  QString name = keyName;
   for (;;) {
     if (name.startsWith("Shift+")) {
       modifiers |= Qt::ShiftModifier;
@@ -354,7 +354,7 @@ void Driver::PressKey(const QString& spec) {
       break;
     }
   }
-  if (!keys.contains(name)) throw LineError{"unknown key " + spec};
+  if (!keys.contains(name)) throw LineError{"unknown key " + keyName};
   Qt::Key key = keys.value(name);
   if (key == Qt::Key_Tab && modifiers.testFlag(Qt::ShiftModifier)) key = Qt::Key_Backtab;
   QWidget* receiver = QApplication::focusWidget() ? QApplication::focusWidget() : form_.get();

@@ -42,7 +42,7 @@ class Driver {
   QString FocusedName() const;
   void Settle();
   void TypeText(QWidget* target, const QString& text);
-  void PressKey(const QString& spec);
+  void PressKey(const QString& keyName);
   void ClickButton(QWidget* widget);
 
   QTextStream& out_;
