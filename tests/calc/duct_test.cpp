@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/errors.h"
+#include "tests/calc/message_of.h"
 
 namespace {
 
@@ -47,19 +48,6 @@ float FrictionR(const Duct& d) {
   return result->r;
 }
 
-// The text of the error `fn` throws, if it is an `Error`; otherwise a note
-// saying what happened instead, so a failing row shows both sides.
-template <class Error>
-std::string MessageOf(const std::function<void()>& fn) {
-  try {
-    fn();
-  } catch (const Error& e) {
-    return e.what();
-  } catch (const std::exception& e) {
-    return std::string("(other error: ") + e.what() + ")";
-  }
-  return "(no error)";
-}
 
 // ---------------------------------------------------------------------------
 // Pressure drop per metre and velocity against figures worked out step by step

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/errors.h"
+#include "tests/calc/message_of.h"
 
 namespace {
 
@@ -16,19 +17,6 @@ using calc::NumberFormat;
 
 const NumberFormat kPoint{'.'};
 
-// The text of the error `fn` throws, if it is an `Error`; otherwise a note
-// saying what happened instead, so a failing row shows both sides.
-template <class Error>
-std::string MessageOf(const std::function<void()>& fn) {
-  try {
-    fn();
-  } catch (const Error& e) {
-    return e.what();
-  } catch (const std::exception& e) {
-    return std::string("(other error: ") + e.what() + ")";
-  }
-  return "(no error)";
-}
 
 // ---------------------------------------------------------------------------
 // Swapping the typed separator for the system's one.
