@@ -21,7 +21,9 @@ void RecordingPlatform::ShowAboutModal(TAboutBox& box) {
   // The box is shown for real, so the user's clicks are real events; it is
   // closed with its OK button as the user would.
   box.show();
-  QTest::qWaitForWindowActive(&box, 1000);
+  // An inactive box still takes the clicks below, so its activation is only
+  // waited for, not required.
+  if (!QTest::qWaitForWindowActive(&box, 1000)) box.raise();
   if (aboutLanguageSet) {
     QLineEdit* edit = box.SpraakComboBox->lineEdit();
     edit->setFocus(Qt::MouseFocusReason);

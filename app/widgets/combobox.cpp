@@ -2,6 +2,7 @@
 
 #include <QCompleter>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -10,6 +11,7 @@ TComboBox::TComboBox(QWidget* parent, const QString& name) : QComboBox(parent) {
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   lineEdit()->setObjectName(name + "Edit");
+  lineEdit()->installEventFilter(this);
   connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
     pickedIndex_ = -1;
     RunGuarded(this, OnChange);
@@ -21,6 +23,16 @@ TComboBox::TComboBox(QWidget* parent, const QString& name) : QComboBox(parent) {
       if (OnChange) OnChange();
     });
   });
+}
+
+bool TComboBox::eventFilter(QObject* watched, QEvent* event) {
+  // Enter runs the tab's calculation; it does not pick the list item that
+  // matches the typed text.
+  if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+  }
+  return QComboBox::eventFilter(watched, event);
 }
 
 void TComboBox::SetText(const QString& value) {

@@ -40,6 +40,7 @@ class TComboBox : public QComboBox {
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   bool dropDown_ = true;
