@@ -53,7 +53,9 @@ void ReadOnlyResult(TEdit* edit) {
 
 TForm1::TForm1(Platform& platform) : platform_(platform) {
   setObjectName("Form1");
-  QFont windowFont(QStringLiteral("MS Sans Serif"));
+  // Where MS Sans Serif is missing, a sans serif of about its width stands in.
+  QFont windowFont;
+  windowFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
   windowFont.setPointSize(8);
   setFont(windowFont);
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -127,7 +129,7 @@ void TForm1::BuildDuctTab() {
   Flow = Edit(p, "Flow", "l/s", {2, 15, 57, 21});
   MaxMeterPerSek = Edit(p, "MaxMeterPerSek", "Max m/s", {61, 15, 57, 21});
   MaxPaPerMeter = Edit(p, "MaxPaPerMeter", "Max Pa/m", {120, 15, 57, 21});
-  SpeedButton1 = Placed(new TSpeedButton(p, "SpeedButton1", CalculatorIcon()), {184, 14, 23, 22});
+  SpeedButton1 = Placed(new TSpeedButton(p, "SpeedButton1", CalculatorIcon()), {184, 14, 33, 22});
   SetHint(SpeedButton1, "ENTER");
   StringGrid1 = Placed(new TStringGrid(p, "StringGrid1", 3, 5), {209, 0, 290, 88});
   StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -138,18 +140,20 @@ void TForm1::BuildDuctTab() {
   Sida = Placed(new TComboBox(p, "Sida"), {61, 53, 62, 21});
   Sida->SetDropDown(true);
   Steg = Edit(p, "Steg", "Steg mm", {125, 53, 57, 21}, "100");
-  ComboBox1 = Placed(new TComboBox(p, "ComboBox1"), {2, 112, 180, 21});
+  ComboBox1 = Placed(new TComboBox(p, "ComboBox1"), {2, 126, 180, 21});
   ComboBox1->SetItems({QString::fromUtf8("0.025 Fz Stål Veloduct"), QString::fromUtf8("0.025 Fz Stål Lindab SR"),
                        QStringLiteral("1.000 Betong")});
   ComboBox1->SetText(ComboBox1->itemText(0));
-  Isolering = Edit(p, "Isolering", "Isolering", {125, 112, 57, 21}, "0");
-  EnhetRadioGroup = Placed(new TRadioGroup(p, "EnhetRadioGroup", "Enhet", {"l/s", "m3/h"}, 0), {2, 138, 57, 52});
-  Temperatur = Edit(p, "Temperatur", "Temp. C", {61, 154, 57, 21}, "20");
-  Ytrahet = Edit(p, "Ytrahet", QString::fromUtf8("Ytråhet (mm)"), {125, 154, 57, 21});
-  SpinEdit1 = Placed(new TSpinEdit(p, "SpinEdit1", 0, 10, 5), {61, 196, 45, 21});
-  Label1 = Label(p, "Label1", QString::fromUtf8("Max sidoförh. rekt. kanal"), {111, 200});
-  StringGrid2 = Placed(new TStringGrid(p, "StringGrid2", 2, 2), {2, 236, 180, 5});
+  Isolering = Edit(p, "Isolering", "Isolering", {125, 126, 57, 21}, "0");
+  EnhetRadioGroup = Placed(new TRadioGroup(p, "EnhetRadioGroup", "Enhet", {"l/s", "m3/h"}, 0), {2, 152, 57, 52});
+  Temperatur = Edit(p, "Temperatur", "Temp. C", {61, 168, 57, 21}, "20");
+  Ytrahet = Edit(p, "Ytrahet", QString::fromUtf8("Ytråhet (mm)"), {125, 168, 57, 21});
+  SpinEdit1 = Placed(new TSpinEdit(p, "SpinEdit1", 0, 10, 5), {61, 208, 45, 21});
+  Label1 = Label(p, "Label1", QString::fromUtf8("Max sidoförh. rekt. kanal"), {111, 212});
+  StringGrid2 = Placed(new TStringGrid(p, "StringGrid2", 2, 2), {2, 248, 180, 5});
   StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The result grid lies over the settings it reaches when the window grows.
+  StringGrid1->raise();
 }
 
 void TForm1::BuildPowerTab() {

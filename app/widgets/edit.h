@@ -17,7 +17,10 @@ class TLabel : public QLabel {
   Q_OBJECT
  public:
   TLabel(QWidget* parent, const QString& name, const QString& caption);
-  void SetCaption(const QString& caption) { setText(caption); }
+  void SetCaption(const QString& caption) {
+    setText(caption);
+    adjustSize();
+  }
   QString Caption() const { return text(); }
 };
 

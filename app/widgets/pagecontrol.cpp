@@ -79,8 +79,9 @@ void TPageControl::paintEvent(QPaintEvent*) {
     painter.setPen(pal.color(QPalette::Mid));
     painter.drawRect(tab.adjusted(0, 0, -1, -1));
     painter.save();
-    // The caption reads downwards, as on tabs standing on the right.
-    painter.translate(tab.left() + tab.width() - 4 - fontMetrics().descent(), tab.top() + 6);
+    // The caption reads downwards, as on tabs standing on the right; turned a
+    // quarter clockwise, the letters stand to the right of their base line.
+    painter.translate(tab.left() + 3 + fontMetrics().descent(), tab.top() + 6);
     painter.rotate(90);
     QFont font = this->font();
     font.setBold(active);

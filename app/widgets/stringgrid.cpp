@@ -7,11 +7,14 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
-TGridCanvas::TGridCanvas(QPainter* painter, const QFont& font, const QPalette& palette)
-    : painter_(painter), font_(font), palette_(palette) {}
+TGridCanvas::TGridCanvas(QPainter* painter, const QFont& font, const QPalette& palette, bool selected)
+    : painter_(painter), font_(font), palette_(palette), selected_(selected) {}
 
 QColor TGridCanvas::Resolve(TColor colour, QPalette::ColorRole role) const {
-  return colour == TColor::clDefault ? palette_.color(role) : ToQColor(colour);
+  if (colour != TColor::clDefault) return ToQColor(colour);
+  // The grid's ordinary colours: those of a chosen cell where it is chosen.
+  if (selected_) role = role == QPalette::Base ? QPalette::Highlight : QPalette::HighlightedText;
+  return palette_.color(role);
 }
 
 void TGridCanvas::FillRect(const QRect& rect) {
@@ -40,9 +43,19 @@ class GridDelegate : public QStyledItemDelegate {
  public:
   explicit GridDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
+  // Cells are drawn as a classic string grid draws them: the text 2 pixels
+  // from the left edge, vertically centred, never shortened with an ellipsis.
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QStyledItemDelegate::paint(painter, option, index);
-    grid_->DrawCell(painter, index, option.rect);
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->fillRect(option.rect, selected ? option.palette.highlight() : option.palette.base());
+    painter->setPen(selected ? option.palette.highlightedText().color() : option.palette.text().color());
+    painter->setFont(grid_->font());
+    painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                      index.data(Qt::DisplayRole).toString());
+    painter->restore();
+    grid_->DrawCell(painter, index, option.rect, selected);
   }
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
@@ -73,6 +86,8 @@ TStringGrid::TStringGrid(QWidget* parent, const QString& name, int colCount, int
   horizontalHeader()->setStretchLastSection(false);
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   horizontalHeader()->setMinimumSectionSize(0);
+  horizontalHeader()->setTextElideMode(Qt::ElideNone);
+  setTextElideMode(Qt::ElideNone);
   for (int c = 0; c < colCount; ++c) setHorizontalHeaderItem(c, new QTableWidgetItem(QString()));
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -145,7 +160,7 @@ void TStringGrid::SetOptions(const TGridOptions& options) {
 }
 
 QString TStringGrid::CellColours(int col, int row) {
-  TGridCanvas canvas(nullptr, font(), palette());
+  TGridCanvas canvas(nullptr, font(), palette(), false);
   if (row > 0 && OnDrawCell) OnDrawCell(col, row, CellRect(col, row), canvas);
   return ColourName(canvas.drawnText) + " on " + ColourName(canvas.drawnBackground);
 }
@@ -155,9 +170,9 @@ QRect TStringGrid::CellRect(int col, int row) const {
   return visualRect(model()->index(row - 1, col));
 }
 
-void TStringGrid::DrawCell(QPainter* painter, const QModelIndex& index, const QRect& rect) {
+void TStringGrid::DrawCell(QPainter* painter, const QModelIndex& index, const QRect& rect, bool selected) {
   if (!OnDrawCell) return;
-  TGridCanvas canvas(painter, font(), palette());
+  TGridCanvas canvas(painter, font(), palette(), selected);
   RunGuarded(this, [&] { OnDrawCell(index.column(), index.row() + 1, rect, canvas); });
 }
 

@@ -13,7 +13,7 @@
 // driver can tell how a cell is drawn without reading pixels.
 class TGridCanvas {
  public:
-  TGridCanvas(QPainter* painter, const QFont& font, const QPalette& palette);
+  TGridCanvas(QPainter* painter, const QFont& font, const QPalette& palette, bool selected);
 
   TColor brushColor = TColor::clDefault;
   TColor fontColor = TColor::clDefault;
@@ -32,6 +32,7 @@ class TGridCanvas {
   QPainter* painter_;
   QFont font_;
   QPalette palette_;
+  bool selected_;
 };
 
 // The options a grid's behaviour hangs on: cell editing, and the cell editor
@@ -79,7 +80,7 @@ class TStringGrid : public QTableWidget {
   std::function<void(int col, int row, const QString& text)> OnSetEditText;
 
   // Called by the cell delegate.
-  void DrawCell(QPainter* painter, const QModelIndex& index, const QRect& rect);
+  void DrawCell(QPainter* painter, const QModelIndex& index, const QRect& rect, bool selected);
   void EditorTextChanged(const QModelIndex& index, const QString& text);
 
  protected:
