@@ -7,7 +7,7 @@ PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libb
 JOBS ?= 2
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test deps build build-asan format-check unit-tests asan-tests bench bench-start clean
+.PHONY: run test deps build build-asan format format-check unit-tests asan-tests bench bench-start clean
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./build/pluvik; else xvfb-run -a ./build/pluvik; fi
@@ -31,6 +31,9 @@ build: deps
 build-asan: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPLUVIK_SANITIZE=ON -DPLUVIK_BENCH=OFF
 	cmake --build build-asan -j $(JOBS)
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 format-check: deps
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h' 2>/dev/null || find app calc tabs lang tools tests bench -name '*.cpp' -o -name '*.h')

@@ -48,7 +48,6 @@ float FrictionR(const Duct& d) {
   return result->r;
 }
 
-
 // ---------------------------------------------------------------------------
 // Pressure drop per metre and velocity against figures worked out step by step
 // in single precision, compared at their eight significant digits: a change in

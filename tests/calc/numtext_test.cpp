@@ -17,7 +17,6 @@ using calc::NumberFormat;
 
 const NumberFormat kPoint{'.'};
 
-
 // ---------------------------------------------------------------------------
 // Swapping the typed separator for the system's one.
 
