@@ -78,6 +78,7 @@ TForm1::TForm1(Platform& platform) : platform_(platform) {
   PageControl1->AddPage(CO2TabSheet, QStringLiteral("Koldioxid"));
   PageControl1->SetActivePage(Kanalber);
 
+  calculatorIcon_ = CalculatorIcon();
   BuildDuctTab();
   BuildPowerTab();
   BuildValveTab();
@@ -129,7 +130,7 @@ void TForm1::BuildDuctTab() {
   Flow = Edit(p, "Flow", "l/s", {2, 15, 57, 21});
   MaxMeterPerSek = Edit(p, "MaxMeterPerSek", "Max m/s", {61, 15, 57, 21});
   MaxPaPerMeter = Edit(p, "MaxPaPerMeter", "Max Pa/m", {120, 15, 57, 21});
-  SpeedButton1 = Placed(new TSpeedButton(p, "SpeedButton1", CalculatorIcon()), {184, 14, 33, 22});
+  SpeedButton1 = Placed(new TSpeedButton(p, "SpeedButton1", calculatorIcon_), {184, 14, 33, 22});
   SetHint(SpeedButton1, "ENTER");
   StringGrid1 = Placed(new TStringGrid(p, "StringGrid1", 3, 5), {209, 0, 290, 88});
   StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -179,7 +180,7 @@ void TForm1::BuildPowerTab() {
   DeltaT = Edit(p, "DeltaT", QString(), {326, 17, 57, 21}, QString(), TEdit::LabelPlace::None);
   Label3 = Label(p, "Label3", "J/kg C", {387, 2});
   SpecHeatKapacitet = Edit(p, "SpecHeatKapacitet", QString(), {387, 17, 57, 21}, "4184", TEdit::LabelPlace::None);
-  SpeedButton4 = Placed(new TSpeedButton(p, "SpeedButton4", CalculatorIcon()), {387, 42, 57, 22});
+  SpeedButton4 = Placed(new TSpeedButton(p, "SpeedButton4", calculatorIcon_), {387, 42, 57, 22});
   SetHint(SpeedButton4, "ENTER");
   // Every text of the power tab is maroon.
   for (QWidget* w : std::initializer_list<QWidget*>{EnhetFlowRadioGroup, EnhetEffektRadioGroup, CalkValRadioGroup,
@@ -205,7 +206,7 @@ void TForm1::BuildValveTab() {
   FeCheckBox = Placed(new TCheckBox(p, "FeCheckBox", QString::fromUtf8("Beräkna Fe")), {2, 60, 100, 16});
   FeInvDiamLabel = Label(p, "FeInvDiamLabel", QString::fromUtf8("Inv. ø mm"), {130, 63});
   InvDiamEdit = Edit(p, "InvDiamEdit", QString(), {188, 59, 60, 21}, QString(), TEdit::LabelPlace::None);
-  SpeedButton2 = Placed(new TSpeedButton(p, "SpeedButton2", CalculatorIcon()), {252, 14, 23, 22});
+  SpeedButton2 = Placed(new TSpeedButton(p, "SpeedButton2", calculatorIcon_), {252, 14, 23, 22});
   SetHint(SpeedButton2, "ENTER");
   FlowRadioGroup = Placed(new TRadioGroup(p, "FlowRadioGroup", QString::fromUtf8("Flöde"), {"l/s", "l/h", "m3/h"}, 0),
                           {280, 0, 60, 80});
@@ -234,7 +235,7 @@ void TForm1::BuildPipeTab() {
   ReadOnlyResult(RHast);
   ReadOnlyResult(RvardeRoer);
   EnhetRorRadioGroup = Placed(new TRadioGroup(p, "EnhetRorRadioGroup", "Enhet", {"l/s", "l/h"}, 0), {360, 0, 52, 56});
-  SpeedButton3 = Placed(new TSpeedButton(p, "SpeedButton3", CalculatorIcon()), {360, 60, 52, 22});
+  SpeedButton3 = Placed(new TSpeedButton(p, "SpeedButton3", calculatorIcon_), {360, 60, 52, 22});
   SetHint(SpeedButton3, "ENTER");
   EnhetRorDpRadioGroup =
       Placed(new TRadioGroup(p, "EnhetRorDpRadioGroup", "Enhet", {"Pa/m", "mmVp/m"}, 0), {415, 0, 70, 56});
@@ -281,7 +282,7 @@ void TForm1::BuildCO2Tab() {
   AntalPersUtspadning->SetColor(TColor::clWhite);
   SetHint(AntalPersUtspadning, QString::fromUtf8("Antal personer i rummet vid utvädring"));
 
-  CO2CalcButton = Placed(new TSpeedButton(p, "CO2CalcButton", CalculatorIcon()), {258, 186, 23, 22});
+  CO2CalcButton = Placed(new TSpeedButton(p, "CO2CalcButton", calculatorIcon_), {258, 186, 23, 22});
   SetHint(CO2CalcButton, "ENTER");
   SparaKurva = Placed(new TCheckBox(p, "SparaKurva", QString::fromUtf8("Behåll kurvor")), {290, 189, 130, 17});
   SetHint(SparaKurva, QString::fromUtf8("Jämförelse av kurvor vid skilda beräkningar"));

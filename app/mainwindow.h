@@ -287,6 +287,7 @@ class TForm1 : public QWidget, public ErrorSink {
 
   Platform& platform_;
   TAboutBox* aboutBox_ = nullptr;
+  QIcon calculatorIcon_;  // the ENTER buttons' picture, drawn once
   calc::NumberFormat fmt_;
   int modalDepth_ = 0;
   int maxWidth_ = 1800;

@@ -72,13 +72,9 @@ int TComboBox::ItemIndex() const {
 
 void TComboBox::SetDropDown(bool dropDown) {
   dropDown_ = dropDown;
-  if (dropDown) {
-    if (!completer()) setCompleter(new QCompleter(model(), this));
-    completer()->setCompletionMode(QCompleter::InlineCompletion);
-    completer()->setCaseSensitivity(Qt::CaseInsensitive);
-  } else {
-    setCompleter(nullptr);
-  }
+  // The completion of typed text is set up when the user first enters the
+  // box, not at start.
+  if (!dropDown) setCompleter(nullptr);
   // A plain text box shows no drop-down arrow.
   setStyleSheet(dropDown ? QString() : QStringLiteral("QComboBox::drop-down { width: 0px; border: none; }"));
 }
@@ -88,6 +84,12 @@ void TComboBox::showPopup() {
 }
 
 void TComboBox::focusInEvent(QFocusEvent* event) {
+  if (dropDown_ && !completer()) {
+    auto* completion = new QCompleter(model(), this);
+    completion->setCompletionMode(QCompleter::InlineCompletion);
+    completion->setCaseSensitivity(Qt::CaseInsensitive);
+    setCompleter(completion);
+  }
   QComboBox::focusInEvent(event);
   RunGuarded(this, OnEnter);
 }
