@@ -235,7 +235,9 @@ void TForm1::ClearResultRows() {
 }
 
 bool TForm1::InsulationLeavesDuct() {
-  const int i = StrToInt(Isolering->Text());
+  // Sides and thickness are whole millimetres; twice a thickness may pass
+  // the whole-number range, so the sums are formed wider.
+  const long long i = StrToInt(Isolering->Text());
   const QString side = Sida->Text();
   bool tooSmall = false;
   if (RektRadioButton->Checked()) {
@@ -316,7 +318,7 @@ void TForm1::ScrollToFirstAcceptableRow() {
   };
   const int p = firstMeeting(MaxPaPerMeter, 1);
   const int v = firstMeeting(MaxMeterPerSek, 0);
-  const int t = (p > 0 && v > 0) ? std::max(p, v) : std::max(p, v);
+  const int t = std::max(p, v);  // 0 where neither limit is met or set
   if (t > 1) StringGrid1->SetTopRow(t - 1);
 }
 
@@ -345,7 +347,7 @@ void TForm1::Cirk() {
   int k = 0;
   for (int row = 1; row < StringGrid2->RowCount(); ++row) {
     const QString dimension = StringGrid2->Cell(0, row);
-    if (StrToInt(dimension) - 2 * i <= 0) continue;
+    if (StrToInt(dimension) - 2LL * i <= 0) continue;
     const float ksi =
         static_cast<float>(i <= 0 ? StrToFloat(DecimalFormat(StringGrid2->Cell(1, row))) : StrToFloat(Steg->Text()));
     const float flode = static_cast<float>(StrToFloat(Flow->Text()));
@@ -527,7 +529,7 @@ bool TForm1::ShowSearchResult(const calc::FlowSearch& search, calc::SearchCriter
     platform().ShowMessage(this, QString::fromUtf8("Inget flöde hittades för gränsvärdet"));
     return false;
   }
-  Flow->SetText(QString::number(static_cast<long long>(std::trunc(static_cast<double>(flow)))));
+  Flow->SetText(QString::number(std::trunc(static_cast<double>(flow)), 'f', 0));
   StringGrid1->SetCell(0, 1, FloatToStrF(shown.v, 15, 1));
   StringGrid1->SetCell(
       1, 1, criterion == calc::SearchCriterion::PressureDrop ? FloatToStrF(shown.r, 15, 1) : PressureDropText(shown.r));
