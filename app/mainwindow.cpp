@@ -153,6 +153,8 @@ void TForm1::BuildDuctTab() {
   Label1 = Label(p, "Label1", QString::fromUtf8("Max sidoförh. rekt. kanal"), {111, 212});
   StringGrid2 = Placed(new TStringGrid(p, "StringGrid2", 2, 2), {2, 248, 180, 5});
   StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The series table is a 5-pixel strip nobody sees; the Tab key passes it.
+  StringGrid2->setFocusPolicy(Qt::NoFocus);
   // The result grid lies over the settings it reaches when the window grows.
   StringGrid1->raise();
 }
