@@ -1,5 +1,7 @@
 #include "app/widgets/combobox.h"
 
+#include "app/widgets/edit.h"
+
 #include <QCompleter>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -91,10 +93,10 @@ void TComboBox::focusInEvent(QFocusEvent* event) {
     setCompleter(completion);
   }
   QComboBox::focusInEvent(event);
-  RunGuarded(this, OnEnter);
+  if (MovesBetweenControls(event)) RunGuarded(this, OnEnter);
 }
 
 void TComboBox::focusOutEvent(QFocusEvent* event) {
   QComboBox::focusOutEvent(event);
-  if (event->reason() != Qt::PopupFocusReason) RunGuarded(this, OnExit);
+  if (MovesBetweenControls(event)) RunGuarded(this, OnExit);
 }

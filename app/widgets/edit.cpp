@@ -46,16 +46,18 @@ QString TEdit::LabelCaption() const { return label_ ? label_->text() : QString()
 
 void TEdit::SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
 
+bool MovesBetweenControls(const QFocusEvent* event) {
+  return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
+
 void TEdit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
-  RunGuarded(this, OnEnter);
+  if (MovesBetweenControls(event)) RunGuarded(this, OnEnter);
 }
 
 void TEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  // A popup (a context menu) takes the focus only for a moment; the field is
-  // not left.
-  if (event->reason() != Qt::PopupFocusReason) RunGuarded(this, OnExit);
+  if (MovesBetweenControls(event)) RunGuarded(this, OnExit);
 }
 
 void TEdit::mouseDoubleClickEvent(QMouseEvent* event) {

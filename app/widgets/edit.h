@@ -2,6 +2,7 @@
 // (or to its right), which follows the field when it moves.
 #pragma once
 
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -12,6 +13,12 @@
 // shown with plain line breaks.
 void SetHint(QWidget* widget, const QString& hint);
 QString Hint(const QWidget* widget);
+
+// Focus that comes or goes with the window's activation (a dialog opening,
+// another program in front) or with a popup menu neither enters nor leaves a
+// control: it stays the window's active control. Only the rest runs the
+// enter and exit handlers.
+bool MovesBetweenControls(const QFocusEvent* event);
 
 class TLabel : public QLabel {
   Q_OBJECT
