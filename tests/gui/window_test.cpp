@@ -195,6 +195,20 @@ class WindowTest : public QObject {
     QTRY_COMPARE(program.form->OuterPos(), position);
   }
 
+  // The tabs stand on the right and wrap into columns, so all five show even
+  // in the low strip the window starts as.
+  void all_five_tabs_show_in_the_start_strip() {
+    Program program;
+    TPageControl* pages = program.form->PageControl1;
+    QCOMPARE(pages->PageCount(), 5);
+    for (int i = 0; i < pages->PageCount(); ++i) {
+      const QRect tab = pages->TabRect(i);
+      QVERIFY2(pages->rect().contains(tab), qPrintable(pages->Caption(i)));
+      QVERIFY2(tab.left() >= pages->PageRect().right(), qPrintable(pages->Caption(i) + " overlaps the page"));
+      for (int j = 0; j < i; ++j) QVERIFY(!tab.intersects(pages->TabRect(j)));
+    }
+  }
+
   void window_size_limits() {
     Program program;
     TForm1& f = *program.form;
