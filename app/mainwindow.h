@@ -26,6 +26,7 @@
 #include "app/widgets/spinedit.h"
 #include "app/widgets/stringgrid.h"
 #include "calc/duct_search.h"
+#include "calc/duct_series.h"
 #include "calc/numtext.h"
 
 class Platform;
@@ -267,7 +268,7 @@ class TForm1 : public QWidget, public ErrorSink {
   QString PressureDropText(float r) const;
   void ClearResultRows();
   bool InsulationLeavesDuct();
-  bool RectangularSeriesAccepted();
+  bool RectangularSeriesAccepted(long long step, const calc::RectangularSeries& series);
   void ScrollToFirstAcceptableRow();
   void WriteResultRow(int row, const QString& dimension, std::optional<float> r);
   void SetRoughnessForInsulation(int isolering);

@@ -257,17 +257,13 @@ bool TForm1::InsulationLeavesDuct() {
   return false;
 }
 
-bool TForm1::RectangularSeriesAccepted() {
+bool TForm1::RectangularSeriesAccepted(long long step, const calc::RectangularSeries& series) {
   // A series of rectangular ducts needs a step of at least 1 mm, and a
   // length that can be listed.
-  if (!RektRadioButton->Checked() || Sida->Text().contains('*')) return true;
-  const int i = StrToInt(Isolering->Text());
-  const int side = StrToInt(Sida->Text());
-  const int step = StrToInt(Steg->Text());
   QString refusal;
   if (step <= 0)
     refusal = QString::fromUtf8("Steget måste vara större än 0");
-  else if (calc::PlanRectangularSeries(side, step, SpinEdit1->Value(), i).count > kMaxSeriesRows)
+  else if (series.count > kMaxSeriesRows)
     refusal = QString::fromUtf8("För många dimensioner i serien, välj ett större steg");
   if (refusal.isEmpty()) return true;
   Steg->SetColor(TColor::clRed);
@@ -294,7 +290,6 @@ void TForm1::SpeedButton1Click() {
     if (SidaTest()) SearchFlow();
     return;
   }
-  if (!RectangularSeriesAccepted()) return;
   ClearResultRows();
   if (CirkRadioButton->Checked())
     Cirk();
@@ -366,9 +361,12 @@ void TForm1::Rekt() {
     WriteResultRow(1, side, Rvaerde(side, flode, ytRahet, 0.0f, i));
     return;
   }
+  const long long s = StrToInt(side);
   const long long step = StrToInt(Steg->Text());
   const long long n = SpinEdit1->Value();
-  const calc::RectangularSeries series = calc::PlanRectangularSeries(StrToInt(side), step, n, i);
+  const calc::RectangularSeries series =
+      step > 0 ? calc::PlanRectangularSeries(s, step, n, i) : calc::RectangularSeries{};
+  if (!RectangularSeriesAccepted(step, series)) return;
   int written = 0;
   for (long long k = 1; k <= series.count; ++k) {
     const long long b = calc::VariedSide(series, step, k);
