@@ -14,7 +14,10 @@
 
 void RecordingPlatform::ShowMessage(QWidget*, const QString& text) { messages_ << "message: " + text; }
 
-void RecordingPlatform::ShowError(QWidget*, const QString&, const QString& text) { messages_ << "error: " + text; }
+void RecordingPlatform::ShowError(QWidget*, const QString& title, const QString& text) {
+  messages_ << "error: " + text;
+  lastErrorTitle = title;
+}
 
 void RecordingPlatform::ShowAboutModal(TAboutBox& box) {
   messages_ << "about";

@@ -31,6 +31,8 @@ class RecordingPlatform : public Platform {
   bool aboutLanguageSet = false;
   QString aboutLanguage;
   bool aboutManual = false;
+  // The title of the last error box.
+  QString lastErrorTitle;
 
  private:
   QStringList messages_;

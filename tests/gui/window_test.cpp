@@ -267,6 +267,8 @@ class WindowTest : public QObject {
     QVERIFY(!reachedEnd);
     QCOMPARE(f.MaxMeterPerSek->Text(), QStringLiteral("written first"));
     QCOMPARE(program.platform.TakeMessages(), QStringList{"error: 'x' is not a valid floating point value."});
+    // The error box is titled with the program file's name.
+    QCOMPARE(program.platform.lastErrorTitle, QStringLiteral("gui_tests"));
   }
 
   void writing_the_same_text_runs_no_change_handler() {
