@@ -273,7 +273,10 @@ class TForm1 : public QWidget, public ErrorSink {
   void WriteResultRow(int row, const QString& dimension, std::optional<float> r);
   void SetRoughnessForInsulation(int isolering);
   void ChooseSearchCriterion(TEdit* criterion, TEdit* other);
-  bool ShowSearchResult(const calc::FlowSearch& search, calc::SearchCriterion criterion, const QString& dimension,
+  // Shows how a search ended: the flow and the duct's values, or why not.
+  // Returns whether a further criterion may carry on from it.
+  bool ShowSearchResult(const calc::FlowSearch& search, TEdit* limitField, calc::SearchCriterion criterion,
+                        const QString& dimension,
                         const std::function<std::optional<calc::DuctFriction>(float)>& evaluate);
   void BuildPowerTab();
   void BuildValveTab();

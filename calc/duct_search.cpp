@@ -26,8 +26,12 @@ FlowSearch SearchFlowLimit(SearchCriterion criterion, FlowSearch search,
 
   if (!trial()) return search;
   if (const double first = limit(); first <= 0.0) {
-    search.end = first < 0.0 ? SearchEnd::NegativeLimit : SearchEnd::ZeroLimit;
-    if (first == 0.0) search.q = search.s = 0.0f;
+    if (first < 0.0) {
+      search.end = SearchEnd::NegativeLimit;
+    } else {
+      search.end = SearchEnd::ZeroLimit;
+      search.q = search.s = 0.0f;
+    }
     return search;
   }
   for (;;) {

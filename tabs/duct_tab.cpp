@@ -491,19 +491,20 @@ void TForm1::SearchFlow() {
     if (field->Text().isEmpty()) continue;
     const auto limit = [this, field] { return StrToFloat(field->Text()); };
     search = calc::SearchFlowLimit(criterion, search, evaluate, limit);
-    if (search.end == calc::SearchEnd::NegativeLimit) {
-      field->SetColor(TColor::clRed);
-      platform().ShowMessage(this, QString::fromUtf8("Gränsvärdet får inte vara negativt"));
-      return;
-    }
-    if (!ShowSearchResult(search, criterion, dimension, evaluate)) return;
+    if (!ShowSearchResult(search, field, criterion, dimension, evaluate)) return;
   }
 }
 
-bool TForm1::ShowSearchResult(const calc::FlowSearch& search, calc::SearchCriterion criterion, const QString& dimension,
+bool TForm1::ShowSearchResult(const calc::FlowSearch& search, TEdit* limitField, calc::SearchCriterion criterion,
+                              const QString& dimension,
                               const std::function<std::optional<calc::DuctFriction>(float)>& evaluate) {
   float flow = search.q;
   calc::DuctFriction shown = search.atQ;
+  if (search.end == calc::SearchEnd::NegativeLimit) {
+    limitField->SetColor(TColor::clRed);
+    platform().ShowMessage(this, QString::fromUtf8("Gränsvärdet får inte vara negativt"));
+    return false;
+  }
   if (search.end == calc::SearchEnd::ZeroLimit) {
     // Only no flow at all stays within a limit of 0; there is nothing more
     // to search for.
