@@ -178,9 +178,12 @@ class TForm1 : public QWidget, public ErrorSink {
   void FormConstrainedResize();
   void Omskalning();
   void KolumnBredd();
-  // Shows the about box modally; activations that arrive while it is up or
-  // closing are left to the caller, which repeats the activation itself.
+  // Every dialog of the window goes through these, so the window knows when
+  // one is up. The about box is shown modally; the caller runs the activation
+  // steps after it.
   void ShowAboutBox();
+  // A plain message box: no icon, one OK button.
+  void ShowMessage(const QString& text);
 
   // ---- Number texts (app/numbers.cpp) ------------------------------------
   QString DecimalFormat(const QString& text) const;
@@ -189,10 +192,15 @@ class TForm1 : public QWidget, public ErrorSink {
   int StrToInt(const QString& text) const;
   QString FloatToStrF(double value, int precision, int decimals) const;
   QString FloatToStr(double value) const;
+  // A field's number stored as a 32-bit single; a value beyond its range is
+  // a floating point overflow.
+  float StrToSingle(const QString& text) const;
 
   // The error report: the message and a full stop, in an error box titled
   // with the program file's name.
   void ReportError(const std::exception& error) override;
+  void ReportAfterPaint(const std::exception& error) override;
+  bool TakingDown() const override;
 
   // ---- Duct tab (tabs/duct_tab.cpp) ---------------------------------------
   // The friction model on the tab's current temperature, flow unit and shape;
@@ -262,6 +270,13 @@ class TForm1 : public QWidget, public ErrorSink {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The window's start size, as a client area.
+  static constexpr QSize kStartClient{543, 95};
+
+  void RunDialog(const std::function<void()>& show);
+  void ReportMessage(QString message);
+  // Sizes and limits with the frame the window manager reports once mapped.
+  void AdoptFrame();
   void BuildDuctTab();
   // Duct tab helpers.
   QString MaterialRoughness() const;
@@ -293,7 +308,15 @@ class TForm1 : public QWidget, public ErrorSink {
   TAboutBox* aboutBox_ = nullptr;
   QIcon calculatorIcon_;  // the ENTER buttons' picture, drawn once
   calc::NumberFormat fmt_;
-  int modalDepth_ = 0;
+  int dialogDepth_ = 0;         // dialogs up now
+  bool activatedOnce_ = false;  // the first activation has run
+  // Another window of the program had the activation since the window last
+  // had it, and the program kept it meanwhile.
+  bool backFromOwnWindow_ = false;
+  bool takingDown_ = false;
+  QSize frameUsed_;             // the frame the sizes were last counted with
+  QString paintFaultShown_;     // a paint fault reported since the last input
+  bool paintFaultPending_ = false;
   int maxWidth_ = 1800;
   int maxHeight_ = 400;
   int minWidth_ = 495;

@@ -1,5 +1,6 @@
 // Number texts in the window: the system's decimal separator in and out.
 #include "app/mainwindow.h"
+#include "calc/errors.h"
 #include "calc/numtext.h"
 
 QString TForm1::DecimalFormat(const QString& text) const {
@@ -15,3 +16,5 @@ QString TForm1::FloatToStrF(double value, int precision, int decimals) const {
 }
 
 QString TForm1::FloatToStr(double value) const { return QString::fromStdString(calc::FormatGeneral(value, fmt_)); }
+
+float TForm1::StrToSingle(const QString& text) const { return calc::ToSingle(StrToFloat(text)); }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "app/controls.h"
 #include "app/mainwindow.h"
 #include "app/platform.h"
 #include "calc/duct.h"
@@ -35,13 +36,48 @@ constexpr std::array<SeriesRow, 14> kSeries = {{{"63", "0"},
                                                 {"1250", "0.0147"}}};
 
 // A rectangular series longer than this is refused before it is computed.
-constexpr long long kMaxSeriesRows = 1000;
+constexpr long long kMaxSeriesRows = 100000;
 
 bool IsConcrete(const QString& material) { return material.contains("Betong") || material.contains("Beton"); }
 
 bool HasSideSeparator(const QString& text) { return text.contains('*') || text.contains('x') || text.contains('X'); }
 
 }  // namespace
+
+void TForm1::BuildDuctTab() {
+  QWidget* p = Kanalber;
+  Flow = Edit(p, "Flow", "l/s", {2, 15, 57, 21});
+  MaxMeterPerSek = Edit(p, "MaxMeterPerSek", "Max m/s", {61, 15, 57, 21});
+  MaxPaPerMeter = Edit(p, "MaxPaPerMeter", "Max Pa/m", {120, 15, 57, 21});
+  SpeedButton1 = Placed(new TSpeedButton(p, "SpeedButton1", calculatorIcon_), {184, 14, 33, 22});
+  SetHint(SpeedButton1, "ENTER");
+  StringGrid1 = Placed(new TStringGrid(p, "StringGrid1", 3, 5), {209, 0, 290, 88});
+  StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  CheckBox1 = Placed(new TCheckBox(p, "CheckBox1", QString::fromUtf8("Sök")), {2, 38, 56, 16});
+  CirkRadioButton = Placed(new TRadioButton(p, "CirkRadioButton", "Cirk."), {2, 54, 56, 16});
+  RektRadioButton = Placed(new TRadioButton(p, "RektRadioButton", "Rekt."), {2, 70, 56, 16});
+  SidaLabel = Label(p, "SidaLabel", "Sida (mm)", {61, 39});
+  Sida = Placed(new TComboBox(p, "Sida"), {61, 53, 62, 21});
+  Sida->SetDropDown(true);
+  Steg = Edit(p, "Steg", "Steg mm", {125, 53, 57, 21}, "100");
+  ComboBox1 = Placed(new TComboBox(p, "ComboBox1"), {2, 126, 180, 21});
+  ComboBox1->SetItems({QString::fromUtf8("0.025 Fz Stål Veloduct"), QString::fromUtf8("0.025 Fz Stål Lindab SR"),
+                       QStringLiteral("1.000 Betong")});
+  ComboBox1->SetText(ComboBox1->itemText(0));
+  Isolering = Edit(p, "Isolering", "Isolering", {125, 126, 57, 21}, "0");
+  EnhetRadioGroup = Placed(new TRadioGroup(p, "EnhetRadioGroup", "Enhet", {"l/s", "m3/h"}, 0), {2, 152, 57, 52});
+  Temperatur = Edit(p, "Temperatur", "Temp. C", {61, 168, 57, 21}, "20");
+  Ytrahet = Edit(p, "Ytrahet", QString::fromUtf8("Ytråhet (mm)"), {125, 168, 57, 21});
+  SpinEdit1 = Placed(new TSpinEdit(p, "SpinEdit1", 0, 10, 5), {61, 208, 45, 21});
+  Label1 = Label(p, "Label1", QString::fromUtf8("Max sidoförh. rekt. kanal"), {111, 212});
+  StringGrid2 = Placed(new TStringGrid(p, "StringGrid2", 2, 2), {2, 248, 180, 5});
+  StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The series table is a 5-pixel strip nobody sees; the Tab key passes it.
+  StringGrid2->setFocusPolicy(Qt::NoFocus);
+  // The result grid lies over the settings it reaches when the window grows.
+  StringGrid1->raise();
+  WireDuctTab();
+}
 
 void TForm1::WireDuctTab() {
   ComboBox1->OnClick = [this] { ComboBox1Click(); };
@@ -253,7 +289,7 @@ bool TForm1::InsulationLeavesDuct() {
   ClearResultRows();
   Sida->SetColor(TColor::clRed);
   Sida->setFocus(Qt::OtherFocusReason);
-  platform().ShowMessage(this, GMeddKanalTillIsol);
+  ShowMessage(GMeddKanalTillIsol);
   return false;
 }
 
@@ -267,7 +303,7 @@ bool TForm1::RectangularSeriesAccepted(long long step, const calc::RectangularSe
     refusal = QString::fromUtf8("För många dimensioner i serien, välj ett större steg");
   if (refusal.isEmpty()) return true;
   Steg->SetColor(TColor::clRed);
-  platform().ShowMessage(this, refusal);
+  ShowMessage(refusal);
   return false;
 }
 
@@ -333,9 +369,9 @@ void TForm1::Cirk() {
   const int i = StrToInt(Isolering->Text());
   SetRoughnessForInsulation(i);
   if (!Sida->Text().isEmpty()) {
-    const float flode = static_cast<float>(StrToFloat(Flow->Text()));
-    const float ytRahet = static_cast<float>(StrToFloat(Ytrahet->Text()));
-    const float ksi = static_cast<float>(StrToFloat(Steg->Text()));
+    const float flode = StrToSingle(Flow->Text());
+    const float ytRahet = StrToSingle(Ytrahet->Text());
+    const float ksi = StrToSingle(Steg->Text());
     WriteResultRow(1, Sida->Text(), Rvaerde(Sida->Text(), flode, ytRahet, ksi, i));
     return;
   }
@@ -344,9 +380,9 @@ void TForm1::Cirk() {
     const QString dimension = StringGrid2->Cell(0, row);
     if (StrToInt(dimension) - 2LL * i <= 0) continue;
     const float ksi =
-        static_cast<float>(i <= 0 ? StrToFloat(DecimalFormat(StringGrid2->Cell(1, row))) : StrToFloat(Steg->Text()));
-    const float flode = static_cast<float>(StrToFloat(Flow->Text()));
-    const float ytRahet = static_cast<float>(StrToFloat(Ytrahet->Text()));
+        i <= 0 ? StrToSingle(DecimalFormat(StringGrid2->Cell(1, row))) : StrToSingle(Steg->Text());
+    const float flode = StrToSingle(Flow->Text());
+    const float ytRahet = StrToSingle(Ytrahet->Text());
     WriteResultRow(++k, dimension, Rvaerde(dimension, flode, ytRahet, ksi, i));
   }
 }
@@ -356,8 +392,8 @@ void TForm1::Rekt() {
   SetRoughnessForInsulation(i);
   const QString side = Sida->Text();
   if (side.contains('*')) {
-    const float flode = static_cast<float>(StrToFloat(Flow->Text()));
-    const float ytRahet = static_cast<float>(StrToFloat(Ytrahet->Text()));
+    const float flode = StrToSingle(Flow->Text());
+    const float ytRahet = StrToSingle(Ytrahet->Text());
     WriteResultRow(1, side, Rvaerde(side, flode, ytRahet, 0.0f, i));
     return;
   }
@@ -373,8 +409,8 @@ void TForm1::Rekt() {
     // A side not larger than twice the insulation leaves no duct: no row.
     if (b - 2LL * i <= 0) continue;
     const QString dimension = side + "*" + QString::number(b);
-    const float flode = static_cast<float>(StrToFloat(Flow->Text()));
-    const float ytRahet = static_cast<float>(StrToFloat(Ytrahet->Text()));
+    const float flode = StrToSingle(Flow->Text());
+    const float ytRahet = StrToSingle(Ytrahet->Text());
     WriteResultRow(++written, dimension, Rvaerde(dimension, flode, ytRahet, 0.0f, i));
   }
   if (n != 0 && StringGrid1->RowCount() < 16) StringGrid1->SetRowCount(16);
@@ -469,14 +505,14 @@ void TForm1::SearchFlow() {
     missing = true;
   }
   if (missing) return;
-  const float ksi = RektRadioButton->Checked() ? 0.0f : static_cast<float>(StrToFloat(DecimalFormat(Steg->Text())));
+  const float ksi = RektRadioButton->Checked() ? 0.0f : StrToSingle(DecimalFormat(Steg->Text()));
   ClearResultRows();
   StringGrid1->SetTopRow(1);
   StringGrid1->SetRowCount(5);
 
   const QString dimension = Sida->Text();
   const auto evaluate = [&](float q) -> std::optional<calc::DuctFriction> {
-    const float ytRahet = static_cast<float>(StrToFloat(Ytrahet->Text()));
+    const float ytRahet = StrToSingle(Ytrahet->Text());
     const auto r = Rvaerde(dimension, q, ytRahet, ksi, i);
     if (!r) return std::nullopt;
     return calc::DuctFriction{*r, GHastighet};
@@ -502,7 +538,7 @@ bool TForm1::ShowSearchResult(const calc::FlowSearch& search, TEdit* limitField,
   calc::DuctFriction shown = search.atQ;
   if (search.end == calc::SearchEnd::NegativeLimit) {
     limitField->SetColor(TColor::clRed);
-    platform().ShowMessage(this, QString::fromUtf8("Gränsvärdet får inte vara negativt"));
+    ShowMessage(QString::fromUtf8("Gränsvärdet får inte vara negativt"));
     return false;
   }
   if (search.end == calc::SearchEnd::ZeroLimit) {
@@ -515,7 +551,7 @@ bool TForm1::ShowSearchResult(const calc::FlowSearch& search, TEdit* limitField,
   if (search.end == calc::SearchEnd::Stalled) {
     // The limit falls where no flow meets it within 0.001: the largest flow
     // known to stay under it is the answer.
-    platform().ShowMessage(this,
+    ShowMessage(
                            QString::fromUtf8("Gränsvärdet kan inte nås exakt, största flöde under gränsen visas"));
     flow = search.s;
     const auto atS = flow > 0.0f ? evaluate(flow) : std::nullopt;
@@ -525,7 +561,7 @@ bool TForm1::ShowSearchResult(const calc::FlowSearch& search, TEdit* limitField,
     // No flow to show; the field stays the search's output.
     Flow->SetText(QString());
     Flow->SetColor(TColor::clBtnFace);
-    platform().ShowMessage(this, QString::fromUtf8("Inget flöde hittades för gränsvärdet"));
+    ShowMessage(QString::fromUtf8("Inget flöde hittades för gränsvärdet"));
     return false;
   }
   Flow->SetText(QString::number(std::trunc(static_cast<double>(flow)), 'f', 0));
@@ -544,7 +580,7 @@ void TForm1::SummaFlow() {
     for (const QChar c : text) {
       if (!c.isDigit() && c != '+' && c != '-' && c != ' ') {
         Flow->SetColor(TColor::clRed);
-        platform().ShowMessage(this, QString(c) + QString::fromUtf8(" är ogiltligt tecken"));
+        ShowMessage(QString(c) + QString::fromUtf8(" är ogiltligt tecken"));
         return;
       }
     }
@@ -564,6 +600,6 @@ void TForm1::SummaFlow() {
   int whole = 0;
   if (!calc::TryStrToInt(Flow->Text().toStdString(), whole)) {
     Flow->SetColor(TColor::clRed);
-    platform().ShowMessage(this, QString::fromUtf8("Felaktiga data i flödesangivelse"));
+    ShowMessage(QString::fromUtf8("Felaktiga data i flödesangivelse"));
   }
 }

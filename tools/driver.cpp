@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWindow>
 
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
@@ -316,14 +317,26 @@ void Driver::ClickButton(QWidget* widget) {
   QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
 }
 
-void Driver::TypeText(QWidget* target, const QString& text) {
+QWindow* Driver::KeyWindow() const {
+  // Keys reach the program as the system delivers them: to the window that
+  // has the keyboard focus, which hands them to its focused control.
+  if (QWindow* focused = QGuiApplication::focusWindow()) return focused;
+  form_->winId();
+  return form_->windowHandle();
+}
+
+void Driver::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  const QString text = key == Qt::Key_Return ? "\r" : key == Qt::Key_Space ? " " : QString();
+  QTest::sendKeyEvent(QTest::Click, KeyWindow(), key, text, modifiers);
+}
+
+void Driver::TypeText(const QString& text) {
   for (const QChar c : text) {
-    QWidget* receiver = QApplication::focusWidget() ? QApplication::focusWidget() : target;
     const char latin = c.toLatin1();
     if (c.unicode() < 128 && latin >= ' ')
-      QTest::keyClick(receiver, latin);
+      QTest::keyClick(KeyWindow(), latin);
     else
-      QTest::sendKeyEvent(QTest::Click, receiver, Qt::Key_unknown, QString(c), Qt::NoModifier);
+      QTest::sendKeyEvent(QTest::Click, KeyWindow(), Qt::Key_unknown, QString(c), Qt::NoModifier);
   }
 }
 
@@ -357,11 +370,7 @@ void Driver::PressKey(const QString& keyName) {
   if (!keys.contains(name)) throw LineError{"unknown key " + keyName};
   Qt::Key key = keys.value(name);
   if (key == Qt::Key_Tab && modifiers.testFlag(Qt::ShiftModifier)) key = Qt::Key_Backtab;
-  QWidget* receiver = QApplication::focusWidget() ? QApplication::focusWidget() : form_.get();
-  const QString text = key == Qt::Key_Return ? "\r" : key == Qt::Key_Space ? " " : QString();
-  QTest::sendKeyEvent(QTest::Press, receiver, key, text, modifiers);
-  receiver = QApplication::focusWidget() ? QApplication::focusWidget() : form_.get();
-  QTest::sendKeyEvent(QTest::Release, receiver, key, text, modifiers);
+  Key(key, modifiers);
 }
 
 void Driver::Act(const QString& command, const QString& rest) {
@@ -384,11 +393,11 @@ void Driver::Act(const QString& command, const QString& rest) {
     if (!qobject_cast<QLineEdit*>(target)) throw LineError{w[0] + " takes no typing"};
     control->setFocus(Qt::MouseFocusReason);
     Settle();
-    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    Key(Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
-      QTest::keyClick(target, Qt::Key_Delete);
+      Key(Qt::Key_Delete);
     else
-      TypeText(target, text);
+      TypeText(text);
   } else if (command == "click") {
     ClickButton(Control(rest));
   } else if (command == "dblclick") {
@@ -419,11 +428,10 @@ void Driver::Act(const QString& command, const QString& rest) {
   } else if (command == "spin") {
     const QStringList w = Words(rest, 2);
     auto* spin = ControlAs<TSpinEdit>(w[0]);
-    auto* line = spin->findChild<QLineEdit*>();
     spin->setFocus(Qt::MouseFocusReason);
     Settle();
-    QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
-    TypeText(line, w[1]);
+    Key(Qt::Key_A, Qt::ControlModifier);
+    TypeText(w[1]);
   } else if (command == "select" || command == "typecell") {
     QString text;
     const QStringList w = command == "select" ? Words(rest, 3) : Words(rest, 3, &text);
@@ -445,7 +453,7 @@ void Driver::Act(const QString& command, const QString& rest) {
     }
     if (command == "typecell") {
       Settle();
-      TypeText(grid, text);
+      TypeText(text);
     }
   } else if (command == "key") {
     PressKey(rest);

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 #include <QTextStream>
 #include <memory>
 #include <optional>
 
 class QWidget;
+class QWindow;
 class TForm1;
 class TAboutBox;
 class RecordingPlatform;
@@ -41,7 +43,9 @@ class Driver {
   static QString Escape(QString text);
   QString FocusedName() const;
   void Settle();
-  void TypeText(QWidget* target, const QString& text);
+  QWindow* KeyWindow() const;
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  void TypeText(const QString& text);
   void PressKey(const QString& keyName);
   void ClickButton(QWidget* widget);
 

@@ -9,5 +9,5 @@ TPaintBox::TPaintBox(QWidget* parent, const QString& name) : QWidget(parent) { s
 void TPaintBox::paintEvent(QPaintEvent*) {
   if (!OnPaint) return;
   QPainter painter(this);
-  RunGuarded(this, [&] { OnPaint(painter); });
+  RunGuardedPaint(this, [&] { OnPaint(painter); });
 }

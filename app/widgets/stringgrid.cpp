@@ -173,7 +173,7 @@ QRect TStringGrid::CellRect(int col, int row) const {
 void TStringGrid::DrawCell(QPainter* painter, const QModelIndex& index, const QRect& rect, bool selected) {
   if (!OnDrawCell) return;
   TGridCanvas canvas(painter, font(), palette(), selected);
-  RunGuarded(this, [&] { OnDrawCell(index.column(), index.row() + 1, rect, canvas); });
+  RunGuardedPaint(this, [&] { OnDrawCell(index.column(), index.row() + 1, rect, canvas); });
 }
 
 void TStringGrid::EditorTextChanged(const QModelIndex& index, const QString& text) {

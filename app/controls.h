@@ -1,0 +1,44 @@
+// Small helpers the tabs use to build their controls at their designed places.
+#pragma once
+
+#include <QGroupBox>
+#include <QRect>
+
+#include "app/colours.h"
+#include "app/widgets/edit.h"
+
+// An edit field with its attached label, placed and showing `text`.
+inline TEdit* Edit(QWidget* parent, const QString& name, const QString& label, const QRect& bounds,
+                   const QString& text = QString(), TEdit::LabelPlace place = TEdit::LabelPlace::Above) {
+  auto* edit = new TEdit(parent, name, label, place);
+  edit->setGeometry(bounds);
+  edit->setText(text);
+  SetBackground(edit, TColor::clWindow);
+  return edit;
+}
+
+inline TLabel* Label(QWidget* parent, const QString& name, const QString& caption, const QPoint& at) {
+  auto* label = new TLabel(parent, name, caption);
+  label->move(at);
+  label->adjustSize();
+  return label;
+}
+
+inline QGroupBox* Group(QWidget* parent, const QString& name, const QString& caption, const QRect& bounds) {
+  auto* group = new QGroupBox(caption, parent);
+  group->setObjectName(name);
+  group->setGeometry(bounds);
+  return group;
+}
+
+template <typename T>
+T* Placed(T* widget, const QRect& bounds) {
+  widget->setGeometry(bounds);
+  return widget;
+}
+
+// A field that only shows a computed result.
+inline void ReadOnlyResult(TEdit* edit) {
+  edit->setReadOnly(true);
+  edit->SetColor(TColor::clBtnFace);
+}
