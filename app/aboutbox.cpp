@@ -27,12 +27,13 @@ QString ProgramFolder(const QString& programPath) {
   return folder;
 }
 
-TAboutBox::TAboutBox(Platform& platform) : platform_(platform) {
+TAboutBox::TAboutBox(Platform& platform, QWidget* mainWindow) : QDialog(mainWindow), platform_(platform) {
   setObjectName("AboutBox");
   setWindowTitle(QStringLiteral("Om.."));
   setFixedSize(298, 316);
   setModal(true);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
   Panel1 = new QFrame(this);
   Panel1->setObjectName("Panel1");
@@ -107,9 +108,8 @@ void TAboutBox::ManualClick() {
 
 void TAboutBox::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (const QWidget* parent = parentWidget(); !parent) {
-    const QSize screen = platform_.ScreenSize();
-    move((screen.width() - frameGeometry().width()) / 2, (screen.height() - frameGeometry().height()) / 2);
-  }
+  // Centred on the screen, not on the main window.
+  const QSize screen = platform_.ScreenSize();
+  move((screen.width() - frameGeometry().width()) / 2, (screen.height() - frameGeometry().height()) / 2);
   OKButton->setFocus(Qt::OtherFocusReason);
 }

@@ -13,7 +13,9 @@ class TComboBox;
 class TAboutBox : public QDialog {
   Q_OBJECT
  public:
-  explicit TAboutBox(Platform& platform);
+  // The box belongs to the main window, so that it opens above it and keeps
+  // its stay-on-top company.
+  explicit TAboutBox(Platform& platform, QWidget* mainWindow = nullptr);
 
   QFrame* Panel1;
   QLabel* ProgramIcon;

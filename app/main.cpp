@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("PLUVIK");
   QtPlatform platform;
   TForm1 form(platform);
-  TAboutBox aboutBox(platform);
+  TAboutBox aboutBox(platform, &form);
   form.AttachAboutBox(&aboutBox);
   form.show();
   form.activateWindow();

@@ -168,7 +168,7 @@ void TForm1::ShowAboutBox() {
   RunDialog([this] { platform_.ShowAboutModal(*aboutBox_); });
   // The window takes the activation back when the box has closed; that is no
   // new activation, the caller runs the activation steps itself.
-  if (isVisible() && !isActiveWindow()) activateWindow();
+  if (isVisible()) activateWindow();
 }
 
 void TForm1::ShowMessage(const QString& text) {

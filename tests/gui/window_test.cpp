@@ -26,7 +26,7 @@ struct Program {
     platform.screen = screen;
     platform.programDir = programDir;
     form = std::make_unique<TForm1>(platform);
-    about = std::make_unique<TAboutBox>(platform);
+    about = std::make_unique<TAboutBox>(platform, form.get());
     form->AttachAboutBox(about.get());
     form->show();
     form->activateWindow();
