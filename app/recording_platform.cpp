@@ -12,10 +12,19 @@
 #include "app/aboutbox.h"
 #include "app/widgets/combobox.h"
 
-void RecordingPlatform::ShowMessage(QWidget*, const QString& text) { messages_ << "message: " + text; }
+void RecordingPlatform::TakeFocus() {
+  if (!boxesTakeFocus) return;
+  if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+}
+
+void RecordingPlatform::ShowMessage(QWidget*, const QString& text) {
+  messages_ << "message: " + text;
+  TakeFocus();
+}
 
 void RecordingPlatform::ShowError(QWidget*, const QString& title, const QString& text) {
   messages_ << "error: " + text;
+  TakeFocus();
   lastErrorTitle = title;
 }
 

@@ -31,9 +31,12 @@ class RecordingPlatform : public Platform {
   bool aboutLanguageSet = false;
   QString aboutLanguage;
   bool aboutManual = false;
+  // A real box takes the keyboard focus from the window while it is up.
+  bool boxesTakeFocus = false;
   // The title of the last error box.
   QString lastErrorTitle;
 
  private:
+  void TakeFocus();
   QStringList messages_;
 };

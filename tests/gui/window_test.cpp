@@ -272,6 +272,49 @@ class WindowTest : public QObject {
     QCOMPARE(program.platform.lastErrorTitle, QStringLiteral("gui_tests"));
   }
 
+  // State: a cell drawing that faults. Action: the grid paints, again and
+  // again. Expected: no box inside the paint; one report after it, and no
+  // other until the user acts in the window.
+  void fault_while_painting_is_reported_once_after_the_paint() {
+    Program program;
+    program.platform.TakeMessages();
+    TForm1& f = *program.form;
+    f.StringGrid1->SetCell(0, 1, "1.0");
+    int draws = 0;
+    f.StringGrid1->OnDrawCell = [&](int, int, const QRect&, TGridCanvas&) {
+      ++draws;
+      throw calc::ZeroDivideError();
+    };
+    f.StringGrid1->viewport()->repaint();
+    QVERIFY(draws > 1);
+    QCOMPARE(program.platform.TakeMessages(), QStringList{});
+    QCoreApplication::processEvents();
+    QCOMPARE(program.platform.TakeMessages(), QStringList{"error: Floating point division by zero."});
+    f.StringGrid1->viewport()->repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(program.platform.TakeMessages(), QStringList{});
+    // A key typed in the window: the fault may be shown again.
+    f.Flow->setFocus();
+    QTest::keyClick(f.windowHandle(), Qt::Key_1);
+    f.StringGrid1->viewport()->repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(program.platform.TakeMessages(), QStringList{"error: Floating point division by zero."});
+  }
+
+  // State: a bad flow, the focus in Flow. Action: Enter, and the box takes
+  // the focus as a real one does. Expected: one box. Flow does not use the
+  // key and passes it on to its parents, where nothing has the focus any more.
+  void enter_opens_one_box_when_the_box_takes_the_focus() {
+    Program program;
+    program.platform.TakeMessages();
+    program.platform.boxesTakeFocus = true;
+    TForm1& f = *program.form;
+    f.Flow->setFocus();
+    QTest::keyClicks(f.Flow, "abc");
+    QTest::keyClick(f.windowHandle(), Qt::Key_Return);
+    QCOMPARE(program.platform.TakeMessages(), QStringList{QString::fromUtf8("message: Felaktiga data i flödesangivelse")});
+  }
+
   void writing_the_same_text_runs_no_change_handler() {
     Program program;
     int changes = 0;
