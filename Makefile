@@ -3,7 +3,7 @@
 #            them again under AddressSanitizer and UndefinedBehaviorSanitizer
 
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            clang-format xvfb xauth xfonts-base fonts-dejavu-core fonts-liberation
+            clang-format xvfb xauth xfonts-base fonts-dejavu-core fonts-liberation openbox xdotool x11-utils
 JOBS ?= 2
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

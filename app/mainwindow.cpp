@@ -279,14 +279,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
           static_cast<QWidget*>(watched)->isWindow())
         backFromOwnWindow_ = true;
       break;
-    case QEvent::ApplicationDeactivate:
-      backFromOwnWindow_ = false;
-      break;
+    case QEvent::ApplicationDeactivate: backFromOwnWindow_ = false; break;
     case QEvent::Resize:
       if (watched == Kanalber) PlaceDuctGrid();
       break;
-    default:
-      break;
+    default: break;
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -314,8 +314,8 @@ class TForm1 : public QWidget, public ErrorSink {
   // had it, and the program kept it meanwhile.
   bool backFromOwnWindow_ = false;
   bool takingDown_ = false;
-  QSize frameUsed_;             // the frame the sizes were last counted with
-  QString paintFaultShown_;     // a paint fault reported since the last input
+  QSize frameUsed_;          // the frame the sizes were last counted with
+  QString paintFaultShown_;  // a paint fault reported since the last input
   bool paintFaultPending_ = false;
   int maxWidth_ = 1800;
   int maxHeight_ = 400;

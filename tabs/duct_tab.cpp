@@ -379,8 +379,7 @@ void TForm1::Cirk() {
   for (int row = 1; row < StringGrid2->RowCount(); ++row) {
     const QString dimension = StringGrid2->Cell(0, row);
     if (StrToInt(dimension) - 2LL * i <= 0) continue;
-    const float ksi =
-        i <= 0 ? StrToSingle(DecimalFormat(StringGrid2->Cell(1, row))) : StrToSingle(Steg->Text());
+    const float ksi = i <= 0 ? StrToSingle(DecimalFormat(StringGrid2->Cell(1, row))) : StrToSingle(Steg->Text());
     const float flode = StrToSingle(Flow->Text());
     const float ytRahet = StrToSingle(Ytrahet->Text());
     WriteResultRow(++k, dimension, Rvaerde(dimension, flode, ytRahet, ksi, i));
@@ -551,8 +550,7 @@ bool TForm1::ShowSearchResult(const calc::FlowSearch& search, TEdit* limitField,
   if (search.end == calc::SearchEnd::Stalled) {
     // The limit falls where no flow meets it within 0.001: the largest flow
     // known to stay under it is the answer.
-    ShowMessage(
-                           QString::fromUtf8("Gränsvärdet kan inte nås exakt, största flöde under gränsen visas"));
+    ShowMessage(QString::fromUtf8("Gränsvärdet kan inte nås exakt, största flöde under gränsen visas"));
     flow = search.s;
     const auto atS = flow > 0.0f ? evaluate(flow) : std::nullopt;
     if (!atS) return false;

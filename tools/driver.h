@@ -3,8 +3,8 @@
 #pragma once
 
 #include <QString>
-#include <Qt>
 #include <QTextStream>
+#include <Qt>
 #include <memory>
 #include <optional>
 

@@ -312,7 +312,8 @@ class WindowTest : public QObject {
     f.Flow->setFocus();
     QTest::keyClicks(f.Flow, "abc");
     QTest::keyClick(f.windowHandle(), Qt::Key_Return);
-    QCOMPARE(program.platform.TakeMessages(), QStringList{QString::fromUtf8("message: Felaktiga data i flödesangivelse")});
+    QCOMPARE(program.platform.TakeMessages(),
+             QStringList{QString::fromUtf8("message: Felaktiga data i flödesangivelse")});
   }
 
   void writing_the_same_text_runs_no_change_handler() {

@@ -1,0 +1,336 @@
+// The program as a user meets it on a real X11 desktop: the xcb platform, the
+// real message boxes and the about box's own modal loop, a window manager that
+// draws a frame and moves the focus, and real key presses and clicks sent to
+// the X server with xdotool. Run under Xvfb with openbox (run_on_x11.sh).
+//
+// Each modal box is answered from inside its own loop by BoxAnswerer, which
+// records what it saw and presses Return on it, as a user would.
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "app/aboutbox.h"
+#include "app/mainwindow.h"
+#include "app/qt_platform.h"
+#include "app/widgets/combobox.h"
+
+namespace {
+
+// Runs a program of the X tool set and returns what it printed.
+QString Tool(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  if (!process.waitForFinished(10000)) qWarning("%s did not finish", qPrintable(program));
+  return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+// Real input through the X server; the program then takes it in.
+void Xdo(const QStringList& arguments) {
+  Tool("xdotool", arguments);
+  QTest::qWait(120);
+}
+
+// A real click in the middle of a control.
+void ClickOn(QWidget* widget, QPoint at = {}) {
+  const QPoint global = widget->mapToGlobal(at.isNull() ? widget->rect().center() : at);
+  Xdo({"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"});
+}
+
+// Replaces the text of the focused field, key by key.
+void TypeInto(QWidget* field, const QString& text) {
+  ClickOn(field);
+  Xdo({"key", "ctrl+a"});
+  Xdo({"type", "--delay", "20", text});
+}
+
+// The window's client area as the X server has it.
+QSize ClientSize(const QWidget* window) {
+  const QString info = Tool("xwininfo", {"-id", QString::number(window->winId())});
+  const auto width = QRegularExpression(R"(Width: (\d+))").match(info);
+  const auto height = QRegularExpression(R"(Height: (\d+))").match(info);
+  return {width.captured(1).toInt(), height.captured(1).toInt()};
+}
+
+// The frame the window manager draws: left, right, top, bottom.
+QMargins FrameExtents(const QWidget* window) {
+  const QString text = Tool("xprop", {"-id", QString::number(window->winId()), "_NET_FRAME_EXTENTS"});
+  const auto m = QRegularExpression(R"(= (\d+), (\d+), (\d+), (\d+))").match(text);
+  if (!m.hasMatch()) return {};
+  return {m.captured(1).toInt(), m.captured(3).toInt(), m.captured(2).toInt(), m.captured(4).toInt()};
+}
+
+QSize OuterSize(const QWidget* window) {
+  const QMargins frame = FrameExtents(window);
+  return ClientSize(window) + QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+}
+
+// The managed windows from bottom to top.
+QList<qulonglong> Stacking() {
+  const QString text = Tool("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
+  QList<qulonglong> ids;
+  for (const auto& m : QRegularExpression(R"(0x[0-9a-f]+)").globalMatch(text)) ids << m.captured().toULongLong(nullptr, 16);
+  return ids;
+}
+
+bool Above(const QWidget* upper, const QWidget* lower) {
+  const QList<qulonglong> ids = Stacking();
+  const qsizetype u = ids.indexOf(upper->winId());
+  const qsizetype l = ids.indexOf(lower->winId());
+  return u >= 0 && l >= 0 && u > l;
+}
+
+// Answers every modal box from inside its loop: records it, then acts on it
+// with real input (by default, Return).
+class BoxAnswerer : public QObject {
+ public:
+  struct Box {
+    QString kind;  // class name: QMessageBox or TAboutBox
+    QString text;  // a message box's text
+    bool aboveMain = false;
+    QString focused;  // the control with the focus when it was answered
+  };
+
+  explicit BoxAnswerer(const QWidget*& main) : main_(main) {
+    connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
+    timer_.start(30);
+  }
+
+  std::function<void(QWidget* box)> answer = [](QWidget*) { Xdo({"key", "Return"}); };
+  QList<Box> seen;
+
+ private:
+  void Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == answering_ || !modal->isVisible() || !modal->isActiveWindow()) return;
+    answering_ = modal;
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+      connect(dialog, &QDialog::finished, this, [this] { answering_ = nullptr; }, Qt::SingleShotConnection);
+    Box box;
+    box.kind = QString::fromLatin1(modal->metaObject()->className());
+    if (auto* message = qobject_cast<QMessageBox*>(modal)) box.text = message->text();
+    // The window manager lists a new window a moment after mapping it.
+    QTest::qWaitFor([&] { return Above(modal, main_); }, 2000);
+    box.aboveMain = Above(modal, main_);
+    QTest::qWait(50);
+    answer(modal);
+    if (QWidget* focus = QApplication::focusWidget()) box.focused = focus->objectName();
+    seen << box;
+  }
+
+  const QWidget*& main_;
+  QTimer timer_;
+  QWidget* answering_ = nullptr;
+};
+
+// The program started as main() starts it, with the real platform services.
+struct Desktop {
+  Desktop() : answerer(mainWindow) {
+    form = std::make_unique<TForm1>(platform);
+    mainWindow = form.get();
+    about = std::make_unique<TAboutBox>(platform, form.get());
+    form->AttachAboutBox(about.get());
+    form->show();
+    form->activateWindow();
+    if (!QTest::qWaitFor([this] { return answerer.seen.size() == 1 && form->isActiveWindow(); }, 10000))
+      qWarning("the program did not start");
+    Settle();
+  }
+  ~Desktop() { form->hide(); }
+
+  // Lets the window manager and the program catch up, and any late second
+  // box show itself.
+  static void Settle() { QTest::qWait(400); }
+
+  // Presses a key in the window and waits until `boxes` more boxes have been
+  // answered.
+  bool PressAndAnswer(const QString& key, int boxes) {
+    const qsizetype before = answerer.seen.size();
+    Xdo({"key", key});
+    const bool answered = QTest::qWaitFor([&] { return answerer.seen.size() >= before + boxes; }, 5000);
+    Settle();
+    return answered;
+  }
+
+  QStringList FieldTexts(QWidget* page) const {
+    QStringList texts;
+    for (const TEdit* edit : page->findChildren<TEdit*>()) texts << edit->objectName() + "=" + edit->Text();
+    texts << "Sida=" + form->Sida->Text();
+    return texts;
+  }
+
+  const QWidget* mainWindow = nullptr;
+  QtPlatform platform;
+  BoxAnswerer answerer;
+  std::unique_ptr<TForm1> form;
+  std::unique_ptr<TAboutBox> about;
+};
+
+}  // namespace
+
+class DesktopTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // State: a new program. Expected: the about box once, above the main
+  // window; a client area of 543 x 95 before and after it, the outer size
+  // counting the window manager's frame.
+  void starts_with_the_about_box_above_and_the_start_size() {
+    Desktop desktop;
+    QCOMPARE(desktop.answerer.seen.size(), 1);
+    QCOMPARE(desktop.answerer.seen[0].kind, QStringLiteral("TAboutBox"));
+    QVERIFY(desktop.answerer.seen[0].aboveMain);
+    QCOMPARE(ClientSize(desktop.form.get()), QSize(543, 95));
+    const QMargins frame = FrameExtents(desktop.form.get());
+    QVERIFY(frame.top() > 0);
+    const QSize outer(543 + frame.left() + frame.right(), 95 + frame.top() + frame.bottom());
+    QCOMPARE(OuterSize(desktop.form.get()), outer);
+    QCOMPARE(desktop.form->OuterSize(), outer);
+    QCOMPARE(desktop.form->GSparadBredd, outer.width());
+    QCOMPARE(desktop.form->GSparadHojd, outer.height());
+  }
+
+  // State: a bad input on a tab, the window resized by the user. Action:
+  // Enter. Expected: one box; after it the size and every field as before.
+  void bad_enter_shows_one_box_and_changes_nothing_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("typed");  // field, text, field, text, ...
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("duct, flow not a whole number: a message box")
+        << "Kanalber" << QStringList{"CirkRadioButton"} << QStringList{"Sida", "250", "Flow", "abc"} << "QMessageBox"
+        << QString::fromUtf8("Felaktiga data i flödesangivelse");
+    QTest::newRow("duct, temperature not a number: the error box")
+        << "Kanalber" << QStringList{"CirkRadioButton"} << QStringList{"Flow", "100", "Sida", "250", "Temperatur", "x"}
+        << "QMessageBox"
+        << "'x' is not a valid floating point value.";
+  }
+  void bad_enter_shows_one_box_and_changes_nothing() {
+    QFETCH(QString, page);
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    QWidget* sheet = f.findChild<QWidget*>(page);
+    if (f.PageControl1->ActivePage() != sheet) ClickOn(f.PageControl1, f.PageControl1->TabRect(f.PageControl1->IndexOf(sheet)).center());
+    // The user makes the window taller to reach the settings.
+    Xdo({"windowsize", QString::number(f.winId()), "600", "250"});
+    QVERIFY(QTest::qWaitFor([&] { return ClientSize(&f) == QSize(600, 250); }, 3000));
+    for (const QString& name : clicks) ClickOn(f.findChild<QWidget*>(name), QPoint(6, 8));
+    for (qsizetype i = 0; i + 1 < typed.size(); i += 2) TypeInto(f.findChild<QWidget*>(typed[i]), typed[i + 1]);
+    Desktop::Settle();
+    const QStringList before = desktop.FieldTexts(sheet);
+
+    QVERIFY(desktop.PressAndAnswer("Return", 1));
+    QCOMPARE(desktop.answerer.seen.size(), 2);
+    QCOMPARE(desktop.answerer.seen[1].kind, kind);
+    QCOMPARE(desktop.answerer.seen[1].text, message);
+    QVERIFY(desktop.answerer.seen[1].aboveMain);
+    QCOMPARE(ClientSize(&f), QSize(600, 250));
+    QCOMPARE(desktop.FieldTexts(sheet), before);
+
+    // The ENTER button gives the same single box.
+    ClickOn(f.SpeedButton1);
+    QVERIFY(QTest::qWaitFor([&] { return desktop.answerer.seen.size() == 3; }, 5000));
+    Desktop::Settle();
+    QCOMPARE(desktop.answerer.seen.size(), 3);
+    QCOMPARE(desktop.FieldTexts(sheet), before);
+  }
+
+  // State: a side chosen and the window resized. Action: the user works in
+  // another program and comes back. Expected: nothing changed.
+  void coming_back_from_another_program_changes_nothing() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    ClickOn(f.CirkRadioButton, QPoint(6, 8));
+    TypeInto(f.Sida, "250");
+    QCOMPARE(f.Steg->Text(), QStringLiteral("0.019"));
+    Xdo({"windowsize", QString::number(f.winId()), "600", "200"});
+    QVERIFY(QTest::qWaitFor([&] { return ClientSize(&f) == QSize(600, 200); }, 3000));
+
+    QProcess other;
+    other.start("xmessage", {"-geometry", "+0+0", "another program"});
+    QVERIFY(other.waitForStarted());
+    const QString otherWindow = Tool("xdotool", {"search", "--sync", "--name", "^xmessage$"}).split('\n').first();
+    Xdo({"windowactivate", "--sync", otherWindow});
+    QVERIFY(QTest::qWaitFor([&] { return !f.isActiveWindow(); }, 3000));
+    Xdo({"windowactivate", "--sync", QString::number(f.winId())});
+    QVERIFY(QTest::qWaitFor([&] { return f.isActiveWindow(); }, 3000));
+    Desktop::Settle();
+    other.kill();
+    other.waitForFinished();
+
+    QCOMPARE(desktop.answerer.seen.size(), 1);
+    QCOMPARE(f.Sida->Text(), QStringLiteral("250"));
+    QCOMPARE(f.Steg->Text(), QStringLiteral("0.019"));
+    QCOMPARE(ClientSize(&f), QSize(600, 200));
+  }
+
+  // Action: F1. Expected: the about box once, above the main window, then
+  // one activation: Sida emptied and refilled, and nothing after that.
+  void f1_shows_the_about_box_once_then_activates_once() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    TypeInto(f.Sida, "250");
+    QVERIFY(desktop.PressAndAnswer("F1", 1));
+    QCOMPARE(desktop.answerer.seen.size(), 2);
+    QCOMPARE(desktop.answerer.seen[1].kind, QStringLiteral("TAboutBox"));
+    QVERIFY(desktop.answerer.seen[1].aboveMain);
+    QCOMPARE(f.Sida->Text(), QString());
+    QCOMPARE(f.Sida->count(), 14);
+    // No late second activation empties a side typed afterwards.
+    TypeInto(f.Sida, "250");
+    Desktop::Settle();
+    QCOMPARE(f.Sida->Text(), QStringLiteral("250"));
+    QCOMPARE(desktop.answerer.seen.size(), 2);
+    QCOMPARE(ClientSize(&f), QSize(543, 95));
+  }
+
+  // State: the about box up, its language box focused. Action: Enter.
+  // Expected: the box closes as with OK.
+  void enter_in_the_language_box_closes_the_about_box() {
+    Desktop desktop;
+    desktop.answerer.answer = [&](QWidget*) {
+      ClickOn(desktop.about->SpraakComboBox->lineEdit());
+      Xdo({"key", "Return"});
+    };
+    QVERIFY(desktop.PressAndAnswer("F1", 1));
+    QCOMPARE(desktop.answerer.seen.size(), 2);
+    QCOMPARE(desktop.answerer.seen[1].kind, QStringLiteral("TAboutBox"));
+    QVERIFY(QTest::qWaitFor([&] { return !desktop.about->isVisible(); }, 3000));
+    QVERIFY(desktop.form->isActiveWindow());
+  }
+
+  // The outer size limits and the CO2 tab's size, frame included.
+  void outer_limits_and_the_co2_tab_count_the_frame() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    const QString id = QString::number(f.winId());
+    Xdo({"windowsize", id, "100", "50"});
+    QVERIFY(QTest::qWaitFor([&] { return OuterSize(&f) == QSize(495, 113); }, 3000));
+    Xdo({"windowsize", id, "2000", "2000"});
+    QVERIFY(QTest::qWaitFor([&] { return OuterSize(&f) == QSize(800, 400); }, 3000));
+    Xdo({"windowsize", id, "600", "200"});
+    QVERIFY(QTest::qWaitFor([&] { return ClientSize(&f) == QSize(600, 200); }, 3000));
+    const QSize saved = OuterSize(&f);
+
+    TPageControl* pages = f.PageControl1;
+    ClickOn(pages, pages->TabRect(pages->IndexOf(f.CO2TabSheet)).center());
+    QVERIFY(QTest::qWaitFor([&] { return OuterSize(&f) == QSize(800, 400); }, 3000));
+    QCOMPARE(f.OuterSize(), QSize(800, 400));
+    ClickOn(pages, pages->TabRect(pages->IndexOf(f.Kanalber)).center());
+    QVERIFY(QTest::qWaitFor([&] { return OuterSize(&f) == saved; }, 3000));
+  }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "desktop_test.moc"
