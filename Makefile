@@ -47,6 +47,7 @@ asan-tests: build-asan
 
 bench: build
 	./build/bench/calc_bench
+	./build/bench/sizing_bench
 
 bench-start: build
 	bash bench/startup.sh

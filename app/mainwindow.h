@@ -286,6 +286,8 @@ class TForm1 : public QWidget, public ErrorSink {
   bool RectangularSeriesAccepted(long long step, const calc::RectangularSeries& series);
   void ScrollToFirstAcceptableRow();
   void WriteResultRow(int row, const QString& dimension, std::optional<float> r);
+  void WriteRectangularSeries(const QString& side, long long step, const calc::RectangularSeries& series,
+                              int isolering);
   void SetRoughnessForInsulation(int isolering);
   void ChooseSearchCriterion(TEdit* criterion, TEdit* other);
   // Shows how a search ended: the flow and the duct's values, or why not.

@@ -2,6 +2,7 @@
 
 #include "calc/duct.h"
 #include "calc/duct_search.h"
+#include "calc/numtext.h"
 
 namespace {
 
@@ -48,3 +49,13 @@ void BM_SearchUnreachableLimit(benchmark::State& state) { SearchDuct(state, "200
 BENCHMARK(BM_SearchUnreachableLimit)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+void BM_FormatFixedPressureDrop(benchmark::State& state) {
+  const calc::NumberFormat fmt;
+  double r = 0.123456;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(calc::FormatFixed(r, 15, 2, fmt));
+    r += 1e-9;
+  }
+}
+BENCHMARK(BM_FormatFixedPressureDrop);

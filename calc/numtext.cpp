@@ -28,6 +28,7 @@ std::string CanonicalFloat(std::string_view text, char separator) {
   const std::size_t n = text.size();
   while (i < n && text[i] == ' ') ++i;
   std::string out;
+  out.reserve(n - i);
   if (i < n && (text[i] == '+' || text[i] == '-')) {
     if (text[i] == '-') out += '-';
     ++i;
@@ -133,14 +134,19 @@ DecimalDigits ExactDigits(double value) {
   d.negative = std::signbit(value);
   const double magnitude = std::fabs(value);
   if (magnitude == 0.0) return d;
+  // Exact digits of the binary value, as printf's "%.60e" writes them.
   char buffer[128];
-  std::snprintf(buffer, sizeof buffer, "%.60e", magnitude);
-  std::string text(buffer);
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 60).ptr;
+  const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+  // "d.ddd...e±x": the first digit, then the digits after the point.
   const auto e = text.find('e');
-  std::string mantissa = text.substr(0, e);
-  const int exp10 = std::stoi(text.substr(e + 1));
-  for (char c : mantissa)
-    if (IsDigit(c)) d.digits += c;
+  d.digits.reserve(e);
+  d.digits.assign(1, text[0]);
+  d.digits.append(text.substr(2, e - 2));
+  int exp10 = 0;
+  std::string_view exponent = text.substr(e + 1);
+  if (!exponent.empty() && exponent.front() == '+') exponent.remove_prefix(1);
+  std::from_chars(exponent.data(), exponent.data() + exponent.size(), exp10);
   d.exponent = exp10 + 1;
   return d;
 }

@@ -266,6 +266,7 @@ void TForm1::IsoleringExit() {
 // ---- The ENTER run ---------------------------------------------------------
 
 void TForm1::ClearResultRows() {
+  const TStringGrid::UpdateLock lock(StringGrid1);
   for (int row = 1; row < StringGrid1->RowCount(); ++row)
     for (int col = 0; col < StringGrid1->ColCount(); ++col) StringGrid1->SetCell(col, row, QString());
 }
@@ -375,6 +376,7 @@ void TForm1::Cirk() {
     WriteResultRow(1, Sida->Text(), Rvaerde(Sida->Text(), flode, ytRahet, ksi, i));
     return;
   }
+  const TStringGrid::UpdateLock lock(StringGrid1);
   int k = 0;
   for (int row = 1; row < StringGrid2->RowCount(); ++row) {
     const QString dimension = StringGrid2->Cell(0, row);
@@ -402,17 +404,36 @@ void TForm1::Rekt() {
   const calc::RectangularSeries series =
       step > 0 ? calc::PlanRectangularSeries(s, step, n, i) : calc::RectangularSeries{};
   if (!RectangularSeriesAccepted(step, series)) return;
+  WriteRectangularSeries(side, step, series, i);
+  if (n != 0 && StringGrid1->RowCount() < 16) StringGrid1->SetRowCount(16);
+}
+
+void TForm1::WriteRectangularSeries(const QString& side, long long step, const calc::RectangularSeries& series,
+                                    int isolering) {
+  const TStringGrid::UpdateLock lock(StringGrid1);
+  // The grid takes room for the whole series at once; rows left unused (sides
+  // that leave no duct, or a fault part way) go again at the end.
   int written = 0;
+  struct KeepWrittenRows {
+    TStringGrid* grid;
+    const int& written;
+    const int before = grid->RowCount();
+    ~KeepWrittenRows() { grid->SetRowCount(std::max(before, written + 1)); }
+  } keep{StringGrid1, written};
+  if (series.count + 1 > keep.before) StringGrid1->SetRowCount(static_cast<int>(series.count) + 1);
+  // The flow and the roughness do not change during the run: they are read
+  // for the first row written and kept.
+  std::optional<float> flode;
+  std::optional<float> ytRahet;
   for (long long k = 1; k <= series.count; ++k) {
     const long long b = calc::VariedSide(series, step, k);
     // A side not larger than twice the insulation leaves no duct: no row.
-    if (b - 2LL * i <= 0) continue;
+    if (b - 2LL * isolering <= 0) continue;
     const QString dimension = side + "*" + QString::number(b);
-    const float flode = StrToSingle(Flow->Text());
-    const float ytRahet = StrToSingle(Ytrahet->Text());
-    WriteResultRow(++written, dimension, Rvaerde(dimension, flode, ytRahet, 0.0f, i));
+    if (!flode) flode = StrToSingle(Flow->Text());
+    if (!ytRahet) ytRahet = StrToSingle(Ytrahet->Text());
+    WriteResultRow(++written, dimension, Rvaerde(dimension, *flode, *ytRahet, 0.0f, isolering));
   }
-  if (n != 0 && StringGrid1->RowCount() < 16) StringGrid1->SetRowCount(16);
 }
 
 void TForm1::StringGrid1DrawCell(int col, int row, const QRect& rect, TGridCanvas& canvas) {

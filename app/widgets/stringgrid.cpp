@@ -74,10 +74,83 @@ class GridDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-TStringGrid::TStringGrid(QWidget* parent, const QString& name, int colCount, int rowCount) : QTableWidget(parent) {
+TGridModel::TGridModel(QObject* parent, int colCount)
+    : QAbstractTableModel(parent), cols_(colCount), headings_(static_cast<std::size_t>(colCount)) {}
+
+int TGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int TGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+
+QVariant TGridModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  if (role == Qt::DisplayRole || role == Qt::EditRole) return Text(index.column(), index.row());
+  if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+  return {};
+}
+
+QVariant TGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= cols_) return {};
+  if (role == Qt::DisplayRole) return Heading(section);
+  if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+  return {};
+}
+
+Qt::ItemFlags TGridModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  // Whether a cell can be edited is the grid's edit triggers' matter.
+  return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+}
+
+bool TGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || role != Qt::EditRole) return false;
+  SetText(index.column(), index.row(), value.toString());
+  return true;
+}
+
+void TGridModel::SetDataRows(int rows) {
+  rows = std::max(0, rows);
+  if (rows == rows_) return;
+  if (rows > rows_) {
+    beginInsertRows(QModelIndex(), rows_, rows - 1);
+    cells_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols_));
+    rows_ = rows;
+    endInsertRows();
+  } else {
+    beginRemoveRows(QModelIndex(), rows, rows_ - 1);
+    cells_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols_));
+    cells_.shrink_to_fit();
+    rows_ = rows;
+    endRemoveRows();
+  }
+}
+
+const QString& TGridModel::Text(int col, int dataRow) const {
+  return cells_[static_cast<std::size_t>(dataRow) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col)];
+}
+
+void TGridModel::SetText(int col, int dataRow, const QString& text) {
+  QString& cell =
+      cells_[static_cast<std::size_t>(dataRow) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col)];
+  if (cell == text) return;
+  cell = text;
+  if (!quiet) {
+    const QModelIndex at = index(dataRow, col);
+    emit dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole});
+  }
+}
+
+void TGridModel::SetHeading(int col, const QString& text) {
+  QString& heading = headings_[static_cast<std::size_t>(col)];
+  if (heading == text) return;
+  heading = text;
+  if (!quiet) emit headerDataChanged(Qt::Horizontal, col, col);
+}
+
+TStringGrid::TStringGrid(QWidget* parent, const QString& name, int colCount, int rowCount)
+    : QTableView(parent), model_(new TGridModel(this, colCount)) {
   setObjectName(name);
-  setColumnCount(colCount);
-  setRowCount(rowCount - 1);
+  setModel(model_);
+  model_->SetDataRows(rowCount - 1);
   verticalHeader()->hide();
   verticalHeader()->setDefaultSectionSize(18);
   verticalHeader()->setMinimumSectionSize(10);
@@ -88,7 +161,6 @@ TStringGrid::TStringGrid(QWidget* parent, const QString& name, int colCount, int
   horizontalHeader()->setMinimumSectionSize(0);
   horizontalHeader()->setTextElideMode(Qt::ElideNone);
   setTextElideMode(Qt::ElideNone);
-  for (int c = 0; c < colCount; ++c) setHorizontalHeaderItem(c, new QTableWidgetItem(QString()));
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -99,31 +171,30 @@ TStringGrid::TStringGrid(QWidget* parent, const QString& name, int colCount, int
   setItemDelegate(new GridDelegate(this));
 }
 
-void TStringGrid::SetRowCount(int rows) { setRowCount(std::max(0, rows - 1)); }
+void TStringGrid::SetRowCount(int rows) { model_->SetDataRows(rows - 1); }
+
+TStringGrid::UpdateLock::UpdateLock(TStringGrid* grid) : grid_(grid) {
+  if (grid_->updateLocks_++ == 0) grid_->model_->quiet = true;
+}
+
+TStringGrid::UpdateLock::~UpdateLock() {
+  if (--grid_->updateLocks_ > 0) return;
+  grid_->model_->quiet = false;
+  grid_->viewport()->update();
+  grid_->horizontalHeader()->viewport()->update();
+}
 
 QString TStringGrid::Cell(int col, int row) const {
-  if (col < 0 || col >= columnCount()) return {};
-  if (row == 0) {
-    const QTableWidgetItem* heading = horizontalHeaderItem(col);
-    return heading ? heading->text() : QString();
-  }
-  const QTableWidgetItem* cell = item(row - 1, col);
-  return cell ? cell->text() : QString();
+  if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return {};
+  return row == 0 ? model_->Heading(col) : model_->Text(col, row - 1);
 }
 
 void TStringGrid::SetCell(int col, int row, const QString& text) {
-  if (col < 0 || col >= columnCount() || row < 0 || row >= RowCount()) return;
-  if (row == 0) {
-    horizontalHeaderItem(col)->setText(text);
-    return;
-  }
-  if (QTableWidgetItem* cell = item(row - 1, col)) {
-    cell->setText(text);
-  } else {
-    auto* created = new QTableWidgetItem(text);
-    created->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setItem(row - 1, col, created);
-  }
+  if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return;
+  if (row == 0)
+    model_->SetHeading(col, text);
+  else
+    model_->SetText(col, row - 1, text);
 }
 
 int TStringGrid::TopRow() const { return verticalScrollBar()->value() + 1; }
@@ -136,14 +207,12 @@ void TStringGrid::SetTopRow(int row) {
 bool TStringGrid::ShowsVerticalScrollBar() const {
   const int header = horizontalHeader()->isVisible() || !isVisible() ? horizontalHeader()->height() : 0;
   const int available = height() - 2 * frameWidth() - header;
-  int rows = 0;
-  for (int r = 0; r < rowCount(); ++r) rows += rowHeight(r);
-  return rows > available;
+  return verticalHeader()->length() > available;
 }
 
 void TStringGrid::SetCurrentCell(int col, int row) {
   if (!AskSelect(col, row)) return;
-  setCurrentCell(row - 1, col);
+  selectionModel()->setCurrentIndex(model_->index(row - 1, col), QItemSelectionModel::ClearAndSelect);
 }
 
 bool TStringGrid::AskSelect(int col, int row) {
@@ -191,11 +260,11 @@ void TStringGrid::mousePressEvent(QMouseEvent* event) {
       return;
     }
   }
-  QTableWidget::mousePressEvent(event);
+  QTableView::mousePressEvent(event);
 }
 
 QModelIndex TStringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
-  const QModelIndex target = QTableWidget::moveCursor(action, modifiers);
+  const QModelIndex target = QTableView::moveCursor(action, modifiers);
   if (!target.isValid() || target == currentIndex()) return target;
   bool allowed = true;
   RunGuarded(this, [&] { allowed = AskSelect(target.column(), target.row() + 1); });

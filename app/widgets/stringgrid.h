@@ -3,8 +3,10 @@
 // cells, a veto on choosing a cell and switchable cell editing.
 #pragma once
 
-#include <QTableWidget>
+#include <QAbstractTableModel>
+#include <QTableView>
 #include <functional>
+#include <vector>
 
 #include "app/colours.h"
 #include "app/guard.h"
@@ -42,16 +44,59 @@ struct TGridOptions {
   bool alwaysShowEditor = false;
 };
 
-class TStringGrid : public QTableWidget {
+// The grid's texts: one QString a cell, the heading row apart. A grid may hold
+// a long dimension series, so cells are plain texts, not item objects.
+class TGridModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  TGridModel(QObject* parent, int colCount);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+  // Data rows, without the heading row.
+  void SetDataRows(int rows);
+  const QString& Text(int col, int dataRow) const;
+  void SetText(int col, int dataRow, const QString& text);
+  const QString& Heading(int col) const { return headings_[static_cast<std::size_t>(col)]; }
+  void SetHeading(int col, const QString& text);
+  // While quiet, text changes are not announced; the view repaints after.
+  bool quiet = false;
+
+ private:
+  int cols_;
+  int rows_ = 0;
+  std::vector<QString> cells_;
+  std::vector<QString> headings_;
+};
+
+class TStringGrid : public QTableView {
   Q_OBJECT
  public:
   TStringGrid(QWidget* parent, const QString& name, int colCount, int rowCount);
 
-  int ColCount() const { return columnCount(); }
-  int RowCount() const { return rowCount() + 1; }
+  int ColCount() const { return model_->columnCount(); }
+  int RowCount() const { return model_->rowCount() + 1; }
   void SetRowCount(int rows);
   QString Cell(int col, int row) const;
   void SetCell(int col, int row, const QString& text);
+
+  // While an update lock is held, cell writes do not repaint the grid one by
+  // one; the grid repaints once when the last lock is released.
+  class UpdateLock {
+   public:
+    explicit UpdateLock(TStringGrid* grid);
+    ~UpdateLock();
+    UpdateLock(const UpdateLock&) = delete;
+    UpdateLock& operator=(const UpdateLock&) = delete;
+
+   private:
+    TStringGrid* grid_;
+  };
 
   int TopRow() const;
   // Scrolls so that `row` is the top row, as far as the grid can scroll.
@@ -61,8 +106,8 @@ class TStringGrid : public QTableWidget {
   int GridLineWidth() const { return 1; }
   bool ShowsVerticalScrollBar() const;
 
-  int Col() const { return currentColumn(); }
-  int Row() const { return currentRow() + 1; }
+  int Col() const { return currentIndex().isValid() ? currentIndex().column() : -1; }
+  int Row() const { return currentIndex().isValid() ? currentIndex().row() + 1 : 0; }
   // Makes a cell the current cell as a choice of that cell: the select
   // handler runs and may refuse it.
   void SetCurrentCell(int col, int row);
@@ -88,5 +133,7 @@ class TStringGrid : public QTableWidget {
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
  private:
+  TGridModel* model_;
   TGridOptions options_;
+  int updateLocks_ = 0;
 };

@@ -75,7 +75,8 @@ QSize OuterSize(const QWidget* window) {
 QList<qulonglong> Stacking() {
   const QString text = Tool("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
   QList<qulonglong> ids;
-  for (const auto& m : QRegularExpression(R"(0x[0-9a-f]+)").globalMatch(text)) ids << m.captured().toULongLong(nullptr, 16);
+  for (const auto& m : QRegularExpression(R"(0x[0-9a-f]+)").globalMatch(text))
+    ids << m.captured().toULongLong(nullptr, 16);
   return ids;
 }
 
@@ -111,7 +112,8 @@ class BoxAnswerer : public QObject {
     if (!modal || modal == answering_ || !modal->isVisible() || !modal->isActiveWindow()) return;
     answering_ = modal;
     if (auto* dialog = qobject_cast<QDialog*>(modal))
-      connect(dialog, &QDialog::finished, this, [this] { answering_ = nullptr; }, Qt::SingleShotConnection);
+      connect(
+          dialog, &QDialog::finished, this, [this] { answering_ = nullptr; }, Qt::SingleShotConnection);
     Box box;
     box.kind = QString::fromLatin1(modal->metaObject()->className());
     if (auto* message = qobject_cast<QMessageBox*>(modal)) box.text = message->text();
@@ -221,7 +223,8 @@ class DesktopTest : public QObject {
     Desktop desktop;
     TForm1& f = *desktop.form;
     QWidget* sheet = f.findChild<QWidget*>(page);
-    if (f.PageControl1->ActivePage() != sheet) ClickOn(f.PageControl1, f.PageControl1->TabRect(f.PageControl1->IndexOf(sheet)).center());
+    if (f.PageControl1->ActivePage() != sheet)
+      ClickOn(f.PageControl1, f.PageControl1->TabRect(f.PageControl1->IndexOf(sheet)).center());
     // The user makes the window taller to reach the settings.
     Xdo({"windowsize", QString::number(f.winId()), "600", "250"});
     QVERIFY(QTest::qWaitFor([&] { return ClientSize(&f) == QSize(600, 250); }, 3000));
