@@ -118,8 +118,7 @@ class BoxAnswerer : public QObject {
     box.kind = QString::fromLatin1(modal->metaObject()->className());
     if (auto* message = qobject_cast<QMessageBox*>(modal)) box.text = message->text();
     // The window manager lists a new window a moment after mapping it.
-    QTest::qWaitFor([&] { return Above(modal, main_); }, 2000);
-    box.aboveMain = Above(modal, main_);
+    box.aboveMain = QTest::qWaitFor([&] { return Above(modal, main_); }, 2000);
     QTest::qWait(50);
     answer(modal);
     if (QWidget* focus = QApplication::focusWidget()) box.focused = focus->objectName();
