@@ -2,8 +2,8 @@
 // tabs as a named member and every handler as a method; each tab's handlers
 // live in that tab's file under tabs/, the window's own ones under app/.
 //
-// From a key press to a shown result: the window sees every key first
-// (FormKeyDown, through an event filter). Enter runs the active tab's ENTER
+// From a key press to a shown result: the window sees every key first, once,
+// at its native window (FormKeyDown, through an event filter). Enter runs the active tab's ENTER
 // handler; it reads the tab's fields as number texts (DecimalFormat,
 // StrToFloat), calls the calculation in calc/, and writes the formatted
 // results back into the tab's fields or grid. Writing a field's text from code
