@@ -159,11 +159,6 @@ class TForm1 : public QWidget, public ErrorSink {
   int GCO2Row = 1;
   bool GStartvardeFoljer = false;
   TDiagram GDiagram;
-  // Texts the language routines write: the captions of SidaLabel for each
-  // shape and the message for a duct side too small for its insulation.
-  QString GCirkSidaText = QString::fromUtf8("\u00D8 Diam (mm)");
-  QString GRektSidaText = QStringLiteral("Sida (mm)");
-  QString GMeddKanalTillIsol = QString::fromUtf8("Kanalsida för liten för isolering");
 
   // The window's values by name, for the driver ("var NAME").
   std::optional<QString> VarText(const QString& name) const;
@@ -252,7 +247,11 @@ class TForm1 : public QWidget, public ErrorSink {
   void CO2GridSelectCell(int col, int row, bool& canSelect);
 
   // ---- Interface texts (lang/language.cpp) ----------------------------------
+  // Applies the language chosen in the about box: "Svensk" or "Dansk",
+  // exactly; any other text changes nothing.
   void ValjSprak();
+  void SvenskaTexter();
+  void DanskaTexter();
 
   Platform& platform() { return platform_; }
   TAboutBox* aboutBox() const { return aboutBox_; }
@@ -324,6 +323,16 @@ class TForm1 : public QWidget, public ErrorSink {
   int minWidth_ = 495;
   int minHeight_ = 113;
   int hintHidePause_ = 2500;
+
+  // Texts only the language routines write: the captions of SidaLabel for
+  // each shape and the message for a duct side too small for its insulation.
+  // Empty until a language is first applied.
+  QString GCirkSidaText;
+  QString GRektSidaText;
+  QString GMeddKanalTillIsol;
+  void ApplyLanguage(bool danish);
+  void ApplyLanguageRule(int rule, bool danish);
+  QString* PrivateText(const QString& name);
   int ductGridRightMargin_ = 1;
   int ductGridBottomMargin_ = 1;
 };

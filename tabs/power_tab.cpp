@@ -40,4 +40,7 @@ void TForm1::BuildPowerTab() {
 
 void TForm1::SpeedButton4Click() {}
 
-void TForm1::CalkValRadioGroupClick() {}
+void TForm1::CalkValRadioGroupClick() {
+  // Setting up a direction applies the interface language again.
+  ValjSprak();
+}

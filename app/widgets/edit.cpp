@@ -10,6 +10,8 @@ void SetHint(QWidget* widget, const QString& hint) {
   widget->setToolTip(shown);
 }
 
+void KeepHint(QWidget* widget, const QString& hint) { widget->setProperty("pluvikHint", hint); }
+
 QString Hint(const QWidget* widget) { return widget->property("pluvikHint").toString(); }
 
 TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption) : QLabel(caption, parent) {

@@ -13,6 +13,8 @@
 // shown with plain line breaks.
 void SetHint(QWidget* widget, const QString& hint);
 QString Hint(const QWidget* widget);
+// Keeps a hint for a control that shows none (a combo box).
+void KeepHint(QWidget* widget, const QString& hint);
 
 // Focus that comes or goes with the window's activation (a dialog opening,
 // another program in front) or with a popup menu neither enters nor leaves a
