@@ -244,6 +244,7 @@ class TForm1 : public QWidget, public ErrorSink {
 
   // ---- CO2 tab (tabs/co2_tab.cpp) ------------------------------------------
   void CO2CalcButtonClick();
+  void PlaceTimeBesideItsCaption();
   void CO2GridSelectCell(int col, int row, bool& canSelect);
 
   // ---- Interface texts (lang/language.cpp) ----------------------------------

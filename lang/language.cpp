@@ -260,6 +260,7 @@ void TForm1::ApplyLanguage(bool danish) {
   }
   // Longer texts (Danish ones) get their room at once, not at the next resize.
   Omskalning();
+  PlaceTimeBesideItsCaption();
 }
 
 QString* TForm1::PrivateText(const QString& name) {

@@ -52,6 +52,13 @@ void TForm1::BuildCO2Tab() {
   CO2Grid->OnSelectCell = [this](int col, int row, bool& canSelect) { CO2GridSelectCell(col, row, canSelect); };
 }
 
+void TForm1::PlaceTimeBesideItsCaption() {
+  // The time to equilibrium stands right of its caption, which is longer in
+  // Danish than in Swedish.
+  constexpr int kDesignedLeft = 124;
+  Tid->move(std::max(kDesignedLeft, Label7->x() + Label7->width() + 2), Tid->y());
+}
+
 void TForm1::CO2CalcButtonClick() {}
 
 void TForm1::CO2GridSelectCell(int col, int row, bool& canSelect) {

@@ -26,7 +26,7 @@ void TForm1::BuildPipeTab() {
   SpeedButton3 = Placed(new TSpeedButton(p, "SpeedButton3", calculatorIcon_), {360, 60, 52, 22});
   SetHint(SpeedButton3, "ENTER");
   EnhetRorDpRadioGroup =
-      Placed(new TRadioGroup(p, "EnhetRorDpRadioGroup", "Enhet", {"Pa/m", "mmVp/m"}, 0), {415, 0, 70, 56});
+      Placed(new TRadioGroup(p, "EnhetRorDpRadioGroup", "Enhet", {"Pa/m", "mmVp/m"}, 0), {415, 0, 80, 56});
 }
 
 void TForm1::SpeedButton3Click() {}
