@@ -69,6 +69,9 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* mainWindow) : QDialog(mainWind
   SpraakComboBox = new TComboBox(Panel1, "SpraakComboBox");
   SpraakComboBox->SetItems({QStringLiteral("Svensk"), QStringLiteral("Dansk")});
   SpraakComboBox->SetText(QStringLiteral("Svensk"));
+  // The language is the text exactly as typed: "dansk" is no language, so
+  // the box must not complete it to "Dansk".
+  SpraakComboBox->SetCompletes(false);
   SpraakComboBox->setGeometry(8, 190, 120, 22);
 
   Manual = new QPushButton(QStringLiteral("Manual"), this);

@@ -28,6 +28,7 @@
 #include "calc/duct_search.h"
 #include "calc/duct_series.h"
 #include "calc/numtext.h"
+#include "calc/pipe_search.h"
 
 class Platform;
 class TAboutBox;
@@ -239,8 +240,20 @@ class TForm1 : public QWidget, public ErrorSink {
   void KalkylVal();
 
   // ---- Pipe tab (tabs/pipe_tab.cpp) ----------------------------------------
+  void RTempChange();
+  void VattenDataBer();
+  // The pipe friction on the tab's fields, read afresh; sets GHastighet.
+  float RoerRVaerde(float q);
+  bool TestRorIndata();
   void SpeedButton3Click();
+  void RMtrlComboBoxChange();
   void EnhetRorRadioGroupClick();
+  void EnhetRorDpRadioGroupClick();
+  void RFlowChange();
+  void CheckBox2Click();
+  void RHastEnter();
+  void RvardeRoerEnter();
+  void SearchWaterFlow();
 
   // ---- CO2 tab (tabs/co2_tab.cpp) ------------------------------------------
   void CO2CalcButtonClick();
@@ -298,6 +311,16 @@ class TForm1 : public QWidget, public ErrorSink {
   void BuildPowerTab();
   void BuildValveTab();
   void BuildPipeTab();
+  void WirePipeTab();
+  // Pipe tab helpers.
+  void PipeInputChange(TEdit* field);
+  void ChooseWaterLimit(TEdit* limit, TEdit* other);
+  void SearchLimitChange();
+  QString PipePressureDropText(float r) const;
+  QString PipeVelocityText(float v) const;
+  QString WaterFlowText(float f) const;
+  void ShowWaterSearchResult(const calc::WaterSearch& search, TEdit* limitField,
+                             const std::function<calc::PipeFriction(float)>& evaluate);
   void BuildCO2Tab();
   void WireDuctTab();
   void ApplySizeLimits();

@@ -1,6 +1,22 @@
 // The pipe tab: water properties, pipe friction and the largest water flow.
+#include <array>
+
 #include "app/controls.h"
 #include "app/mainwindow.h"
+#include "calc/errors.h"
+#include "calc/pipe.h"
+#include "calc/pipe_search.h"
+
+namespace {
+
+// The roughness in mm of each pipe material, by its item in the material
+// box; the last item is the user's own choice.
+constexpr std::array<const char*, 5> kPipeRoughness = {"0.045", "0.0015", "0.010", "0.015", "0.0005"};
+
+// One mm of water column per metre, in Pa/m.
+constexpr double kPaPerMmWater = 9.81;
+
+}  // namespace
 
 void TForm1::BuildPipeTab() {
   QWidget* p = Rorber;
@@ -27,8 +43,250 @@ void TForm1::BuildPipeTab() {
   SetHint(SpeedButton3, "ENTER");
   EnhetRorDpRadioGroup =
       Placed(new TRadioGroup(p, "EnhetRorDpRadioGroup", "Enhet", {"Pa/m", "mmVp/m"}, 0), {415, 0, 80, 56});
+  WirePipeTab();
 }
 
-void TForm1::SpeedButton3Click() {}
+void TForm1::WirePipeTab() {
+  RTemp->OnChange = [this] { RTempChange(); };
+  for (TEdit* field : {RYtrahet, RInvDiam, RKinViskos, RDensitet})
+    field->OnChange = [this, field] { PipeInputChange(field); };
+  RFlow->OnChange = [this] { RFlowChange(); };
+  for (TEdit* field : {RYtrahet, RInvDiam, RFlow, RKinViskos, RDensitet})
+    field->OnExit = [this, field] { field->SetText(DecimalFormat(field->Text())); };
+  RMtrlComboBox->OnChange = [this] { RMtrlComboBoxChange(); };
+  EnhetRorRadioGroup->OnClick = [this] { EnhetRorRadioGroupClick(); };
+  EnhetRorDpRadioGroup->OnClick = [this] { EnhetRorDpRadioGroupClick(); };
+  SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
+  CheckBox2->OnClick = [this] { CheckBox2Click(); };
+  RHast->OnEnter = [this] { RHastEnter(); };
+  RvardeRoer->OnEnter = [this] { RvardeRoerEnter(); };
+  RHast->OnChange = [this] { SearchLimitChange(); };
+  RvardeRoer->OnChange = [this] { SearchLimitChange(); };
+}
 
-void TForm1::EnhetRorRadioGroupClick() {}
+// ---- Water properties -------------------------------------------------------
+
+void TForm1::RTempChange() {
+  // The text is read as it stands; one that is no number ends the handler
+  // with the error report before anything is emptied.
+  const QString text = RTemp->Text();
+  const bool inRange = !text.isEmpty() && StrToFloat(text) > 0.0 && StrToFloat(text) < 100.0;
+  if (inRange) {
+    VattenDataBer();
+  } else {
+    RKinViskos->SetText(QString());
+    RDensitet->SetText(QString());
+  }
+  RHast->SetText(QString());
+  RvardeRoer->SetText(QString());
+}
+
+void TForm1::VattenDataBer() {
+  RTemp->SetText(DecimalFormat(RTemp->Text()));
+  // The viscosity is shown in general form and cut, not rounded, to six
+  // characters.
+  RKinViskos->SetText(FloatToStr(calc::VattenViskositet(StrToFloat(RTemp->Text()))).left(6));
+  RDensitet->SetText(QString::fromStdString(calc::FormatInt(calc::VattenDensitet(StrToFloat(RTemp->Text())))));
+}
+
+// ---- Inputs -------------------------------------------------------------------
+
+void TForm1::PipeInputChange(TEdit* field) {
+  // A result always belongs to the inputs it was computed from.
+  field->SetColor(field->Text().isEmpty() ? TColor::clRed : TColor::clWindow);
+  RHast->SetText(QString());
+  RvardeRoer->SetText(QString());
+}
+
+void TForm1::RFlowChange() {
+  // While searching, the flow is the search's output.
+  if (!CheckBox2->Checked()) PipeInputChange(RFlow);
+}
+
+void TForm1::RMtrlComboBoxChange() {
+  const int item = RMtrlComboBox->ItemIndex();
+  const bool listed = item >= 0 && item < static_cast<int>(kPipeRoughness.size());
+  RYtrahet->SetText(listed ? DecimalFormat(kPipeRoughness[static_cast<std::size_t>(item)]) : QString());
+}
+
+bool TForm1::TestRorIndata() {
+  bool complete = true;
+  const auto require = [&complete](TEdit* field) {
+    if (!field->Text().isEmpty()) return;
+    field->SetColor(TColor::clRed);
+    complete = false;
+  };
+  for (TEdit* field : {RYtrahet, RInvDiam, RKinViskos, RDensitet}) require(field);
+  if (!CheckBox2->Checked()) require(RFlow);
+  return complete;
+}
+
+// ---- Units ------------------------------------------------------------------------
+
+void TForm1::EnhetRorRadioGroupClick() {
+  const QString flowUnit = EnhetRorRadioGroup->ItemText(EnhetRorRadioGroup->ItemIndex());
+  RFlow->SetLabelCaption(flowUnit);
+  RorEnhet->SetCaption(flowUnit);
+  RvardeRoer->SetLabelCaption(EnhetRorDpRadioGroup->ItemText(EnhetRorDpRadioGroup->ItemIndex()));
+  SpeedButton3Click();
+}
+
+void TForm1::EnhetRorDpRadioGroupClick() {
+  RvardeRoer->SetLabelCaption(EnhetRorDpRadioGroup->ItemText(EnhetRorDpRadioGroup->ItemIndex()));
+  if (CheckBox2->Checked() && !RvardeRoer->Text().isEmpty()) {
+    // The limit (or the last search's pressure drop) follows the new unit.
+    const double shown = StrToFloat(RvardeRoer->Text());
+    const double converted = EnhetRorDpRadioGroup->ItemIndex() == 0 ? shown * kPaPerMmWater : shown / kPaPerMmWater;
+    RvardeRoer->SetText(PipePressureDropText(calc::ToSingle(converted)));
+  }
+  SpeedButton3Click();
+}
+
+// ---- The calculation --------------------------------------------------------------
+
+float TForm1::RoerRVaerde(float q) {
+  // The pipe is read from its fields at every call; the viscosity as it
+  // stands, the others through a normalised copy.
+  calc::Pipe pipe;
+  pipe.diameterMm = StrToFloat(DecimalFormat(RInvDiam->Text()));
+  pipe.roughnessMm = StrToFloat(DecimalFormat(RYtrahet->Text()));
+  pipe.density = StrToFloat(DecimalFormat(RDensitet->Text()));
+  pipe.viscosity = StrToFloat(RKinViskos->Text());
+  const calc::PipeFriction result = calc::RoerRVaerde(q, pipe);
+  GHastighet = result.v;
+  return result.r;
+}
+
+QString TForm1::PipePressureDropText(float r) const {
+  if (r < 0.01f) return FloatToStrF(r, 2, 4);
+  if (r < 0.1f) return FloatToStrF(r, 2, 3);
+  if (r < 1.0f) return FloatToStrF(r, 2, 2);
+  return FloatToStrF(r, 10, 1);
+}
+
+QString TForm1::PipeVelocityText(float v) const {
+  if (v < 0.01f) return FloatToStrF(v, 10, 4);
+  if (v < 1.0f) return FloatToStrF(v, 10, 3);
+  return FloatToStrF(v, 10, 1);
+}
+
+void TForm1::SpeedButton3Click() {
+  if (!TestRorIndata()) return;
+  if (CheckBox2->Checked()) {
+    SearchWaterFlow();
+    return;
+  }
+  const double flow = StrToFloat(DecimalFormat(RFlow->Text()));
+  const float q = calc::ToSingle(EnhetRorRadioGroup->ItemIndex() == 0 ? flow / 1000.0 : flow / 3600000.0);
+  float r = RoerRVaerde(q);
+  const float v = GHastighet;
+  if (EnhetRorDpRadioGroup->ItemIndex() != 0) r = calc::ToSingle(r / kPaPerMmWater);
+  RvardeRoer->SetText(PipePressureDropText(r));
+  RHast->SetText(PipeVelocityText(v));
+}
+
+// ---- The largest-flow search ----------------------------------------------------
+
+void TForm1::CheckBox2Click() {
+  if (CheckBox2->Checked()) {
+    // The flow becomes the search's output; velocity and pressure drop
+    // become the limits the user types.
+    RFlow->SetText(QString());
+    RFlow->SetReadOnly(true);
+    RFlow->SetColor(TColor::clBtnFace);
+    RHast->SetReadOnly(false);
+    RHast->SetColor(TColor::clWindow);
+    RvardeRoer->SetReadOnly(false);
+    RvardeRoer->SetColor(TColor::clWindow);
+  } else {
+    RFlow->SetReadOnly(false);
+    RFlow->SetColor(TColor::clWindow);
+    RHast->SetText(QString());
+    RHast->SetReadOnly(true);
+    RHast->SetColor(TColor::clBtnFace);
+    RvardeRoer->SetText(QString());
+    RvardeRoer->SetReadOnly(true);
+    RvardeRoer->SetColor(TColor::clBtnFace);
+  }
+}
+
+void TForm1::ChooseWaterLimit(TEdit* limit, TEdit* other) {
+  // The field entered last is the limit; the other receives the result.
+  if (!CheckBox2->Checked()) return;
+  other->SetText(QString());
+  other->SetColor(TColor::clBtnFace);
+  limit->SetColor(TColor::clWindow);
+}
+
+void TForm1::RHastEnter() { ChooseWaterLimit(RHast, RvardeRoer); }
+
+void TForm1::RvardeRoerEnter() { ChooseWaterLimit(RvardeRoer, RHast); }
+
+void TForm1::SearchLimitChange() {
+  // A flow found for another limit no longer applies.
+  if (CheckBox2->Checked()) RFlow->SetText(QString());
+}
+
+QString TForm1::WaterFlowText(float f) const {
+  if (f < 0.01f) return FloatToStrF(f, 2, 4);
+  if (f < 1.0f) return FloatToStrF(f, 2, 3);
+  if (f < 10.0f) return FloatToStrF(f, 10, 2);
+  return FloatToStrF(f, 10, 0);
+}
+
+void TForm1::SearchWaterFlow() {
+  const auto evaluate = [this](float q) {
+    const float r = RoerRVaerde(q);
+    return calc::PipeFriction{r, GHastighet};
+  };
+  const bool mmWater = EnhetRorDpRadioGroup->ItemIndex() != 0;
+  if (!RvardeRoer->Text().isEmpty()) {
+    RvardeRoer->SetText(DecimalFormat(RvardeRoer->Text()));
+    const auto limit = [this, mmWater] {
+      const double value = StrToFloat(RvardeRoer->Text());
+      return calc::ToSingle(mmWater ? value * kPaPerMmWater : value);
+    };
+    ShowWaterSearchResult(calc::SearchWaterLimit(calc::SearchCriterion::PressureDrop, evaluate, limit), RvardeRoer,
+                          evaluate);
+  } else if (!RHast->Text().isEmpty()) {
+    RHast->SetText(DecimalFormat(RHast->Text()));
+    const auto limit = [this] { return calc::ToSingle(StrToFloat(RHast->Text())); };
+    ShowWaterSearchResult(calc::SearchWaterLimit(calc::SearchCriterion::Velocity, evaluate, limit), RHast, evaluate);
+  }
+}
+
+void TForm1::ShowWaterSearchResult(const calc::WaterSearch& search, TEdit* limitField,
+                                   const std::function<calc::PipeFriction(float)>& evaluate) {
+  float q = search.hi;
+  calc::PipeFriction shown = search.atHi;
+  switch (search.end) {
+    case calc::WaterSearchEnd::Met: break;
+    case calc::WaterSearchEnd::NonPositiveLimit:
+      limitField->SetColor(TColor::clRed);
+      ShowMessage(QString::fromUtf8("Gränsvärdet måste vara större än 0"));
+      return;
+    case calc::WaterSearchEnd::Stalled:
+      // The limit falls where no flow meets it within 0.0001 (inside the step
+      // of the friction factor at Re 3500, or finer than the stored values
+      // resolve): the largest flow known to stay under it is the answer.
+      if (search.lo <= 0.0f) {
+        ShowMessage(QString::fromUtf8("Inget flöde hittades för gränsvärdet"));
+        return;
+      }
+      ShowMessage(QString::fromUtf8("Gränsvärdet kan inte nås exakt, största flöde under gränsen visas"));
+      q = search.lo;
+      shown = evaluate(q);
+      break;
+    case calc::WaterSearchEnd::TooManySteps:
+      ShowMessage(QString::fromUtf8("Inget flöde hittades för gränsvärdet"));
+      return;
+  }
+  const double flow = EnhetRorRadioGroup->ItemIndex() == 0 ? q * 1000.0 : q * 3600000.0;
+  if (limitField == RvardeRoer) {
+    RHast->SetText(PipeVelocityText(shown.v));
+  } else {
+    const bool mmWater = EnhetRorDpRadioGroup->ItemIndex() != 0;
+    RvardeRoer->SetText(PipePressureDropText(calc::ToSingle(mmWater ? shown.r / kPaPerMmWater : shown.r)));
+  }
+  RFlow->SetText(WaterFlowText(calc::ToSingle(flow)));
+}

@@ -36,6 +36,7 @@ void TForm1::BuildPowerTab() {
                                                     EffektEdit->EditLabel(), DeltaT, Label3, SpecHeatKapacitet}) {
     SetTextColour(w, TColor::clMaroon);
   }
+  CalkValRadioGroup->OnClick = [this] { CalkValRadioGroupClick(); };
 }
 
 void TForm1::SpeedButton4Click() {}

@@ -81,12 +81,19 @@ void TComboBox::SetDropDown(bool dropDown) {
   setStyleSheet(dropDown ? QString() : QStringLiteral("QComboBox::drop-down { width: 0px; border: none; }"));
 }
 
+void TComboBox::SetCompletes(bool completes) {
+  completes_ = completes;
+  // An editable combo box completes from its list from the start; a box
+  // that takes its text as typed has no completer at all.
+  if (!completes) setCompleter(nullptr);
+}
+
 void TComboBox::showPopup() {
   if (dropDown_) QComboBox::showPopup();
 }
 
 void TComboBox::focusInEvent(QFocusEvent* event) {
-  if (dropDown_ && !completer()) {
+  if (dropDown_ && completes_ && !completer()) {
     auto* completion = new QCompleter(model(), this);
     completion->setCompletionMode(QCompleter::InlineCompletion);
     completion->setCaseSensitivity(Qt::CaseInsensitive);

@@ -24,6 +24,8 @@ class TComboBox : public QComboBox {
   int ItemIndex() const;
 
   bool DropDown() const { return dropDown_; }
+  // Whether typed text is completed from the list (on by default).
+  void SetCompletes(bool completes);
   // true: a drop-down list that completes typed text; false: a plain text box.
   void SetDropDown(bool dropDown);
 
@@ -44,5 +46,6 @@ class TComboBox : public QComboBox {
 
  private:
   bool dropDown_ = true;
+  bool completes_ = true;
   int pickedIndex_ = -1;
 };
