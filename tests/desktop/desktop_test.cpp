@@ -92,10 +92,9 @@ bool Above(const QWidget* upper, const QWidget* lower) {
 class BoxAnswerer : public QObject {
  public:
   struct Box {
-    QString kind;  // class name: QMessageBox or TAboutBox
+    QString kind;  // "message box", "error box" or the dialog's class name
     QString text;  // a message box's text
     bool aboveMain = false;
-    QString focused;  // the control with the focus when it was answered
   };
 
   explicit BoxAnswerer(const QWidget*& main) : main_(main) {
@@ -116,12 +115,14 @@ class BoxAnswerer : public QObject {
           dialog, &QDialog::finished, this, [this] { answering_ = nullptr; }, Qt::SingleShotConnection);
     Box box;
     box.kind = QString::fromLatin1(modal->metaObject()->className());
-    if (auto* message = qobject_cast<QMessageBox*>(modal)) box.text = message->text();
+    if (auto* message = qobject_cast<QMessageBox*>(modal)) {
+      box.kind = message->icon() == QMessageBox::Critical ? "error box" : "message box";
+      box.text = message->text();
+    }
     // The window manager lists a new window a moment after mapping it.
     box.aboveMain = QTest::qWaitFor([&] { return Above(modal, main_); }, 2000);
     QTest::qWait(50);
     answer(modal);
-    if (QWidget* focus = QApplication::focusWidget()) box.focused = focus->objectName();
     seen << box;
   }
 
@@ -198,27 +199,39 @@ class DesktopTest : public QObject {
   }
 
   // State: a bad input on a tab, the window resized by the user. Action:
-  // Enter. Expected: one box; after it the size and every field as before.
+  // Enter, the tab's ENTER button, and showing the tab again. Expected: one
+  // box each time (the pipe tab calculates again when it is shown); after
+  // each the size and every field as before.
   void bad_enter_shows_one_box_and_changes_nothing_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("typed");  // field, text, field, text, ...
+    QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("boxesWhenShown");
     QTest::newRow("duct, flow not a whole number: a message box")
-        << "Kanalber" << QStringList{"CirkRadioButton"} << QStringList{"Sida", "250", "Flow", "abc"} << "QMessageBox"
-        << QString::fromUtf8("Felaktiga data i flödesangivelse");
+        << "Kanalber" << QStringList{"CirkRadioButton"} << QStringList{"Sida", "250", "Flow", "abc"} << "SpeedButton1"
+        << "message box" << QString::fromUtf8("Felaktiga data i flödesangivelse") << 0;
     QTest::newRow("duct, temperature not a number: the error box")
         << "Kanalber" << QStringList{"CirkRadioButton"} << QStringList{"Flow", "100", "Sida", "250", "Temperatur", "x"}
-        << "QMessageBox"
-        << "'x' is not a valid floating point value.";
+        << "SpeedButton1"
+        << "error box"
+        << "'x' is not a valid floating point value." << 0;
+    QTest::newRow("pipe, inner diameter 0: the error box")
+        << "Rorber" << QStringList{} << QStringList{"RTemp", "20", "RYtrahet", "0.045", "RInvDiam", "0", "RFlow", "0.2"}
+        << "SpeedButton3"
+        << "error box"
+        << "Floating point division by zero." << 1;
   }
   void bad_enter_shows_one_box_and_changes_nothing() {
     QFETCH(QString, page);
     QFETCH(QStringList, clicks);
     QFETCH(QStringList, typed);
+    QFETCH(QString, button);
     QFETCH(QString, kind);
     QFETCH(QString, message);
+    QFETCH(int, boxesWhenShown);
     Desktop desktop;
     TForm1& f = *desktop.form;
     QWidget* sheet = f.findChild<QWidget*>(page);
@@ -241,10 +254,21 @@ class DesktopTest : public QObject {
     QCOMPARE(desktop.FieldTexts(sheet), before);
 
     // The ENTER button gives the same single box.
-    ClickOn(f.SpeedButton1);
+    ClickOn(f.findChild<QWidget*>(button));
     QVERIFY(QTest::qWaitFor([&] { return desktop.answerer.seen.size() == 3; }, 5000));
     Desktop::Settle();
     QCOMPARE(desktop.answerer.seen.size(), 3);
+    QCOMPARE(desktop.answerer.seen[2].text, message);
+    QCOMPARE(desktop.FieldTexts(sheet), before);
+
+    // Away to another tab and back.
+    TPageControl* pages = f.PageControl1;
+    QWidget* other = sheet == f.Kvs ? f.Kanalber : f.Kvs;
+    ClickOn(pages, pages->TabRect(pages->IndexOf(other)).center());
+    ClickOn(pages, pages->TabRect(pages->IndexOf(sheet)).center());
+    Desktop::Settle();
+    QCOMPARE(desktop.answerer.seen.size(), 3 + boxesWhenShown);
+    QCOMPARE(ClientSize(&f), QSize(600, 250));
     QCOMPARE(desktop.FieldTexts(sheet), before);
   }
 
@@ -297,12 +321,17 @@ class DesktopTest : public QObject {
     QCOMPARE(ClientSize(&f), QSize(543, 95));
   }
 
-  // State: the about box up, its language box focused. Action: Enter.
-  // Expected: the box closes as with OK.
+  // State: the about box up. Action: the user types "Dansk" into its
+  // language box and presses Enter there. Expected: the box closes as with
+  // OK, and the window speaks Danish.
   void enter_in_the_language_box_closes_the_about_box() {
     Desktop desktop;
+    QString focusedAtEnter;
     desktop.answerer.answer = [&](QWidget*) {
       ClickOn(desktop.about->SpraakComboBox->lineEdit());
+      Xdo({"key", "ctrl+a"});
+      Xdo({"type", "--delay", "20", "Dansk"});
+      if (QWidget* focus = QApplication::focusWidget()) focusedAtEnter = focus->objectName();
       Xdo({"key", "Return"});
     };
     QVERIFY(desktop.PressAndAnswer("F1", 1));
@@ -310,6 +339,8 @@ class DesktopTest : public QObject {
     QCOMPARE(desktop.answerer.seen[1].kind, QStringLiteral("TAboutBox"));
     QVERIFY(QTest::qWaitFor([&] { return !desktop.about->isVisible(); }, 3000));
     QVERIFY(desktop.form->isActiveWindow());
+    QVERIFY2(focusedAtEnter.startsWith("SpraakComboBox"), qPrintable(focusedAtEnter));
+    QCOMPARE(desktop.form->PageControl1->Caption(0), QStringLiteral("Kanalberegning"));
   }
 
   // The outer size limits and the CO2 tab's size, frame included.
