@@ -3,6 +3,8 @@
 #include "calc/duct.h"
 #include "calc/duct_search.h"
 #include "calc/numtext.h"
+#include "calc/pipe.h"
+#include "calc/pipe_search.h"
 
 namespace {
 
@@ -59,3 +61,36 @@ void BM_FormatFixedPressureDrop(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FormatFixedPressureDrop);
+
+// Pipe friction and the largest water flow, on steel 20 mm with water at 20 C.
+const calc::Pipe kSteel20{20.0, 0.045, 998.0, 0.9630};
+
+void BM_RoerRVaerdeTurbulent(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(calc::RoerRVaerde(0.0002f, kSteel20));
+}
+BENCHMARK(BM_RoerRVaerdeTurbulent);
+
+void BM_RoerRVaerdeTransition(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(calc::RoerRVaerde(0.00005f, kSteel20));
+}
+BENCHMARK(BM_RoerRVaerdeTransition);
+
+void SearchWater(benchmark::State& state, calc::SearchCriterion criterion, float limit) {
+  const auto evaluate = [](float q) { return calc::RoerRVaerde(q, kSteel20); };
+  int trials = 0;
+  for (auto _ : state) {
+    const calc::WaterSearch found = calc::SearchWaterLimit(criterion, evaluate, [limit] { return limit; });
+    trials = found.trials;
+    benchmark::DoNotOptimize(found);
+  }
+  state.counters["trials"] = trials;
+}
+BENCHMARK_CAPTURE(SearchWater, pressure_drop_100, calc::SearchCriterion::PressureDrop, 100.0f)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SearchWater, velocity_1, calc::SearchCriterion::Velocity, 1.0f)->Unit(benchmark::kMicrosecond);
+// The bounded worst cases: a limit inside the step at Re 3500 and one finer
+// than the stored values resolve; both close the bracket to adjacent singles.
+BENCHMARK_CAPTURE(SearchWater, limit_in_the_step_at_re_3500, calc::SearchCriterion::PressureDrop, 30.6f)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SearchWater, limit_near_a_million, calc::SearchCriterion::PressureDrop, 1000000.0f)
+    ->Unit(benchmark::kMicrosecond);

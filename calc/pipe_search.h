@@ -12,10 +12,10 @@
 namespace calc {
 
 enum class WaterSearchEnd {
-  Met,                // the limit is met within 0.0001 at flow hi
-  Stalled,            // the bracket cannot shrink any further: lo is the largest flow known to meet the limit
-  TooManySteps,       // the trials did not reach the limit within the step bound
-  NonPositiveLimit,   // a limit of 0 or below: every flow exceeds it
+  Met,               // the limit is met within 0.0001 at flow hi
+  Stalled,           // the bracket cannot shrink any further: lo is the largest flow known to meet the limit
+  TooManySteps,      // the trials did not reach the limit within the step bound
+  NonPositiveLimit,  // a limit of 0 or below: every flow exceeds it
 };
 
 struct WaterSearch {
