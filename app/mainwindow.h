@@ -29,6 +29,7 @@
 #include "calc/duct_series.h"
 #include "calc/numtext.h"
 #include "calc/pipe_search.h"
+#include "calc/power.h"
 
 class Platform;
 class TAboutBox;
@@ -233,11 +234,20 @@ class TForm1 : public QWidget, public ErrorSink {
 
   // ---- Power tab (tabs/power_tab.cpp) --------------------------------------
   void SpeedButton4Click();
+  // Sets up the chosen direction: flow to power (item 0) or power to flow.
   void CalkValRadioGroupClick();
+  // The flow unit changed.
+  void Click();
+  void EnhetEffektRadioGroupClick();
+  void EffektEditChange();
+  void EffektFlowEditChange();
 
   // ---- Valve tab (tabs/valve_tab.cpp) --------------------------------------
   void SpeedButton2Click();
+  // Sets up the fields for the mode the radio buttons and FeCheckBox choose.
   void KalkylVal();
+  // Colours the inputs of the mode; true when one of them is empty.
+  bool KontrollData();
 
   // ---- Pipe tab (tabs/pipe_tab.cpp) ----------------------------------------
   void RTempChange();
@@ -309,7 +319,13 @@ class TForm1 : public QWidget, public ErrorSink {
                         const QString& dimension,
                         const std::function<std::optional<calc::DuctFriction>(float)>& evaluate);
   void BuildPowerTab();
+  void WirePowerTab();
+  bool PowerToFlow() const;
+  QString PowerText(const calc::Power& power) const;
+  QString WaterFlowPerSecondText(const calc::WaterFlow& flow) const;
   void BuildValveTab();
+  void WireValveTab();
+  QString ValveFlowText(float q) const;
   void BuildPipeTab();
   void WirePipeTab();
   // Pipe tab helpers.

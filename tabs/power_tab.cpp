@@ -4,6 +4,7 @@
 #include "app/controls.h"
 #include "app/mainwindow.h"
 #include "app/widgets/icons.h"
+#include "calc/power.h"
 
 void TForm1::BuildPowerTab() {
   QWidget* p = Effekt;
@@ -36,12 +37,122 @@ void TForm1::BuildPowerTab() {
                                                     EffektEdit->EditLabel(), DeltaT, Label3, SpecHeatKapacitet}) {
     SetTextColour(w, TColor::clMaroon);
   }
-  CalkValRadioGroup->OnClick = [this] { CalkValRadioGroupClick(); };
+  WirePowerTab();
 }
 
-void TForm1::SpeedButton4Click() {}
+void TForm1::WirePowerTab() {
+  CalkValRadioGroup->OnClick = [this] { CalkValRadioGroupClick(); };
+  EnhetFlowRadioGroup->OnClick = [this] { Click(); };
+  EnhetEffektRadioGroup->OnClick = [this] { EnhetEffektRadioGroupClick(); };
+  EffektEdit->OnChange = [this] { EffektEditChange(); };
+  EffektFlowEdit->OnChange = [this] { EffektFlowEditChange(); };
+  for (TEdit* field : {DeltaT, SpecHeatKapacitet})
+    field->OnChange = [field] { field->SetColor(field->Text().isEmpty() ? TColor::clRed : TColor::clWindow); };
+  SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
+}
+
+bool TForm1::PowerToFlow() const { return CalkValRadioGroup->ItemIndex() == 1; }
+
+QString TForm1::PowerText(const calc::Power& power) const {
+  if (const auto* watts = std::get_if<std::int64_t>(&power)) return QString::number(*watts);
+  const float kw = std::get<float>(power);
+  if (kw >= 1000.0f) return FloatToStrF(kw, 6, 1);
+  if (kw >= 100.0f) return FloatToStrF(kw, 6, 2);
+  return FloatToStrF(kw, 6, 3);
+}
+
+QString TForm1::WaterFlowPerSecondText(const calc::WaterFlow& flow) const {
+  if (const auto* perHour = std::get_if<std::int64_t>(&flow)) return QString::number(*perHour);
+  const float perSecond = std::get<float>(flow);
+  return FloatToStrF(perSecond, 6, perSecond >= 0.001f ? 3 : 6);
+}
+
+void TForm1::SpeedButton4Click() {
+  // Required fields found empty turn red; this never turns one back.
+  const auto mark = [](TEdit* field) {
+    if (field->Text().isEmpty()) field->SetColor(TColor::clRed);
+  };
+  mark(DeltaT);
+  mark(SpecHeatKapacitet);
+  mark(PowerToFlow() ? EffektEdit : EffektFlowEdit);
+  for (const TEdit* field : {DeltaT, SpecHeatKapacitet, EffektFlowEdit, EffektEdit})
+    if (field->Color() == TColor::clRed) return;
+  const calc::FlowUnit flowUnit =
+      EnhetFlowRadioGroup->ItemIndex() == 1 ? calc::FlowUnit::LitresPerHour : calc::FlowUnit::LitresPerSecond;
+  const calc::PowerUnit powerUnit =
+      EnhetEffektRadioGroup->ItemIndex() == 1 ? calc::PowerUnit::Kilowatt : calc::PowerUnit::Watt;
+  if (!PowerToFlow()) {
+    EffektFlowEdit->SetText(DecimalFormat(EffektFlowEdit->Text()));
+    DeltaT->SetText(DecimalFormat(DeltaT->Text()));
+    const double flow = StrToFloat(EffektFlowEdit->Text());
+    // A heat capacity or temperature difference that does not read, or a
+    // power that cannot be formed, leaves the power as it was, silently.
+    try {
+      const double cp = StrToFloat(SpecHeatKapacitet->Text());
+      const double deltaT = StrToFloat(DeltaT->Text());
+      EffektEdit->SetText(PowerText(calc::PowerFromFlow(flow, flowUnit, cp, deltaT, powerUnit)));
+    } catch (const std::exception&) {
+    }
+    return;
+  }
+  EffektEdit->SetText(DecimalFormat(EffektEdit->Text()));
+  DeltaT->SetText(DecimalFormat(DeltaT->Text()));
+  const double power = StrToFloat(EffektEdit->Text());
+  const double cp = StrToFloat(SpecHeatKapacitet->Text());
+  const double deltaT = StrToFloat(DeltaT->Text());
+  EffektFlowEdit->SetText(WaterFlowPerSecondText(calc::FlowFromPower(power, powerUnit, cp, deltaT, flowUnit)));
+}
 
 void TForm1::CalkValRadioGroupClick() {
+  // The power field first, then the flow field: each takes its role, is
+  // emptied, and the input of the direction gets the keyboard focus.
+  if (!PowerToFlow()) {
+    EffektEdit->SetReadOnly(true);
+    EffektEdit->SetColor(TColor::clBtnFace);
+    EffektEdit->SetText(QString());
+    EffektFlowEdit->SetReadOnly(false);
+    EffektFlowEdit->SetColor(TColor::clWindow);
+    EffektFlowEdit->SetText(QString());
+    EffektFlowEdit->setFocus(Qt::OtherFocusReason);
+  } else {
+    EffektEdit->SetReadOnly(false);
+    EffektEdit->SetColor(TColor::clWindow);
+    EffektEdit->SetText(QString());
+    EffektEdit->setFocus(Qt::OtherFocusReason);
+    EffektFlowEdit->SetReadOnly(true);
+    EffektFlowEdit->SetColor(TColor::clBtnFace);
+    EffektFlowEdit->SetText(QString());
+  }
   // Setting up a direction applies the interface language again.
   ValjSprak();
+}
+
+void TForm1::Click() {
+  EffektFlowEdit->SetLabelCaption(EnhetFlowRadioGroup->ItemText(EnhetFlowRadioGroup->ItemIndex()));
+  EffektFlowEdit->SetText(QString());
+  if (!PowerToFlow()) {
+    EffektEdit->SetText(QString());
+    EffektFlowEdit->setFocus(Qt::OtherFocusReason);
+  } else {
+    // The typed power's flow, in the new unit.
+    EffektEdit->setFocus(Qt::OtherFocusReason);
+    SpeedButton4Click();
+  }
+}
+
+void TForm1::EnhetEffektRadioGroupClick() {
+  EffektEdit->SetLabelCaption(EnhetEffektRadioGroup->ItemText(EnhetEffektRadioGroup->ItemIndex()));
+  if (!PowerToFlow()) SpeedButton4Click();
+}
+
+// "Has the keyboard focus" asks the window which control holds its focus,
+// which stays so while a box is up.
+void TForm1::EffektEditChange() {
+  if (focusWidget() == EffektEdit) EffektFlowEdit->SetText(QString());
+  if (PowerToFlow()) EffektEdit->SetColor(EffektEdit->Text().isEmpty() ? TColor::clRed : TColor::clWindow);
+}
+
+void TForm1::EffektFlowEditChange() {
+  if (focusWidget() == EffektFlowEdit) EffektEdit->SetText(QString());
+  if (!PowerToFlow()) EffektFlowEdit->SetColor(EffektFlowEdit->Text().isEmpty() ? TColor::clRed : TColor::clWindow);
 }

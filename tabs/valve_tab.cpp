@@ -1,6 +1,58 @@
 // The valve tab: flow, pressure drop, kv and Fe of a valve.
 #include "app/controls.h"
 #include "app/mainwindow.h"
+#include "calc/errors.h"
+#include "calc/valve.h"
+
+namespace {
+
+// A field's three roles in a mode: a typed input, the mode's result, or off
+// (kv without Fe, Fe without kv).
+void Input(TEdit* field) {
+  field->SetReadOnly(false);
+  field->setEnabled(true);
+  field->SetColor(TColor::clWindow);
+}
+
+void Result(TEdit* field) {
+  field->SetReadOnly(true);
+  field->SetText(QString());
+  field->SetColor(TColor::clBtnFace);
+}
+
+void Off(TEdit* field) {
+  field->SetReadOnly(true);
+  field->SetColor(TColor::clBtnFace);
+  field->setEnabled(false);
+}
+
+// The flow group's units (l/s, l/h, m3/h) to and from m3/h, and the pressure
+// group's (kPa, mm VP, bar) to and from bar, each worked as written.
+double ToCubicMetresPerHour(double value, int unit) {
+  if (unit == 0) return value * 3.6;
+  if (unit == 1) return value / 1000.0;
+  return value;
+}
+
+double FromCubicMetresPerHour(double q, int unit) {
+  if (unit == 0) return q * 1000.0 / 3600.0;
+  if (unit == 1) return q * 1000.0;
+  return q;
+}
+
+double ToBar(double value, int unit) {
+  if (unit == 0) return value / 100.0;
+  if (unit == 1) return value / 10000.0;
+  return value;
+}
+
+double FromBar(double dp, int unit) {
+  if (unit == 0) return dp * 100.0;
+  if (unit == 1) return dp * 10000.0;
+  return dp;
+}
+
+}  // namespace
 
 void TForm1::BuildValveTab() {
   QWidget* p = Kvs;
@@ -24,8 +76,158 @@ void TForm1::BuildValveTab() {
                           {280, 0, 60, 80});
   TryckRadioGroup =
       Placed(new TRadioGroup(p, "TryckRadioGroup", "Tryck", {"kPa", "mm VP", "bar"}, 0), {344, 0, 70, 80});
+  WireValveTab();
 }
 
-void TForm1::SpeedButton2Click() {}
+void TForm1::WireValveTab() {
+  for (TRadioButton* mode : {RadioButton1, RadioButton2, RadioButton3, RadioButton4})
+    mode->OnClick = [this] { KalkylVal(); };
+  FeCheckBox->OnClick = [this] { KalkylVal(); };
+  FlowRadioGroup->OnClick = [this] {
+    FlowEdit->SetLabelCaption(FlowRadioGroup->ItemText(FlowRadioGroup->ItemIndex()));
+  };
+  TryckRadioGroup->OnClick = [this] {
+    TryckEdit->SetLabelCaption(TryckRadioGroup->ItemText(TryckRadioGroup->ItemIndex()));
+  };
+  const auto colourBy = [this](TEdit* field, TRadioButton* computing) {
+    field->OnChange = [field, computing] {
+      // A field holds its text, or misses it; the mode's result is grey.
+      field->SetColor(field->Text().isEmpty() ? TColor::clRed : TColor::clWindow);
+      if (computing->Checked()) field->SetColor(TColor::clBtnFace);
+    };
+  };
+  colourBy(FlowEdit, RadioButton1);
+  colourBy(TryckEdit, RadioButton2);
+  colourBy(KvsEdit, RadioButton3);
+  colourBy(FeEdit1, RadioButton4);
+  // The diameter plays no part in the kv mode.
+  colourBy(InvDiamEdit, RadioButton3);
+  SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
+}
 
-void TForm1::KalkylVal() {}
+void TForm1::KalkylVal() {
+  const bool fe = FeCheckBox->Checked();
+  if (fe) {
+    // Choosing the Fe mode from here runs its set-up once more, nested.
+    if (RadioButton3->Checked()) RadioButton4->SetChecked(true);
+    RadioButton4->setEnabled(true);
+    RadioButton3->setEnabled(false);
+    FeEdit1->SetColor(TColor::clBtnFace);
+    FeEdit1->setEnabled(true);
+    KvsEdit->setEnabled(false);
+    KvsEdit->SetColor(TColor::clBtnFace);
+    InvDiamEdit->SetColor(TColor::clWindow);
+  } else {
+    if (RadioButton4->Checked()) RadioButton3->SetChecked(true);
+    RadioButton3->setEnabled(true);
+    RadioButton4->setEnabled(false);
+    KvsEdit->SetColor(TColor::clBtnFace);
+    KvsEdit->setEnabled(true);
+    FeEdit1->setEnabled(false);
+    FeEdit1->SetColor(TColor::clBtnFace);
+    InvDiamEdit->SetColor(TColor::clBtnFace);
+  }
+  // The coefficient of the chosen kind is an input where flow or pressure
+  // drop is computed; the other kind is off.
+  const auto coefficientInput = [this, fe] {
+    if (fe) {
+      Input(FeEdit1);
+      Off(KvsEdit);
+      InvDiamEdit->SetColor(TColor::clWindow);
+    } else {
+      Off(FeEdit1);
+      Input(KvsEdit);
+      InvDiamEdit->SetColor(TColor::clBtnFace);
+    }
+  };
+  if (RadioButton1->Checked()) {
+    Result(FlowEdit);
+    Input(TryckEdit);
+    coefficientInput();
+  }
+  if (RadioButton2->Checked()) {
+    Result(TryckEdit);
+    Input(FlowEdit);
+    coefficientInput();
+  }
+  if (RadioButton3->Checked()) {
+    Result(KvsEdit);
+    Input(FlowEdit);
+    Input(TryckEdit);
+  }
+  if (RadioButton4->Checked()) {
+    Result(FeEdit1);
+    Input(FlowEdit);
+    Input(TryckEdit);
+  }
+}
+
+bool TForm1::KontrollData() {
+  bool missing = false;
+  const auto require = [&missing](TEdit* field) {
+    field->SetColor(field->Text().isEmpty() ? TColor::clRed : TColor::clWindow);
+    if (field->Text().isEmpty()) missing = true;
+  };
+  const bool fe = FeCheckBox->Checked();
+  const auto coefficient = [&] {
+    if (fe) {
+      require(InvDiamEdit);
+      require(FeEdit1);
+    } else {
+      require(KvsEdit);
+    }
+  };
+  if (RadioButton1->Checked()) {
+    require(TryckEdit);
+    coefficient();
+  } else if (RadioButton2->Checked()) {
+    require(FlowEdit);
+    coefficient();
+  } else if (RadioButton3->Checked()) {
+    require(FlowEdit);
+    require(TryckEdit);
+  } else if (RadioButton4->Checked()) {
+    require(FlowEdit);
+    require(TryckEdit);
+    require(InvDiamEdit);
+  }
+  return missing;
+}
+
+QString TForm1::ValveFlowText(float q) const { return FloatToStrF(q, 10, q < 1.0f ? 2 : 1); }
+
+void TForm1::SpeedButton2Click() {
+  if (KontrollData()) return;
+  const bool fe = FeCheckBox->Checked();
+  const int flowUnit = FlowRadioGroup->ItemIndex() < 0 ? 0 : FlowRadioGroup->ItemIndex();
+  const int pressureUnit = TryckRadioGroup->ItemIndex() < 0 ? 0 : TryckRadioGroup->ItemIndex();
+  float q = 0.0f;
+  float dp = 0.0f;
+  if (!FlowEdit->Text().isEmpty()) {
+    FlowEdit->SetText(DecimalFormat(FlowEdit->Text()));
+    q = calc::ToSingle(ToCubicMetresPerHour(StrToFloat(FlowEdit->Text()), flowUnit));
+  }
+  if (!TryckEdit->Text().isEmpty()) {
+    TryckEdit->SetText(DecimalFormat(TryckEdit->Text()));
+    dp = calc::ToSingle(ToBar(StrToFloat(TryckEdit->Text()), pressureUnit));
+  }
+  if (!KvsEdit->Text().isEmpty()) KvsEdit->SetText(DecimalFormat(KvsEdit->Text()));
+  const auto diameter = [this] { return calc::ToSingle(StrToFloat(DecimalFormat(InvDiamEdit->Text())) / 1000.0); };
+  const auto feValue = [this] { return StrToSingle(DecimalFormat(FeEdit1->Text())); };
+  if (RadioButton4->Checked()) {
+    const float value = calc::VentilFe(q, dp, diameter());
+    FeEdit1->SetText(FloatToStrF(value, 10, value < 100.0f ? 4 : 2));
+  }
+  if (RadioButton3->Checked()) {
+    const float kv = calc::VentilKv(q, dp);
+    KvsEdit->SetText(FloatToStrF(kv, 10, kv < 100.0f ? 2 : 1));
+  } else if (RadioButton2->Checked()) {
+    const float found = fe ? calc::VentilTryckfallFe(q, feValue(), diameter())
+                           : calc::VentilTryckfallKv(q, StrToSingle(KvsEdit->Text()));
+    TryckEdit->SetText(FloatToStrF(calc::ToSingle(FromBar(found, pressureUnit)), 10, 3));
+  } else if (RadioButton1->Checked()) {
+    const float found =
+        fe ? calc::VentilFlodeFe(dp, feValue(), diameter()) : calc::VentilFlodeKv(dp, StrToSingle(KvsEdit->Text()));
+    FlowEdit->SetText(ValveFlowText(calc::ToSingle(FromCubicMetresPerHour(found, flowUnit))));
+  }
+}

@@ -63,12 +63,16 @@ TEST(PipeFriction, MatchesTheExamplesInEveryRegime) {
   };
   const std::vector<Row> rows = {
       {"steel 20 mm, 0.2 l/s, turbulent: 327.3 Pa/m, 0.637 m/s", Steel20mm(), 0.2, 327.3, 0.05, 0.637, 0.0005},
-      {"steel 20 mm, 0.05 l/s, transition band: 25.8 Pa/m, 0.159 m/s", Steel20mm(), 0.05, 25.8, 0.05, 0.159,
-       0.0005},
+      {"steel 20 mm, 0.05 l/s, transition band: 25.8 Pa/m, 0.159 m/s", Steel20mm(), 0.05, 25.8, 0.05, 0.159, 0.0005},
       {"steel 20 mm, 0.01 l/s, laminar: 2.4 Pa/m, 0.032 m/s", Steel20mm(), 0.01, 2.4, 0.05, 0.032, 0.0005},
       {"steel 20 mm, 0.0001 l/s: 0.024 Pa/m, 0.0003 m/s", Steel20mm(), 0.0001, 0.024, 0.0005, 0.0003, 0.00005},
       {"pex 40 mm, 50 C, 2 l/s: 550.6 Pa/m, 1.6 m/s", {40.0, 0.0005, 988.0, 0.5614}, 2.0, 550.6, 0.05, 1.6, 0.05},
-      {"copper 15 mm, 60 C, 0.1 l/s: 300.3 Pa/m, 0.566 m/s", {15.0, 0.015, 983.0, 0.4791}, 0.1, 300.3, 0.05, 0.566,
+      {"copper 15 mm, 60 C, 0.1 l/s: 300.3 Pa/m, 0.566 m/s",
+       {15.0, 0.015, 983.0, 0.4791},
+       0.1,
+       300.3,
+       0.05,
+       0.566,
        0.0005},
   };
   for (const Row& row : rows) {
@@ -106,11 +110,15 @@ TEST(PipeFriction, ArithmeticFaultsCarryTheirMessages) {
   };
   const std::vector<Row> rows = {
       {"flow 0: 64 / Re with Re 0", Steel20mm(), 0.0f, "Floating point division by zero"},
-      {"inner diameter 0: the flow over no cross-section", {0.0, 0.045, 998.0, 0.963}, 0.0002f,
+      {"inner diameter 0: the flow over no cross-section",
+       {0.0, 0.045, 998.0, 0.963},
+       0.0002f,
        "Floating point division by zero"},
       {"viscosity 0", {20.0, 0.045, 998.0, 0.0}, 0.0002f, "Floating point division by zero"},
       {"inner diameter and flow 0: 0 / 0", {0.0, 0.045, 998.0, 0.963}, 0.0f, "Invalid floating point operation"},
-      {"roughness so negative the logarithm has no value", {20.0, -500.0, 998.0, 0.963}, 0.0002f,
+      {"roughness so negative the logarithm has no value",
+       {20.0, -500.0, 998.0, 0.963},
+       0.0002f,
        "Invalid floating point operation"},
   };
   for (const Row& row : rows) {
