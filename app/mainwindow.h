@@ -25,6 +25,7 @@
 #include "app/widgets/radiogroup.h"
 #include "app/widgets/spinedit.h"
 #include "app/widgets/stringgrid.h"
+#include "calc/co2.h"
 #include "calc/duct_search.h"
 #include "calc/duct_series.h"
 #include "calc/numtext.h"
@@ -268,7 +269,22 @@ class TForm1 : public QWidget, public ErrorSink {
   // ---- CO2 tab (tabs/co2_tab.cpp) ------------------------------------------
   void CO2CalcButtonClick();
   void PlaceTimeBesideItsCaption();
+  void CO2Calkyl();
+  // The equilibrium from k0; writes the time it took into Tid.
+  float CO2Ber(float k0, const calc::Room& room);
+  void Utspadning();
   void CO2GridSelectCell(int col, int row, bool& canSelect);
+  void CO2GridSetEditText();
+  void CO2GridDrawCell(int col, int row, const QRect& rect, TGridCanvas& canvas);
+  void CO2MinChange();
+  void AntalPersEnter();
+  void CO2utspadningChange();
+  // The chart: the empty diagram (also its first painting), the build-up
+  // curves and the airing curves.
+  void COkurvaPaint();
+  void RitaCODiagram();
+  void RitaCOkurva();
+  void RitaUtspadningKurva();
 
   // ---- Interface texts (lang/language.cpp) ----------------------------------
   // Applies the language chosen in the about box: "Svensk" or "Dansk",
@@ -338,6 +354,11 @@ class TForm1 : public QWidget, public ErrorSink {
   void ShowWaterSearchResult(const calc::WaterSearch& search, TEdit* limitField,
                              const std::function<calc::PipeFriction(float)>& evaluate);
   void BuildCO2Tab();
+  void WireCO2Tab();
+  calc::Room CO2Room() const;
+  QList<int> ChosenRates() const;
+  bool CO2ChartInputsPresent() const;
+  void DrawCO2Curve(float k0, const calc::Room& room);
   void WireDuctTab();
   void ApplySizeLimits();
   int TextWidth(const QString& text) const;

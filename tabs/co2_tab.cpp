@@ -1,6 +1,8 @@
 // The CO2 tab: carbon dioxide in a ventilated room and its chart.
 #include "app/controls.h"
 #include "app/mainwindow.h"
+#include "calc/co2.h"
+#include "calc/errors.h"
 
 void TForm1::BuildCO2Tab() {
   QWidget* p = CO2TabSheet;
@@ -49,7 +51,27 @@ void TForm1::BuildCO2Tab() {
   SetHint(SparaKurva, QString::fromUtf8("Jämförelse av kurvor vid skilda beräkningar"));
   COkurva = Placed(new TPaintBox(p, "COkurva"), {432, 15, 335, 209});
 
+  WireCO2Tab();
+}
+
+void TForm1::WireCO2Tab() {
   CO2Grid->OnSelectCell = [this](int col, int row, bool& canSelect) { CO2GridSelectCell(col, row, canSelect); };
+  CO2Grid->OnSetEditText = [this](int, int, const QString&) { CO2GridSetEditText(); };
+  CO2Grid->OnDrawCell = [this](int col, int row, const QRect& rect, TGridCanvas& canvas) {
+    CO2GridDrawCell(col, row, rect, canvas);
+  };
+  for (TEdit* field : {CO2Ute, UteLuft, AntalPers, AntalPersUtspadning})
+    field->OnChange = [field] { field->SetColor(field->Text().isEmpty() ? TColor::clRed : TColor::clWindow); };
+  RumVolym->OnChange = [this] {
+    // No room has no volume either.
+    const QString text = RumVolym->Text();
+    RumVolym->SetColor(text.isEmpty() || text == "0" ? TColor::clRed : TColor::clWindow);
+  };
+  CO2Min->OnChange = [this] { CO2MinChange(); };
+  AntalPers->OnEnter = [this] { AntalPersEnter(); };
+  CO2utspadning->OnChange = [this] { CO2utspadningChange(); };
+  CO2CalcButton->OnClick = [this] { CO2CalcButtonClick(); };
+  COkurva->OnFirstPaint = [this] { COkurvaPaint(); };
 }
 
 void TForm1::PlaceTimeBesideItsCaption() {
@@ -59,7 +81,89 @@ void TForm1::PlaceTimeBesideItsCaption() {
   Tid->move(std::max(kDesignedLeft, Label7->x() + Label7->width() + 2), Tid->y());
 }
 
-void TForm1::CO2CalcButtonClick() {}
+// ---- The calculation ---------------------------------------------------------
+
+void TForm1::CO2CalcButtonClick() {
+  // A dilution can be drawn without anybody generating CO2.
+  if (!CO2utspadning->Text().isEmpty() && AntalPers->Text().isEmpty()) AntalPers->SetText("0");
+  for (const TEdit* field : {UteLuft, AntalPers, RumVolym, CO2Ute}) {
+    if (field->Text().isEmpty()) {
+      ShowMessage(QString::fromUtf8("Erforderliga uppgifter saknas\r\nSe rödmarkerade fält"));
+      return;
+    }
+  }
+  if (!SparaKurva->Checked()) RitaCODiagram();
+  CO2Calkyl();
+  RitaCOkurva();
+  Utspadning();
+}
+
+calc::Room TForm1::CO2Room() const {
+  calc::Room room;
+  room.q = calc::ToSingle(StrToFloat(UteLuft->Text()) / 1000.0);
+  room.v = calc::ToSingle(StrToInt(RumVolym->Text()));
+  room.k1 = StrToSingle(CO2Ute->Text());
+  return room;
+}
+
+QList<int> TForm1::ChosenRates() const {
+  // One whole number, or two joined by "-": the lower and the upper rate.
+  const QString text = CO2Grid->Cell(GCO2Col, GCO2Row);
+  const qsizetype dash = text.indexOf('-');
+  if (dash < 0) return {StrToInt(text)};
+  return {StrToInt(text.left(dash)), StrToInt(text.mid(dash + 1))};
+}
+
+float TForm1::CO2Ber(float k0, const calc::Room& room) {
+  const calc::Equilibrium found = calc::CO2Ber(k0, room);
+  Tid->SetCaption(QString::fromStdString(calc::BalansTid(found.t)));
+  return found.c;
+}
+
+void TForm1::CO2Calkyl() {
+  calc::Room room = CO2Room();
+  const float k0 = room.k1;
+  if (CO2Grid->Cell(GCO2Col, GCO2Row).isEmpty()) {
+    ShowMessage(QString::fromUtf8("Ingen CO2 nivå / person angiven"));
+    return;
+  }
+  const QList<int> rates = ChosenRates();
+  const auto equilibrium = [&](int rate) {
+    room.f = calc::ToSingle(static_cast<double>(calc::CO2Alstring(rate, StrToInt(AntalPers->Text()))));
+    return QString::number(calc::RoundHalfEven(CO2Ber(k0, room)));
+  };
+  CO2Min->SetText(equilibrium(rates.front()));
+  if (rates.size() == 2) CO2Min->SetText(CO2Min->Text() + " - " + equilibrium(rates.back()));
+}
+
+void TForm1::Utspadning() {
+  if (CO2utspadning->Text().isEmpty() && AntalPersUtspadning->Text().isEmpty()) return;
+  QString start = CO2utspadning->Text();
+  if (start.contains('-')) {
+    start.remove(' ');
+    start.replace(start.indexOf('-'), 1, " - ");
+    CO2utspadning->SetText(start);
+  }
+  RitaUtspadningKurva();
+}
+
+// ---- Following the start value ---------------------------------------------------
+
+void TForm1::CO2MinChange() {
+  // The airing start value follows the computed range until the user types
+  // one of their own.
+  if (CO2utspadning->Text().isEmpty() || CO2Min->Text().contains(CO2utspadning->Text()))
+    CO2utspadning->SetText(CO2Min->Text());
+  if (GStartvardeFoljer) CO2utspadning->SetText(CO2Min->Text());
+}
+
+void TForm1::AntalPersEnter() { GStartvardeFoljer = CO2Min->Text() == CO2utspadning->Text(); }
+
+void TForm1::CO2utspadningChange() {
+  if (focusWidget() == CO2utspadning) GStartvardeFoljer = false;
+}
+
+// ---- The activity table --------------------------------------------------------------
 
 void TForm1::CO2GridSelectCell(int col, int row, bool& canSelect) {
   // The activity names cannot be chosen; a rate cell becomes the chosen one.
@@ -69,4 +173,125 @@ void TForm1::CO2GridSelectCell(int col, int row, bool& canSelect) {
   }
   GCO2Col = col;
   GCO2Row = row;
+  // Only the own-choice row, the last, takes typing.
+  TGridOptions options = GCO2GridOptions;
+  if (row == CO2Grid->RowCount() - 1) options.editing = true;
+  CO2Grid->SetOptions(options);
+  CO2Min->SetText(QString());
+}
+
+void TForm1::CO2GridSetEditText() {
+  // Typing goes on in the own-choice cell; the typed text is the cell's text
+  // from the first key on.
+  TGridOptions options = GCO2GridOptions;
+  options.alwaysShowEditor = true;
+  options.editing = GCO2Row == CO2Grid->RowCount() - 1;
+  CO2Grid->SetOptions(options);
+}
+
+void TForm1::CO2GridDrawCell(int col, int row, const QRect& rect, TGridCanvas& canvas) {
+  if (col == 0 || row == 0) return;
+  const bool chosen = col == GCO2Col && row == GCO2Row;
+  const QString text = CO2Grid->Cell(col, row);
+  if (chosen) {
+    canvas.fontColor = TColor::clRed;
+    canvas.brushColor = row == CO2Grid->RowCount() - 1 && text.isEmpty() ? TColor::clRed : TColor::clYellow;
+  }
+  // The rates stand right-aligned, 4 pixels inside the cell.
+  canvas.FillRect(rect);
+  canvas.TextOut(rect.right() + 1 - 4 - canvas.TextWidth(text),
+                 rect.top() + (rect.bottom() + 1 - rect.top() - canvas.TextHeight(text)) / 2, text);
+}
+
+// ---- The chart ----------------------------------------------------------------------
+
+void TForm1::COkurvaPaint() { RitaCODiagram(); }
+
+void TForm1::RitaCODiagram() {
+  TPaintBox& c = *COkurva;
+  c.Clear(TColor::clBtnFace);
+  TDiagram& d = GDiagram;
+  d.left = d.x0 = c.TextWidth("XXXXXX");
+  d.top = d.yTop = c.TextHeight("XXX");
+  d.bottom = 2 * c.TextHeight("XXX");
+  d.right = c.TextWidth("XXX");
+  d.yBase = c.height() - d.bottom;
+  d.xEnd = c.width() - d.right;
+  d.dx = (c.width() - d.left - d.right) / d.hourDivisions;
+  d.dy = (c.height() - d.top - d.bottom) / d.ppmDivisions;
+
+  // The frame and grid are not curves.
+  c.recording = false;
+  c.penColor = TColor::clBlack;
+  c.penWidth = 1;
+  c.MoveTo(d.x0, d.yBase);
+  c.LineTo(d.x0, d.yTop);
+  c.MoveTo(d.x0, d.yBase);
+  c.LineTo(d.xEnd, d.yBase);
+  c.TextOut(d.x0 - c.TextWidth("CO2") / 2, 0, "CO2 ppm");
+  c.TextOut(d.xEnd + 4, d.yBase - c.TextHeight("X") / 2, "  h");
+  for (int i = 0; i <= d.hourDivisions; ++i) {
+    c.TextOut(d.x0 - c.TextWidth("X") / 2 + i * d.dx, d.yBase + 4, QString::number(i));
+    c.penColor = i > 0 ? TColor::clYellow : TColor::clBlack;
+    c.MoveTo(d.x0 + i * d.dx, d.yBase);
+    c.LineTo(d.x0 + i * d.dx, d.yTop);
+    c.penColor = TColor::clBlack;
+  }
+  for (int j = 0; j <= d.ppmDivisions; ++j) {
+    c.TextOut(2, d.yBase - j * d.dy - c.TextHeight("X") / 2, QString::number(j * 1000));
+    c.penColor = j > 0 ? TColor::clYellow : TColor::clBlack;
+    c.MoveTo(d.x0, d.yBase - j * d.dy);
+    c.LineTo(d.xEnd, d.yBase - j * d.dy);
+    c.penColor = TColor::clBlack;
+  }
+  c.recording = true;
+}
+
+void TForm1::DrawCO2Curve(float k0, const calc::Room& room) {
+  // Every five minutes over the ten hours, and one step past them.
+  const TDiagram& d = GDiagram;
+  const auto y = [&d](double ppm) { return d.yBase - static_cast<int>(calc::RoundHalfEven(ppm / 1000.0 * d.dy)); };
+  COkurva->MoveTo(d.x0, y(k0));
+  std::int64_t t = 0;
+  do {
+    t += 300;
+    const auto c = calc::RoundHalfEven(calc::CO2Formel(k0, room, t));
+    const int x = d.x0 + static_cast<int>(calc::RoundHalfEven(static_cast<double>(t) / 3600.0 * d.dx));
+    COkurva->LineTo(x, y(static_cast<double>(c)));
+  } while (t <= 36000);
+}
+
+bool TForm1::CO2ChartInputsPresent() const {
+  return !UteLuft->Text().isEmpty() && !RumVolym->Text().isEmpty() && !CO2Ute->Text().isEmpty();
+}
+
+void TForm1::RitaCOkurva() {
+  if (!CO2ChartInputsPresent() || CO2Grid->Cell(GCO2Col, GCO2Row).isEmpty()) return;
+  COkurva->penColor = TColor::clRed;
+  COkurva->penWidth = 2;
+  calc::Room room = CO2Room();
+  const float k = room.k1;
+  for (const int rate : ChosenRates()) {
+    room.f = calc::ToSingle(static_cast<double>(calc::CO2Alstring(rate, StrToInt(AntalPers->Text()))));
+    DrawCO2Curve(k, room);
+  }
+}
+
+void TForm1::RitaUtspadningKurva() {
+  if (!CO2ChartInputsPresent()) return;
+  if (AntalPersUtspadning->Text().isEmpty()) AntalPersUtspadning->SetText("0");
+  if (CO2Grid->Cell(GCO2Col, GCO2Row).isEmpty()) return;
+  COkurva->penColor = TColor::clBlue;
+  COkurva->penWidth = 2;
+  calc::Room room = CO2Room();
+  const QList<int> rates = ChosenRates();
+  // The start value: "a - b" gives a to the lower rate and b to the upper.
+  const QString start = CO2utspadning->Text();
+  const qsizetype dash = start.indexOf('-');
+  for (qsizetype i = 0; i < rates.size(); ++i) {
+    room.f = calc::ToSingle(static_cast<double>(calc::CO2Alstring(rates[i], StrToInt(AntalPersUtspadning->Text()))));
+    QString k0 = start;
+    if (rates.size() == 2 && dash >= 0) k0 = i == 0 ? start.left(dash).trimmed() : start.mid(dash + 1).trimmed();
+    DrawCO2Curve(calc::ToSingle(StrToInt(k0)), room);
+  }
 }

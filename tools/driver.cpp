@@ -229,8 +229,31 @@ QString Driver::Query(const QString& query) {
     return Escape(*value);
   }
   if (what == "curves") {
-    Control(rest);
-    return "none";
+    // Each colour with its number of curves, in the order it was first drawn.
+    QList<TColor> colours;
+    QList<int> counts;
+    for (const TPaintBox::Stroke& stroke : ControlAs<TPaintBox>(rest)->Strokes()) {
+      const qsizetype at = colours.indexOf(stroke.colour);
+      if (at < 0) {
+        colours << stroke.colour;
+        counts << 1;
+      } else {
+        ++counts[at];
+      }
+    }
+    QStringList pairs;
+    for (qsizetype i = 0; i < colours.size(); ++i) pairs << ColourName(colours[i]) + " " + QString::number(counts[i]);
+    return pairs.isEmpty() ? "none" : pairs.join(' ');
+  }
+  if (what == "curve") {
+    const QStringList w = Words(rest, 2);
+    const QList<TPaintBox::Stroke>& strokes = ControlAs<TPaintBox>(w[0])->Strokes();
+    const int k = Number(w[1]);
+    if (k < 1 || k > strokes.size()) throw LineError{"no curve " + w[1]};
+    const TPaintBox::Stroke& stroke = strokes[k - 1];
+    QStringList parts{ColourName(stroke.colour)};
+    for (const QPoint& p : stroke.points) parts << QString("%1,%2").arg(p.x()).arg(p.y());
+    return parts.join(' ');
   }
 
   if (what == "cell" || what == "cellcolour") {
@@ -298,7 +321,6 @@ QString Driver::Query(const QString& query) {
     if (what == "toprow") return QString::number(grid->TopRow());
     return QString("%1 %2").arg(grid->Col()).arg(grid->Row());
   }
-  if (what == "curve") throw LineError{"no such curve"};
   throw LineError{"unknown query " + what};
 }
 

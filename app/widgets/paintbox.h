@@ -1,17 +1,55 @@
-// A paint box: a plain drawing surface whose paint handler draws on it.
+// A paint box with a canvas of its own. Drawing happens when the program
+// draws (at ENTER), not in a paint event: every stroke goes into a backing
+// image, which the paint event only copies, so what was drawn survives any
+// repaint. The canvas also keeps a record of the polylines drawn since it was
+// last cleared, so tests and the driver can read the curves without pixels.
 #pragma once
 
+#include <QImage>
+#include <QList>
+#include <QPoint>
 #include <QWidget>
-#include <functional>
 
-class QPainter;
+#include "app/colours.h"
+#include "app/guard.h"
 
 class TPaintBox : public QWidget {
   Q_OBJECT
  public:
   TPaintBox(QWidget* parent, const QString& name);
-  std::function<void(QPainter& painter)> OnPaint;
+
+  // A polyline drawn: one move-to and the line-tos after it.
+  struct Stroke {
+    TColor colour = TColor::clBlack;
+    int width = 1;
+    QList<QPoint> points;
+  };
+
+  // Empties the canvas to `background` and forgets the strokes.
+  void Clear(TColor background);
+  TColor penColor = TColor::clBlack;
+  int penWidth = 1;
+  void MoveTo(int x, int y);
+  void LineTo(int x, int y);
+  // Text with its top left corner at (x, y), on the canvas's background.
+  void TextOut(int x, int y, const QString& text);
+  int TextWidth(const QString& text) const;
+  int TextHeight(const QString& text) const;
+  // Whether strokes go into the record (the chart's frame and grid do not).
+  bool recording = true;
+  const QList<Stroke>& Strokes() const { return strokes_; }
+  // Draws on the canvas when it is first painted and nothing has been drawn
+  // yet.
+  Handler OnFirstPaint;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void EnsureImage();
+  QImage image_;
+  QColor background_;
+  QPoint at_;
+  bool strokeOpen_ = false;
+  QList<Stroke> strokes_;
 };

@@ -1,0 +1,47 @@
+// Carbon dioxide in a ventilated, fully mixed room: the room law, the search
+// for the equilibrium concentration, the time text and the generation of CO2
+// by persons at an activity.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace calc {
+
+// The room as the law takes it, every value held as a 32-bit single:
+// outdoor-air flow q in m3/s, volume V in m3, outdoor concentration K1 in ppm,
+// generation F in ml/s (1 ml in 1 m3 is 1 ppm).
+struct Room {
+  float q = 0.0f;
+  float v = 0.0f;
+  float k1 = 0.0f;
+  float f = 0.0f;
+};
+
+// The concentration in ppm after `t` seconds from `k0`:
+// C = K0 E + (1 - E) K1 + (1 - E) F / q, with E = e^(-q t / V).
+float CO2Formel(float k0, const Room& room, std::int64_t t);
+
+struct Equilibrium {
+  float c = 0.0f;        // ppm
+  std::int64_t t = 0;    // whole seconds the search took
+};
+
+// The equilibrium: second by second from t = 1 (the value before the first
+// second counts as 1.0) to the first second whose single differs from the one
+// before by less than 1e-10. Equal to walking every second, but it skips the
+// stretch where the curve provably still moves, so it answers at once
+// whatever the time constant. A flow or volume below 0 is refused
+// (CalcLimitError); 0 gives the arithmetic faults of the law.
+Equilibrium CO2Ber(float k0, const Room& room);
+// The same, walking every second: the reference the fast search is held to.
+Equilibrium CO2BerStepByStep(float k0, const Room& room, std::int64_t maxSteps);
+
+// Whole seconds as hours:minutes, each at least two digits, seconds dropped.
+std::string BalansTid(std::int64_t t);
+
+// The room's generation in ml/s: the rate in l/h per person made whole ml/s
+// (halves to even) before it is multiplied by the persons.
+std::int64_t CO2Alstring(std::int64_t rate, std::int64_t persons);
+
+}  // namespace calc
