@@ -1,5 +1,11 @@
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "calc/co2.h"
 #include "calc/duct.h"
 #include "calc/duct_search.h"
 #include "calc/numtext.h"
@@ -94,3 +100,43 @@ BENCHMARK_CAPTURE(SearchWater, limit_in_the_step_at_re_3500, calc::SearchCriteri
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SearchWater, limit_near_a_million, calc::SearchCriterion::PressureDrop, 1000000.0f)
     ->Unit(benchmark::kMicrosecond);
+
+// The CO2 equilibrium: the worked example, a large slow room (2.5 million
+// seconds to walk), and a sweep over rooms of every size and airing that
+// reports the slowest single answer.
+void CO2Equilibrium(benchmark::State& state, float volume, float outdoorLs, float generation) {
+  const calc::Room room{outdoorLs / 1000.0f, volume, 350.0f, generation};
+  for (auto _ : state) benchmark::DoNotOptimize(calc::CO2Ber(350.0f, room));
+  state.counters["seconds"] = static_cast<double>(calc::CO2Ber(350.0f, room).t);
+}
+BENCHMARK_CAPTURE(CO2Equilibrium, room_30_m3_10_ls, 30.0f, 10.0f, 3.0f)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CO2Equilibrium, room_30_m3_1_ls, 30.0f, 1.0f, 3.0f)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CO2Equilibrium, room_1000_m3_1_ls, 1000.0f, 1.0f, 3.0f)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CO2Equilibrium, hall_1e6_m3_1_ls_many_people, 1.0e6f, 1.0f, 3000.0f)->Unit(benchmark::kMicrosecond);
+
+void CO2EquilibriumSweep(benchmark::State& state) {
+  std::vector<calc::Room> rooms;
+  std::mt19937_64 random(1);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (int i = 0; i < 500; ++i) {
+    calc::Room room;
+    room.v = static_cast<float>(std::floor(std::pow(10.0, unit(random) * 7.0)) + 1.0);  // 1 m3 to 10 million
+    room.q = static_cast<float>(std::pow(10.0, unit(random) * 6.0 - 3.0) / 1000.0);     // 0.001 to 1000 l/s
+    room.k1 = static_cast<float>(std::floor(unit(random) * 2000.0));
+    room.f = static_cast<float>(calc::CO2Alstring(static_cast<std::int64_t>(unit(random) * 100.0),
+                                                  static_cast<std::int64_t>(unit(random) * 1000.0)));
+    rooms.push_back(room);
+  }
+  double slowest = 0.0;
+  for (auto _ : state) {
+    for (const calc::Room& room : rooms) {
+      const auto start = std::chrono::steady_clock::now();
+      benchmark::DoNotOptimize(calc::CO2Ber(room.k1, room));
+      slowest = std::max(slowest,
+                         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    }
+  }
+  state.counters["slowest_us"] = slowest;
+  state.counters["rooms"] = static_cast<double>(rooms.size());
+}
+BENCHMARK(CO2EquilibriumSweep)->Unit(benchmark::kMillisecond);

@@ -23,8 +23,8 @@ struct Room {
 float CO2Formel(float k0, const Room& room, std::int64_t t);
 
 struct Equilibrium {
-  float c = 0.0f;        // ppm
-  std::int64_t t = 0;    // whole seconds the search took
+  float c = 0.0f;      // ppm
+  std::int64_t t = 0;  // whole seconds the search took
 };
 
 // The equilibrium: second by second from t = 1 (the value before the first
