@@ -101,7 +101,7 @@ TEST(CO2, FastSearchEqualsTheSecondBySecondWalk) {
   for (int i = 0; i < 2000; ++i) {
     Room room;
     const double volume = std::floor(std::pow(10.0, unit(random) * 3.5)) + 1.0;  // 1 to about 3000 m3
-    const double outdoorLs = std::pow(10.0, unit(random) * 3.0 - 1.0);             // 0.1 to 100 l/s
+    const double outdoorLs = std::pow(10.0, unit(random) * 3.0 - 1.0);           // 0.1 to 100 l/s
     room.v = static_cast<float>(volume);
     room.q = calc::ToSingle(outdoorLs / 1000.0);
     room.k1 = static_cast<float>(std::floor(unit(random) * 1000.0));

@@ -362,6 +362,49 @@ class DesktopTest : public QObject {
     QCOMPARE(desktop.form->PageControl1->Caption(0), QStringLiteral("Kanalberegning"));
   }
 
+  // State: the CO2 tab with a room and an activity. Action: ENTER with the
+  // outdoor air missing, then with it; another program's window passes over
+  // the chart. Expected: one two-line box; the curves stay on the chart.
+  void co2_tab_box_once_and_curves_survive_another_window() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    TPageControl* pages = f.PageControl1;
+    ClickOn(pages, pages->TabRect(pages->IndexOf(f.CO2TabSheet)).center());
+    QVERIFY(QTest::qWaitFor([&] { return OuterSize(&f) == QSize(800, 400); }, 3000));
+    TypeInto(f.AntalPers, "1");
+    ClickOn(f.CO2CalcButton);
+    QVERIFY(QTest::qWaitFor([&] { return desktop.answerer.seen.size() == 2; }, 5000));
+    Desktop::Settle();
+    QCOMPARE(desktop.answerer.seen.size(), 2);
+    QCOMPARE(desktop.answerer.seen[1].text, QString::fromUtf8("Erforderliga uppgifter saknas\r\nSe rödmarkerade fält"));
+
+    TypeInto(f.UteLuft, "10");
+    ClickOn(f.CO2CalcButton);
+    Desktop::Settle();
+    QCOMPARE(f.CO2Min->Text(), QStringLiteral("650 - 650"));
+    QCOMPARE(f.COkurva->Strokes().size(), 4);
+
+    QProcess other;
+    const QPoint chart = f.COkurva->mapToGlobal(QPoint(0, 0));
+    other.start("xmessage", {"-geometry", QString("340x210+%1+%2").arg(chart.x()).arg(chart.y()), "over the chart"});
+    QVERIFY(other.waitForStarted());
+    const QString otherWindow = Tool("xdotool", {"search", "--sync", "--name", "^xmessage$"}).split('\n').first();
+    Xdo({"windowactivate", "--sync", otherWindow});
+    Desktop::Settle();
+    other.kill();
+    other.waitForFinished();
+    Xdo({"windowactivate", "--sync", QString::number(f.winId())});
+    Desktop::Settle();
+    QCOMPARE(f.COkurva->Strokes().size(), 4);
+    // What the chart shows after the repaint still holds the red curves.
+    const QImage shown = f.COkurva->grab().toImage();
+    bool red = false;
+    for (int y = 0; y < shown.height() && !red; ++y)
+      for (int x = 0; x < shown.width() && !red; ++x) red = shown.pixelColor(x, y) == QColor(Qt::red);
+    QVERIFY(red);
+    QCOMPARE(desktop.answerer.seen.size(), 2);
+  }
+
   // The outer size limits and the CO2 tab's size, frame included.
   void outer_limits_and_the_co2_tab_count_the_frame() {
     Desktop desktop;
