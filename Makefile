@@ -1,13 +1,15 @@
 # make run   installs what is missing, builds and starts PLUVIK
 # make test  installs what is missing, builds and runs every test, then runs
 #            them again under AddressSanitizer and UndefinedBehaviorSanitizer
+# make package  builds the Debian package build/pluvik_VERSION_ARCH.deb
 
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            clang-format xvfb xauth xfonts-base fonts-dejavu-core fonts-liberation openbox xdotool x11-utils
+            clang-format xvfb xauth xfonts-base fonts-dejavu-core fonts-liberation openbox xdotool x11-utils \
+            librsvg2-bin desktop-file-utils dpkg-dev
 JOBS ?= 2
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test deps build build-asan format format-check unit-tests asan-tests bench bench-start clean
+.PHONY: run test deps build build-asan format format-check unit-tests asan-tests bench bench-start package clean
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./build/pluvik; else xvfb-run -a ./build/pluvik; fi
@@ -48,6 +50,10 @@ asan-tests: build-asan
 bench: build
 	./build/bench/calc_bench
 	./build/bench/sizing_bench
+
+package: build
+	cd build && cpack -G DEB
+	@ls build/pluvik_*.deb
 
 bench-start: build
 	bash bench/startup.sh

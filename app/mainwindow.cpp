@@ -48,6 +48,11 @@ TForm1::TForm1(Platform& platform) : platform_(platform) {
   BuildPipeTab();
   BuildCO2Tab();
 
+  // The result grid and the activity table copy what they show.
+  for (TStringGrid* grid : {StringGrid1, CO2Grid})
+    grid->OnCopy = [this, grid] { platform_.SetClipboardText(grid->ShownRowsText()); };
+  for (TEdit* field : findChildren<TEdit*>())
+    field->CopyText = [this](const QString& text) { platform_.SetClipboardText(text); };
   PageControl1->OnChanging = [this](QWidget* leaving) { PageControl1Changing(leaving); };
   PageControl1->OnChange = [this] { PageControl1Change(); };
   Kanalber->installEventFilter(this);

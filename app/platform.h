@@ -29,4 +29,6 @@ class Platform {
   virtual QSize ScreenSize() = 0;
   virtual int ScrollBarWidth() = 0;
   virtual QChar DecimalSeparator() = 0;
+  // Puts a text on the system's clipboard.
+  virtual void SetClipboardText(const QString& text) = 0;
 };

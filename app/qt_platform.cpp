@@ -1,6 +1,7 @@
 #include "app/qt_platform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -46,3 +47,5 @@ QChar QtPlatform::DecimalSeparator() {
   const QString point = QLocale::system().decimalPoint();
   return point.isEmpty() ? QChar('.') : point.front();
 }
+
+void QtPlatform::SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }

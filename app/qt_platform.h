@@ -13,4 +13,5 @@ class QtPlatform : public Platform {
   QSize ScreenSize() override;
   int ScrollBarWidth() override;
   QChar DecimalSeparator() override;
+  void SetClipboardText(const QString& text) override;
 };

@@ -18,6 +18,7 @@ class RecordingPlatform : public Platform {
   QSize ScreenSize() override { return screen; }
   int ScrollBarWidth() override;
   QChar DecimalSeparator() override { return separator; }
+  void SetClipboardText(const QString& text) override { clipboard = text; }
 
   // Everything shown since the last call, oldest first, as
   // "message: TEXT", "error: TEXT", "about" or "open: PATH".
@@ -33,6 +34,8 @@ class RecordingPlatform : public Platform {
   bool aboutManual = false;
   // A real box takes the keyboard focus from the window while it is up.
   bool boxesTakeFocus = false;
+  // What was last put on the clipboard.
+  QString clipboard;
   // The title of the last error box.
   QString lastErrorTitle;
 

@@ -93,6 +93,7 @@ int Driver::Number(const QString& word) {
 QString Driver::Escape(QString text) {
   text.replace("\r", "\\r");
   text.replace("\n", "\\n");
+  text.replace("\t", "\\t");
   return text;
 }
 
@@ -127,10 +128,10 @@ void Driver::Execute(const QString& line) {
     return;
   }
   if (SetUp(command, rest)) return;
-  static const QStringList queries = {"text",    "label",    "hint",    "colour",     "readonly", "enabled",
-                                      "checked", "visible",  "index",   "items",      "cell",     "rows",
-                                      "toprow",  "colwidth", "current", "cellcolour", "focused",  "dropdown",
-                                      "size",    "pos",      "var",     "messages",   "curves",   "curve"};
+  static const QStringList queries = {
+      "text",  "label", "hint", "colour",   "readonly", "enabled", "checked",    "visible", "index",
+      "items", "cell",  "rows", "toprow",   "colwidth", "current", "cellcolour", "focused", "dropdown",
+      "size",  "pos",   "var",  "messages", "curves",   "curve",   "clipboard"};
   if (queries.contains(command)) {
     out_ << Query(line) << "\n";
     return;
@@ -214,6 +215,7 @@ QString Driver::Query(const QString& query) {
   const QString rest = blank < 0 ? QString() : query.mid(blank + 1);
 
   if (what == "focused") return FocusedName();
+  if (what == "clipboard") return Escape(platform_->clipboard);
   if (what == "messages") {
     const QStringList messages = platform_->TakeMessages();
     return messages.isEmpty() ? "none" : Escape(messages.join(" | "));
@@ -388,6 +390,13 @@ void Driver::PressKey(const QString& keyName) {
     } else {
       break;
     }
+  }
+  // A letter, as in Ctrl+C.
+  if (name.size() == 1 && name.front().isLetter() && name.front().unicode() < 128) {
+    const auto key = static_cast<Qt::Key>(Qt::Key_A + (name.front().toUpper().unicode() - 'A'));
+    const QString text = modifiers.testFlag(Qt::ControlModifier) ? QString() : name.toLower();
+    QTest::sendKeyEvent(QTest::Click, KeyWindow(), key, text, modifiers);
+    return;
   }
   if (!keys.contains(name)) throw LineError{"unknown key " + keyName};
   Qt::Key key = keys.value(name);

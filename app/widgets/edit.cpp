@@ -1,6 +1,7 @@
 #include "app/widgets/edit.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 void SetHint(QWidget* widget, const QString& hint) {
@@ -83,4 +84,16 @@ void TEdit::PlaceLabel() {
     label_->move(x(), y() - label_->height() - 1);
   else
     label_->move(x() + width() + 4, y() + (height() - label_->height()) / 2);
+}
+
+void TEdit::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy) && CopyText) {
+    const QString copied = hasSelectedText() ? selectedText() : isReadOnly() ? text() : QString();
+    if (!copied.isEmpty()) {
+      CopyText(copied);
+      event->accept();
+      return;
+    }
+  }
+  QLineEdit::keyPressEvent(event);
 }

@@ -64,11 +64,15 @@ class TEdit : public QLineEdit {
   Handler OnEnter;
   Handler OnExit;
   Handler OnDblClick;
+  // Where Ctrl+C puts the selected text, or a result field's whole text when
+  // nothing is selected.
+  std::function<void(const QString& text)> CopyText;
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 

@@ -1,6 +1,7 @@
 #include "app/widgets/stringgrid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -269,4 +270,27 @@ QModelIndex TStringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers m
   bool allowed = true;
   RunGuarded(this, [&] { allowed = AskSelect(target.column(), target.row() + 1); });
   return allowed ? target : currentIndex();
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy) && OnCopy) {
+    RunGuarded(this, OnCopy);
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
+}
+
+QString TStringGrid::ShownRowsText() const {
+  QStringList rows;
+  for (int row = 0; row < RowCount(); ++row) {
+    QStringList cells;
+    bool shown = row == 0;
+    for (int col = 0; col < ColCount(); ++col) {
+      cells << Cell(col, row);
+      shown = shown || !cells.back().isEmpty();
+    }
+    if (shown) rows << cells.join('\t');
+  }
+  return rows.join('\n') + '\n';
 }

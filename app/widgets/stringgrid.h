@@ -123,6 +123,11 @@ class TStringGrid : public QTableView {
   std::function<void(int col, int row, const QRect& rect, TGridCanvas& canvas)> OnDrawCell;
   std::function<void(int col, int row, bool& canSelect)> OnSelectCell;
   std::function<void(int col, int row, const QString& text)> OnSetEditText;
+  // Ctrl+C (the system's copy key) in the grid itself, not in a cell editor.
+  Handler OnCopy;
+  // The heading row and every row that shows a text, cells separated by tabs
+  // and rows by line feeds, as a spreadsheet takes them.
+  QString ShownRowsText() const;
 
   // Called by the cell delegate.
   void DrawCell(QPainter* painter, const QModelIndex& index, const QRect& rect, bool selected);
@@ -130,6 +135,7 @@ class TStringGrid : public QTableView {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
  private:
