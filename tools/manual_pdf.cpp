@@ -70,8 +70,8 @@ int main(int argc, char* argv[]) {
   QPdfWriter writer(QString::fromLocal8Bit(argv[2]));
   writer.setTitle(QString::fromUtf8("PLUVIK – användarmanual"));
   writer.setCreator("PLUVIK");
-  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 18, 20, 18),
-                                   QPageLayout::Millimeter));
+  writer.setPageLayout(
+      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 18, 20, 18), QPageLayout::Millimeter));
 
   QTextDocument document;
   QFont font("Liberation Sans");
