@@ -3,8 +3,8 @@
 // live in that tab's file under tabs/, the window's own ones under app/.
 //
 // From a key press to a shown result: the window sees every key first, once,
-// at its native window (FormKeyDown, through an event filter). Enter runs the active tab's ENTER
-// handler; it reads the tab's fields as number texts (DecimalFormat,
+// at its native window (FormKeyDown, through an event filter). Enter runs the
+// active tab's ENTER handler; it reads the tab's fields as number texts (DecimalFormat,
 // StrToFloat), calls the calculation in calc/, and writes the formatted
 // results back into the tab's fields or grid. Writing a field's text from code
 // runs that field's change handler at once, nested (TEdit::SetText), as typing
@@ -312,6 +312,12 @@ class TForm1 : public QWidget, public ErrorSink {
   // The window's start size, as a client area.
   static constexpr QSize kStartClient{543, 95};
 
+  // Interface texts: one language applied in the table's order, its rules,
+  // and the private texts by name.
+  void ApplyLanguage(bool danish);
+  void ApplyLanguageRule(int rule, bool danish);
+  QString* PrivateText(const QString& name);
+
   void RunDialog(const std::function<void()>& show);
   void ReportMessage(QString message);
   // Sizes and limits with the frame the window manager reports once mapped.
@@ -357,6 +363,8 @@ class TForm1 : public QWidget, public ErrorSink {
   void WireCO2Tab();
   calc::Room CO2Room() const;
   QList<int> ChosenRates() const;
+  // The room's generation in ml/s, as the law takes it, for `persons` at `rate`.
+  float Generation(int rate, const TEdit* persons) const;
   bool CO2ChartInputsPresent() const;
   void DrawCO2Curve(float k0, const calc::Room& room);
   void WireDuctTab();
@@ -384,6 +392,8 @@ class TForm1 : public QWidget, public ErrorSink {
   int minWidth_ = 495;
   int minHeight_ = 113;
   int hintHidePause_ = 2500;
+  int ductGridRightMargin_ = 1;
+  int ductGridBottomMargin_ = 1;
 
   // Texts only the language routines write: the captions of SidaLabel for
   // each shape and the message for a duct side too small for its insulation.
@@ -391,9 +401,4 @@ class TForm1 : public QWidget, public ErrorSink {
   QString GCirkSidaText;
   QString GRektSidaText;
   QString GMeddKanalTillIsol;
-  void ApplyLanguage(bool danish);
-  void ApplyLanguageRule(int rule, bool danish);
-  QString* PrivateText(const QString& name);
-  int ductGridRightMargin_ = 1;
-  int ductGridBottomMargin_ = 1;
 };

@@ -61,7 +61,7 @@ void TForm1::WireCO2Tab() {
     CO2GridDrawCell(col, row, rect, canvas);
   };
   for (TEdit* field : {CO2Ute, UteLuft, AntalPers, AntalPersUtspadning})
-    field->OnChange = [field] { field->SetColor(field->Text().isEmpty() ? TColor::clRed : TColor::clWindow); };
+    field->OnChange = [field] { field->ColourRequired(); };
   RumVolym->OnChange = [this] {
     // No room has no volume either.
     const QString text = RumVolym->Text();
@@ -106,6 +106,10 @@ calc::Room TForm1::CO2Room() const {
   return room;
 }
 
+float TForm1::Generation(int rate, const TEdit* persons) const {
+  return calc::ToSingle(static_cast<double>(calc::CO2Alstring(rate, StrToInt(persons->Text()))));
+}
+
 QList<int> TForm1::ChosenRates() const {
   // One whole number, or two joined by "-": the lower and the upper rate.
   const QString text = CO2Grid->Cell(GCO2Col, GCO2Row);
@@ -129,7 +133,7 @@ void TForm1::CO2Calkyl() {
   }
   const QList<int> rates = ChosenRates();
   const auto equilibrium = [&](int rate) {
-    room.f = calc::ToSingle(static_cast<double>(calc::CO2Alstring(rate, StrToInt(AntalPers->Text()))));
+    room.f = Generation(rate, AntalPers);
     return QString::number(calc::RoundHalfEven(CO2Ber(k0, room)));
   };
   CO2Min->SetText(equilibrium(rates.front()));
@@ -272,7 +276,7 @@ void TForm1::RitaCOkurva() {
   calc::Room room = CO2Room();
   const float k = room.k1;
   for (const int rate : ChosenRates()) {
-    room.f = calc::ToSingle(static_cast<double>(calc::CO2Alstring(rate, StrToInt(AntalPers->Text()))));
+    room.f = Generation(rate, AntalPers);
     DrawCO2Curve(k, room);
   }
 }
@@ -289,7 +293,7 @@ void TForm1::RitaUtspadningKurva() {
   const QString start = CO2utspadning->Text();
   const qsizetype dash = start.indexOf('-');
   for (qsizetype i = 0; i < rates.size(); ++i) {
-    room.f = calc::ToSingle(static_cast<double>(calc::CO2Alstring(rates[i], StrToInt(AntalPersUtspadning->Text()))));
+    room.f = Generation(rates[i], AntalPersUtspadning);
     QString k0 = start;
     if (rates.size() == 2 && dash >= 0) k0 = i == 0 ? start.left(dash).trimmed() : start.mid(dash + 1).trimmed();
     DrawCO2Curve(calc::ToSingle(StrToInt(k0)), room);

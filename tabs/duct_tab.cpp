@@ -248,10 +248,10 @@ bool TForm1::SidaTest() {
   return complete;
 }
 
-void TForm1::StegChange() { Steg->SetColor(Steg->Text().isEmpty() ? TColor::clRed : TColor::clWindow); }
+void TForm1::StegChange() { Steg->ColourRequired(); }
 
 void TForm1::IsoleringChange() {
-  Isolering->SetColor(Isolering->Text().isEmpty() ? TColor::clRed : TColor::clWindow);
+  Isolering->ColourRequired();
   if (Isolering->Text().isEmpty()) Isolering->SetText("0");
   Ytrahet->SetText(Isolering->Text() != "0" ? DecimalFormat("0.900") : MaterialRoughness());
   Ytrahet->update();
@@ -466,7 +466,7 @@ void TForm1::FlowDblClick() {
   Flow->SetText(QString::number(calc::RoundHalfEven(converted)));
 }
 
-void TForm1::FlowChange() { Flow->SetColor(Flow->Text().isEmpty() ? TColor::clRed : TColor::clWindow); }
+void TForm1::FlowChange() { Flow->ColourRequired(); }
 
 void TForm1::FlowExit() { Flow->SetText(DecimalFormat(Flow->Text())); }
 

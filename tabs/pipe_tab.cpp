@@ -93,7 +93,7 @@ void TForm1::VattenDataBer() {
 
 void TForm1::PipeInputChange(TEdit* field) {
   // A result always belongs to the inputs it was computed from.
-  field->SetColor(field->Text().isEmpty() ? TColor::clRed : TColor::clWindow);
+  field->ColourRequired();
   RHast->SetText(QString());
   RvardeRoer->SetText(QString());
 }

@@ -46,8 +46,7 @@ void TForm1::WirePowerTab() {
   EnhetEffektRadioGroup->OnClick = [this] { EnhetEffektRadioGroupClick(); };
   EffektEdit->OnChange = [this] { EffektEditChange(); };
   EffektFlowEdit->OnChange = [this] { EffektFlowEditChange(); };
-  for (TEdit* field : {DeltaT, SpecHeatKapacitet})
-    field->OnChange = [field] { field->SetColor(field->Text().isEmpty() ? TColor::clRed : TColor::clWindow); };
+  for (TEdit* field : {DeltaT, SpecHeatKapacitet}) field->OnChange = [field] { field->ColourRequired(); };
   SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
 }
 
@@ -149,10 +148,10 @@ void TForm1::EnhetEffektRadioGroupClick() {
 // which stays so while a box is up.
 void TForm1::EffektEditChange() {
   if (focusWidget() == EffektEdit) EffektFlowEdit->SetText(QString());
-  if (PowerToFlow()) EffektEdit->SetColor(EffektEdit->Text().isEmpty() ? TColor::clRed : TColor::clWindow);
+  if (PowerToFlow()) EffektEdit->ColourRequired();
 }
 
 void TForm1::EffektFlowEditChange() {
   if (focusWidget() == EffektFlowEdit) EffektEdit->SetText(QString());
-  if (!PowerToFlow()) EffektFlowEdit->SetColor(EffektFlowEdit->Text().isEmpty() ? TColor::clRed : TColor::clWindow);
+  if (!PowerToFlow()) EffektFlowEdit->ColourRequired();
 }

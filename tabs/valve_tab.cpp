@@ -92,7 +92,7 @@ void TForm1::WireValveTab() {
   const auto colourBy = [this](TEdit* field, TRadioButton* computing) {
     field->OnChange = [field, computing] {
       // A field holds its text, or misses it; the mode's result is grey.
-      field->SetColor(field->Text().isEmpty() ? TColor::clRed : TColor::clWindow);
+      field->ColourRequired();
       if (computing->Checked()) field->SetColor(TColor::clBtnFace);
     };
   };
@@ -165,7 +165,7 @@ void TForm1::KalkylVal() {
 bool TForm1::KontrollData() {
   bool missing = false;
   const auto require = [&missing](TEdit* field) {
-    field->SetColor(field->Text().isEmpty() ? TColor::clRed : TColor::clWindow);
+    field->ColourRequired();
     if (field->Text().isEmpty()) missing = true;
   };
   const bool fe = FeCheckBox->Checked();

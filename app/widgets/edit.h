@@ -48,6 +48,8 @@ class TEdit : public QLineEdit {
 
   TColor Color() const { return Background(this); }
   void SetColor(TColor colour) { SetBackground(this, colour); }
+  // A required field: clRed while it is empty, clWindow once it holds text.
+  void ColourRequired() { SetColor(Text().isEmpty() ? TColor::clRed : TColor::clWindow); }
   bool ReadOnly() const { return isReadOnly(); }
   void SetReadOnly(bool value) { setReadOnly(value); }
 
