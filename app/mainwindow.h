@@ -26,10 +26,11 @@
 #include "app/widgets/spinedit.h"
 #include "app/widgets/stringgrid.h"
 #include "calc/co2.h"
-#include "calc/duct_search.h"
+#include "calc/duct.h"
 #include "calc/duct_series.h"
+#include "calc/flow_search.h"
 #include "calc/numtext.h"
-#include "calc/pipe_search.h"
+#include "calc/pipe.h"
 #include "calc/power.h"
 
 class Platform;
@@ -357,8 +358,8 @@ class TForm1 : public QWidget, public ErrorSink {
   QString PipePressureDropText(float r) const;
   QString PipeVelocityText(float v) const;
   QString WaterFlowText(float f) const;
-  void ShowWaterSearchResult(const calc::WaterSearch& search, TEdit* limitField,
-                             const std::function<calc::PipeFriction(float)>& evaluate);
+  void ShowWaterSearchResult(const calc::FlowSearch& search, TEdit* limitField,
+                             const std::function<std::optional<calc::PipeFriction>(float)>& evaluate);
   void BuildCO2Tab();
   void WireCO2Tab();
   calc::Room CO2Room() const;

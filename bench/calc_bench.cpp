@@ -7,10 +7,9 @@
 
 #include "calc/co2.h"
 #include "calc/duct.h"
-#include "calc/duct_search.h"
+#include "calc/flow_search.h"
 #include "calc/numtext.h"
 #include "calc/pipe.h"
-#include "calc/pipe_search.h"
 
 namespace {
 
@@ -42,8 +41,8 @@ void SearchDuct(benchmark::State& state, const char* dim, double limit) {
   const auto evaluate = [&](float q) { return calc::Rvaerde(dim, q, 0.025f, 0.0f, 0, air, fmt); };
   const auto read = [limit] { return limit; };
   for (auto _ : state)
-    benchmark::DoNotOptimize(
-        calc::SearchFlowLimit(calc::SearchCriterion::PressureDrop, calc::FlowSearch{}, evaluate, read));
+    benchmark::DoNotOptimize(calc::SearchFlowLimit(calc::SearchCriterion::PressureDrop, calc::FlowSearch{}, evaluate,
+                                                   read, calc::kDuctSearchRules));
 }
 
 void BM_SearchDiameter200(benchmark::State& state) { SearchDuct(state, "200", 1.0); }
@@ -85,7 +84,8 @@ void SearchWater(benchmark::State& state, calc::SearchCriterion criterion, float
   const auto evaluate = [](float q) { return calc::RoerRVaerde(q, kSteel20); };
   int trials = 0;
   for (auto _ : state) {
-    const calc::WaterSearch found = calc::SearchWaterLimit(criterion, evaluate, [limit] { return limit; });
+    const calc::FlowSearch found = calc::SearchFlowLimit(
+        criterion, calc::SearchFrom(3.0f), evaluate, [limit] { return limit; }, calc::PipeSearchRules(criterion));
     trials = found.trials;
     benchmark::DoNotOptimize(found);
   }

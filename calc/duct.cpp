@@ -1,36 +1,19 @@
 #include "calc/duct.h"
 
-#include <cmath>
 #include <numbers>
 #include <string>
 
 #include "calc/errors.h"
+#include "calc/friction.h"
 
 namespace calc {
 
 namespace {
 
-// One Colebrook step on x = 1/sqrt(lambda).
-float ColebrookStep(float x, float re, double epsilon, float dh) {
-  return ToSingle(-2.0 * Log10(Div(2.51 * x, re) + Div(epsilon, 3.7 * dh)));
-}
-
-float FrictionFactor(float re, double epsilon, float dh) {
-  if (re < 2320.0f) return ToSingle(Div(64.0, re));
-  float x = re < 3500.0f ? 4.8f : 7.0f;
-  float next = ColebrookStep(x, re, epsilon, dh);
-  int steps = 1;
-  while (std::fabs(static_cast<double>(x) - next) >= 0.01) {
-    if (++steps > kMaxColebrookSteps) throw CalcLimitError("Friktionsfaktorn kan inte beräknas för dessa data");
-    x = next;
-    next = ColebrookStep(x, re, epsilon, dh);
-  }
-  const double turbulent = Div(1.0, static_cast<double>(next) * next);
-  if (re >= 3500.0f) return ToSingle(turbulent);
-  // Transition band: 1180/1200 of the straight blend between the laminar value
-  // at 2320 (64/2320) and the Colebrook value.
-  return ToSingle((turbulent * (re - 2320.0) + (3500.0 - re) * 0.027586206896551724) / 1200.0);
-}
+// The duct's figures are worked with a coarse Colebrook tolerance of 0.01 on
+// 1/sqrt(lambda) (the pipe's is 0.0001): the sizing table and the search
+// results depend on it, so a finer one would change shown figures.
+constexpr ColebrookStop kDuctColebrook{0.01, 1000};
 
 }  // namespace
 
@@ -59,6 +42,7 @@ std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytR
 
   const double temp = StrToFloat(air.temperature, fmt);
   const float rho = ToSingle(Div(273.0, 273.0 + temp) * 1.29);
+  // The coefficient is 0.09000001, not 0.09: the air's figures are worked with it.
   const float nu = ToSingle((0.09000001 * temp + 13.3) * 1e-6);
 
   if (!innerSizePositive || flode <= 0.0f) return std::nullopt;
@@ -67,7 +51,7 @@ std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytR
   if (air.unit == AirFlowUnit::CubicMetresPerHour) q = ToSingle(q / 3.6);
   const float v = ToSingle(Div(q / 1000.0, area));
   const float re = ToSingle(Div(q / 1000.0 * dh, static_cast<double>(area) * nu));
-  const float lambda = FrictionFactor(re, epsilon, dh);
+  const float lambda = FrictionFactor(re, epsilon, dh, kDuctColebrook);
 
   double r = static_cast<double>(v) * v * Div(lambda, dh) * rho / 2.0;
   float rSingle = ToSingle(r);

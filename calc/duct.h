@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "calc/friction.h"
 #include "calc/numtext.h"
 
 namespace calc {
@@ -20,11 +21,12 @@ struct DuctAir {
   bool circularChosen = false;
 };
 
-struct DuctFriction {
-  float r = 0.0f;  // Pa/m
-  float v = 0.0f;  // m/s
-};
+using DuctFriction = Friction;
 
+// Shares its name with TForm1::Rvaerde, not its contract: this one returns
+// both values and touches nothing; the window's reads the tab's temperature,
+// unit and shape, returns the pressure drop and leaves the velocity in
+// GHastighet.
 // `dim` is a diameter ("250") or two sides joined by a star ("400*200"), in mm.
 // Intermediates are stored as 32-bit singles, each expression evaluated in
 // double. Returns no result for a flow or an inner size of zero or less,
@@ -32,8 +34,5 @@ struct DuctFriction {
 // arithmetic faults throw MathError.
 std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytRahet, float ksi, int isolering,
                                     const DuctAir& air, const NumberFormat& fmt);
-
-// Colebrook steps allowed before the duct iteration is given up.
-inline constexpr int kMaxColebrookSteps = 1000;
 
 }  // namespace calc

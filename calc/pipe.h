@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "calc/friction.h"
+
 namespace calc {
 
 // Kinematic viscosity of water at `t` degrees C (0 < t < 100), in 1e-6 m2/s.
@@ -21,19 +23,12 @@ struct Pipe {
   double viscosity = 0.0;
 };
 
-struct PipeFriction {
-  float r = 0.0f;  // Pa/m
-  float v = 0.0f;  // m/s
-};
+using PipeFriction = Friction;
 
 // Pressure drop per metre and velocity for a flow `q` in m3/s. Intermediates
 // are stored as 32-bit singles, each expression evaluated in double.
 // Arithmetic faults throw MathError; a friction factor that does not settle
 // throws CalcLimitError.
 PipeFriction RoerRVaerde(float q, const Pipe& pipe);
-
-// Passes of the friction-factor iteration before it is given up; physical
-// inputs settle within a handful.
-inline constexpr int kMaxPipeIterations = 1000;
 
 }  // namespace calc

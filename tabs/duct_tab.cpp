@@ -8,9 +8,10 @@
 #include "app/mainwindow.h"
 #include "app/platform.h"
 #include "calc/duct.h"
-#include "calc/duct_search.h"
 #include "calc/duct_series.h"
 #include "calc/errors.h"
+#include "calc/flow_search.h"
+#include "tabs/search_ends.h"
 
 namespace {
 
@@ -546,7 +547,7 @@ void TForm1::SearchFlow() {
   for (const auto& [field, criterion] : criteria) {
     if (field->Text().isEmpty()) continue;
     const auto limit = [this, field] { return StrToFloat(field->Text()); };
-    search = calc::SearchFlowLimit(criterion, search, evaluate, limit);
+    search = calc::SearchFlowLimit(criterion, search, evaluate, limit, calc::kDuctSearchRules);
     if (!ShowSearchResult(search, field, criterion, dimension, evaluate)) return;
   }
 }
@@ -556,32 +557,34 @@ bool TForm1::ShowSearchResult(const calc::FlowSearch& search, TEdit* limitField,
                               const std::function<std::optional<calc::DuctFriction>(float)>& evaluate) {
   float flow = search.q;
   calc::DuctFriction shown = search.atQ;
-  if (search.end == calc::SearchEnd::NegativeLimit) {
-    limitField->SetColor(TColor::clRed);
-    ShowMessage(QString::fromUtf8("Gränsvärdet får inte vara negativt"));
-    return false;
-  }
-  if (search.end == calc::SearchEnd::ZeroLimit) {
-    // Only no flow at all stays within a limit of 0; there is nothing more
-    // to search for.
-    Flow->SetText("0");
-    StringGrid1->SetCell(2, 1, dimension);
-    return false;
-  }
-  if (search.end == calc::SearchEnd::Stalled) {
-    // The limit falls where no flow meets it within 0.001: the largest flow
-    // known to stay under it is the answer.
-    ShowMessage(QString::fromUtf8("Gränsvärdet kan inte nås exakt, största flöde under gränsen visas"));
-    flow = search.s;
-    const auto atS = flow > 0.0f ? evaluate(flow) : std::nullopt;
-    if (!atS) return false;
-    shown = *atS;
-  } else if (search.end != calc::SearchEnd::Met) {
-    // No flow to show; the field stays the search's output.
-    Flow->SetText(QString());
-    Flow->SetColor(TColor::clBtnFace);
-    ShowMessage(QString::fromUtf8("Inget flöde hittades för gränsvärdet"));
-    return false;
+  const QString message = SearchEndMessage(SearchTab::Duct, search);
+  switch (search.end) {
+    case calc::SearchEnd::Met: break;
+    case calc::SearchEnd::NegativeLimit:
+      limitField->SetColor(TColor::clRed);
+      ShowMessage(message);
+      return false;
+    case calc::SearchEnd::ZeroLimit:
+      // Only no flow at all stays within a limit of 0; there is nothing more
+      // to search for.
+      Flow->SetText("0");
+      StringGrid1->SetCell(2, 1, dimension);
+      return false;
+    case calc::SearchEnd::Stalled: {
+      ShowMessage(message);
+      flow = search.s;
+      const auto atS = flow > 0.0f ? evaluate(flow) : std::nullopt;
+      if (!atS) return false;
+      shown = *atS;
+      break;
+    }
+    case calc::SearchEnd::NoResult:
+    case calc::SearchEnd::TooManySteps:
+      // No flow to show; the field stays the search's output.
+      Flow->SetText(QString());
+      Flow->SetColor(TColor::clBtnFace);
+      ShowMessage(message);
+      return false;
   }
   Flow->SetText(QString::number(std::trunc(static_cast<double>(flow)), 'f', 0));
   StringGrid1->SetCell(0, 1, FloatToStrF(shown.v, 15, 1));

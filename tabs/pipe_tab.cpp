@@ -4,8 +4,9 @@
 #include "app/controls.h"
 #include "app/mainwindow.h"
 #include "calc/errors.h"
+#include "calc/flow_search.h"
 #include "calc/pipe.h"
-#include "calc/pipe_search.h"
+#include "tabs/search_ends.h"
 
 namespace {
 
@@ -235,51 +236,54 @@ QString TForm1::WaterFlowText(float f) const {
 }
 
 void TForm1::SearchWaterFlow() {
-  const auto evaluate = [this](float q) {
+  const auto evaluate = [this](float q) -> std::optional<calc::PipeFriction> {
     const float r = RoerRVaerde(q);
     return calc::PipeFriction{r, GHastighet};
   };
   const bool mmWater = EnhetRorDpRadioGroup->ItemIndex() != 0;
+  const calc::FlowSearch start = calc::SearchFrom(3.0f);
   if (!RvardeRoer->Text().isEmpty()) {
     RvardeRoer->SetText(DecimalFormat(RvardeRoer->Text()));
     const auto limit = [this, mmWater] {
       const double value = StrToFloat(RvardeRoer->Text());
       return calc::ToSingle(mmWater ? value * kPaPerMmWater : value);
     };
-    ShowWaterSearchResult(calc::SearchWaterLimit(calc::SearchCriterion::PressureDrop, evaluate, limit), RvardeRoer,
-                          evaluate);
+    constexpr auto kPressureDrop = calc::SearchCriterion::PressureDrop;
+    ShowWaterSearchResult(
+        calc::SearchFlowLimit(kPressureDrop, start, evaluate, limit, calc::PipeSearchRules(kPressureDrop)), RvardeRoer,
+        evaluate);
   } else if (!RHast->Text().isEmpty()) {
     RHast->SetText(DecimalFormat(RHast->Text()));
     const auto limit = [this] { return calc::ToSingle(StrToFloat(RHast->Text())); };
-    ShowWaterSearchResult(calc::SearchWaterLimit(calc::SearchCriterion::Velocity, evaluate, limit), RHast, evaluate);
+    constexpr auto kVelocity = calc::SearchCriterion::Velocity;
+    ShowWaterSearchResult(calc::SearchFlowLimit(kVelocity, start, evaluate, limit, calc::PipeSearchRules(kVelocity)),
+                          RHast, evaluate);
   }
 }
 
-void TForm1::ShowWaterSearchResult(const calc::WaterSearch& search, TEdit* limitField,
-                                   const std::function<calc::PipeFriction(float)>& evaluate) {
-  float q = search.hi;
-  calc::PipeFriction shown = search.atHi;
+void TForm1::ShowWaterSearchResult(const calc::FlowSearch& search, TEdit* limitField,
+                                   const std::function<std::optional<calc::PipeFriction>(float)>& evaluate) {
+  float q = search.q;
+  calc::PipeFriction shown = search.atQ;
+  const QString message = SearchEndMessage(SearchTab::Pipe, search);
   switch (search.end) {
-    case calc::WaterSearchEnd::Met: break;
-    case calc::WaterSearchEnd::NonPositiveLimit:
+    case calc::SearchEnd::Met: break;
+    case calc::SearchEnd::ZeroLimit:
+    case calc::SearchEnd::NegativeLimit:
       limitField->SetColor(TColor::clRed);
-      ShowMessage(QString::fromUtf8("Gränsvärdet måste vara större än 0"));
+      ShowMessage(message);
       return;
-    case calc::WaterSearchEnd::Stalled:
+    case calc::SearchEnd::Stalled:
       // The limit falls where no flow meets it within 0.0001 (inside the step
       // of the friction factor at Re 3500, or finer than the stored values
       // resolve): the largest flow known to stay under it is the answer.
-      if (search.lo <= 0.0f) {
-        ShowMessage(QString::fromUtf8("Inget flöde hittades för gränsvärdet"));
-        return;
-      }
-      ShowMessage(QString::fromUtf8("Gränsvärdet kan inte nås exakt, största flöde under gränsen visas"));
-      q = search.lo;
-      shown = evaluate(q);
+      ShowMessage(message);
+      if (search.s <= 0.0f) return;
+      q = search.s;
+      shown = *evaluate(q);
       break;
-    case calc::WaterSearchEnd::TooManySteps:
-      ShowMessage(QString::fromUtf8("Inget flöde hittades för gränsvärdet"));
-      return;
+    case calc::SearchEnd::NoResult:
+    case calc::SearchEnd::TooManySteps: ShowMessage(message); return;
   }
   const double flow = EnhetRorRadioGroup->ItemIndex() == 0 ? q * 1000.0 : q * 3600000.0;
   if (limitField == RvardeRoer) {

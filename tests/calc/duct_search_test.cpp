@@ -1,10 +1,12 @@
 // The largest-flow search of the duct tab, driven by the real friction model.
-#include "calc/duct_search.h"
+#include "calc/flow_search.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+
+#include "calc/duct.h"
 
 namespace {
 

@@ -7,16 +7,16 @@
 #include <vector>
 
 #include "calc/errors.h"
+#include "calc/flow_search.h"
 #include "calc/numtext.h"
 #include "calc/pipe.h"
-#include "calc/pipe_search.h"
 #include "tests/calc/message_of.h"
 
 namespace {
 
 using calc::Pipe;
 using calc::SearchCriterion;
-using calc::WaterSearchEnd;
+using calc::SearchEnd;
 
 const calc::NumberFormat kPoint{'.'};
 
@@ -127,9 +127,10 @@ TEST(PipeFriction, ArithmeticFaultsCarryTheirMessages) {
   }
 }
 
-calc::WaterSearch Search(SearchCriterion criterion, float limit, const Pipe& pipe = Steel20mm()) {
-  return calc::SearchWaterLimit(
-      criterion, [&](float q) { return calc::RoerRVaerde(q, pipe); }, [limit] { return limit; });
+calc::FlowSearch Search(SearchCriterion criterion, float limit, const Pipe& pipe = Steel20mm()) {
+  return calc::SearchFlowLimit(
+      criterion, calc::SearchFrom(3.0f), [&](float q) { return calc::RoerRVaerde(q, pipe); }, [limit] { return limit; },
+      calc::PipeSearchRules(criterion));
 }
 
 TEST(WaterSearch, FindsTheLargestFlowUnderTheLimit) {
@@ -149,27 +150,27 @@ TEST(WaterSearch, FindsTheLargestFlowUnderTheLimit) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    const calc::WaterSearch found = Search(row.criterion, row.limit);
-    EXPECT_EQ(found.end, WaterSearchEnd::Met);
-    EXPECT_NEAR(found.hi * 1000.0, row.ls, row.lsTolerance);
-    EXPECT_EQ(calc::RoundHalfEven(found.hi * 3600000.0), row.lh);
-    const float value = row.criterion == SearchCriterion::PressureDrop ? found.atHi.r : found.atHi.v;
+    const calc::FlowSearch found = Search(row.criterion, row.limit);
+    EXPECT_EQ(found.end, SearchEnd::Met);
+    EXPECT_NEAR(found.q * 1000.0, row.ls, row.lsTolerance);
+    EXPECT_EQ(calc::RoundHalfEven(found.q * 3600000.0), row.lh);
+    const float value = row.criterion == SearchCriterion::PressureDrop ? found.atQ.r : found.atQ.v;
     EXPECT_NEAR(value, row.limit, 0.0001);
   }
 }
 
 TEST(WaterSearch, VelocityAndPressureDropFoundTogether) {
-  const calc::WaterSearch byPressure = Search(SearchCriterion::PressureDrop, 100.0f);
-  EXPECT_NEAR(byPressure.atHi.v, 0.329, 0.0005);
-  const calc::WaterSearch byVelocity = Search(SearchCriterion::Velocity, 0.1f);
-  EXPECT_NEAR(byVelocity.atHi.r, 7.7, 0.05);
+  const calc::FlowSearch byPressure = Search(SearchCriterion::PressureDrop, 100.0f);
+  EXPECT_NEAR(byPressure.atQ.v, 0.329, 0.0005);
+  const calc::FlowSearch byVelocity = Search(SearchCriterion::Velocity, 0.1f);
+  EXPECT_NEAR(byVelocity.atQ.r, 7.7, 0.05);
 }
 
 TEST(WaterSearch, EndsWithoutAFlowOrWithTheLargestOneKnownToMeetTheLimit) {
   // A limit of 0 or below: every flow exceeds it.
-  EXPECT_EQ(Search(SearchCriterion::PressureDrop, 0.0f).end, WaterSearchEnd::NonPositiveLimit);
-  EXPECT_EQ(Search(SearchCriterion::PressureDrop, -5.0f).end, WaterSearchEnd::NonPositiveLimit);
-  EXPECT_EQ(Search(SearchCriterion::Velocity, -1.0f).end, WaterSearchEnd::NonPositiveLimit);
+  EXPECT_EQ(Search(SearchCriterion::PressureDrop, 0.0f).end, SearchEnd::ZeroLimit);
+  EXPECT_EQ(Search(SearchCriterion::PressureDrop, -5.0f).end, SearchEnd::NegativeLimit);
+  EXPECT_EQ(Search(SearchCriterion::Velocity, -1.0f).end, SearchEnd::NegativeLimit);
 
   // A limit inside the step of the pressure drop at Re 3500: no flow has it,
   // the bracket closes on the step and the flow below it is the answer.
@@ -179,10 +180,10 @@ TEST(WaterSearch, EndsWithoutAFlowOrWithTheLargestOneKnownToMeetTheLimit) {
   const float below = calc::RoerRVaerde(calc::ToSingle(qAt3500 * 0.9999), pipe).r;
   const float above = calc::RoerRVaerde(calc::ToSingle(qAt3500 * 1.0001), pipe).r;
   const float inStep = (below + above) / 2.0f;
-  const calc::WaterSearch step = Search(SearchCriterion::PressureDrop, inStep);
-  EXPECT_EQ(step.end, WaterSearchEnd::Stalled);
-  EXPECT_LE(calc::RoerRVaerde(step.lo, pipe).r, inStep);
-  EXPECT_GT(calc::RoerRVaerde(std::nextafter(step.lo, 1.0f), pipe).r, inStep);
+  const calc::FlowSearch step = Search(SearchCriterion::PressureDrop, inStep);
+  EXPECT_EQ(step.end, SearchEnd::Stalled);
+  EXPECT_LE(calc::RoerRVaerde(step.s, pipe).r, inStep);
+  EXPECT_GT(calc::RoerRVaerde(std::nextafter(step.s, 1.0f), pipe).r, inStep);
 
   // Limits near a million Pa/m, where neighbouring singles lie 0.0625 apart:
   // a pressure drop either lands on the limit exactly or steps over it, and
@@ -191,16 +192,16 @@ TEST(WaterSearch, EndsWithoutAFlowOrWithTheLargestOneKnownToMeetTheLimit) {
   for (int i = 0; i < 20; ++i) {
     const float limit = 1000000.0f + 0.0625f * static_cast<float>(i);
     SCOPED_TRACE("limit " + std::to_string(limit));
-    const calc::WaterSearch coarse = Search(SearchCriterion::PressureDrop, limit);
-    EXPECT_LT(coarse.trials, calc::kMaxWaterSearchTrials);
-    if (coarse.end == WaterSearchEnd::Met) {
-      EXPECT_EQ(coarse.atHi.r, limit);
+    const calc::FlowSearch coarse = Search(SearchCriterion::PressureDrop, limit);
+    EXPECT_LT(coarse.trials, calc::kMaxSearchTrials);
+    if (coarse.end == SearchEnd::Met) {
+      EXPECT_EQ(coarse.atQ.r, limit);
       continue;
     }
-    ASSERT_EQ(coarse.end, WaterSearchEnd::Stalled);
+    ASSERT_EQ(coarse.end, SearchEnd::Stalled);
     ++stalled;
-    EXPECT_LE(calc::RoerRVaerde(coarse.lo, pipe).r, limit);
-    EXPECT_GT(calc::RoerRVaerde(std::nextafter(coarse.lo, 10.0f), pipe).r, limit);
+    EXPECT_LE(calc::RoerRVaerde(coarse.s, pipe).r, limit);
+    EXPECT_GT(calc::RoerRVaerde(std::nextafter(coarse.s, 10.0f), pipe).r, limit);
   }
   EXPECT_GT(stalled, 0);
 }
