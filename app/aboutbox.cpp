@@ -1,10 +1,12 @@
 #include "app/aboutbox.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/guard.h"
 #include "app/platform.h"
 #include "app/widgets/combobox.h"
 #include "app/widgets/icons.h"
@@ -18,12 +20,18 @@ QFont Bold(QFont font) {
 }
 }  // namespace
 
+QFileInfo ProgramFile(const QString& programPath) {
+  // QFileInfo splits on '/' everywhere and on '\\' on Windows only.
+  return QFileInfo(QString(programPath).replace('\\', '/'));
+}
+
 QString ProgramFolder(const QString& programPath) {
-  const qsizetype cut = std::max(programPath.lastIndexOf('\\'), programPath.lastIndexOf('/'));
-  if (cut < 0) return QString();
-  const QString folder = programPath.left(cut);
-  // A program in a root folder ("C:\" or "/") keeps the separator.
-  if (folder.isEmpty() || folder.endsWith(':')) return programPath.left(cut + 1);
+  if (!programPath.contains('/') && !programPath.contains('\\')) return QString();
+  QString folder = ProgramFile(programPath).path();
+  // A program in a drive's root keeps the separator ("C:\\").
+  if (folder.endsWith(':')) folder += '/';
+  // The folder is written in the separators the path came in.
+  if (programPath.contains('\\')) folder.replace('/', '\\');
   return folder;
 }
 
@@ -78,7 +86,7 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* mainWindow) : QDialog(mainWind
   Manual->setObjectName("Manual");
   Manual->setAutoDefault(false);
   Manual->setGeometry(8, 276, 75, 25);
-  connect(Manual, &QPushButton::clicked, this, [this] { ManualClick(); });
+  connect(Manual, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { ManualClick(); }); });
 
   OKButton = new QPushButton(QStringLiteral("OK"), this);
   OKButton->setObjectName("OKButton");
@@ -106,7 +114,11 @@ void TAboutBox::ManualClick() {
       return;
     }
   }
-  platform_.ShowMessage(this, QStringLiteral("Hittar ej manual"));
+  const QString notFound = QStringLiteral("Hittar ej manual");
+  if (OnMessage)
+    OnMessage(notFound);
+  else
+    platform_.ShowMessage(this, notFound);
 }
 
 void TAboutBox::showEvent(QShowEvent* event) {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QFileInfo>
+#include <functional>
 
 class Platform;
 class QFrame;
@@ -34,6 +36,10 @@ class TAboutBox : public QDialog {
   // says it cannot be found.
   void ManualClick();
 
+  // Shows the box's own message ("Hittar ej manual"); the main window sets it
+  // to its one place for dialogs. Unset, the box shows it itself.
+  std::function<void(const QString&)> OnMessage;
+
   // Where the manual would be, in the order it is looked for.
   QStringList ManualCandidates() const;
 
@@ -44,6 +50,9 @@ class TAboutBox : public QDialog {
   Platform& platform_;
 };
 
+// The program path as a file, read with either separator, so that a Windows
+// path reads the same on every system.
+QFileInfo ProgramFile(const QString& programPath);
 // The folder part of a program path: everything before the last separator,
 // keeping the separator when it directly follows a drive or is the root.
 QString ProgramFolder(const QString& programPath);

@@ -5,6 +5,7 @@
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
 #include "app/qt_platform.h"
+#include "app/version.h"
 
 namespace {
 

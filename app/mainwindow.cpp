@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QWindow>
 #include <charconv>
@@ -151,7 +152,7 @@ void TForm1::FormActivate() {
   StringGrid1->SetCell(2, 0, "Dimension");
   if (!GOmboxVisad) {
     if (aboutBox_) {
-      aboutBox_->Version->setText("Version 1.13");
+      aboutBox_->Version->setText("Version " PLUVIK_VERSION);
       ShowAboutBox();
     }
     GOmboxVisad = true;
@@ -176,19 +177,21 @@ void TForm1::ShowAboutBox() {
   if (isVisible()) activateWindow();
 }
 
-void TForm1::ShowMessage(const QString& text) {
-  RunDialog([this, &text] { platform_.ShowMessage(this, text); });
+void TForm1::AttachAboutBox(TAboutBox* aboutBox) {
+  aboutBox_ = aboutBox;
+  aboutBox_->OnMessage = [this](const QString& text) { ShowMessage(text, aboutBox_); };
+}
+
+void TForm1::ShowMessage(const QString& text, QWidget* owner) {
+  RunDialog([this, &text, owner] { platform_.ShowMessage(owner ? owner : this, text); });
 }
 
 void TForm1::RunDialog(const std::function<void()>& show) {
   // While a dialog is up, and as it closes, the window's activation is the
   // dialog's doing: FormActivate does not run for it, and the key that
   // opened the dialog is not taken again.
-  struct Depth {
-    int& depth;
-    explicit Depth(int& d) : depth(++d) {}
-    ~Depth() { --depth; }
-  } depth(dialogDepth_);
+  ++dialogDepth_;
+  const auto closed = qScopeGuard([this] { --dialogDepth_; });
   show();
 }
 
@@ -313,9 +316,10 @@ void TForm1::ReportError(const std::exception& error) { ReportMessage(QString::f
 
 void TForm1::ReportMessage(QString message) {
   if (!message.endsWith('.')) message += '.';
-  const QString program = platform_.ProgramPath();
-  QString title = program.mid(std::max(program.lastIndexOf('/'), program.lastIndexOf('\\')) + 1);
-  if (const qsizetype dot = title.lastIndexOf('.'); dot > 0) title = title.left(dot);
+  // The program file's name without its extension.
+  const QFileInfo program = ProgramFile(platform_.ProgramPath());
+  QString title = program.completeBaseName();
+  if (title.isEmpty()) title = program.fileName();
   RunDialog([&] { platform_.ShowError(this, title, message); });
 }
 

@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "app/guard.h"
+#include "app/version.h"
 #include "app/widgets/buttons.h"
 #include "app/widgets/combobox.h"
 #include "app/widgets/edit.h"
@@ -50,11 +51,12 @@ class TForm1 : public QWidget, public ErrorSink {
   Q_OBJECT
  public:
   explicit TForm1(Platform& platform);
-  // The about box is created after the main window, as at program start.
-  void AttachAboutBox(TAboutBox* aboutBox) { aboutBox_ = aboutBox; }
+  // The about box is created after the main window, as at program start; its
+  // own message box goes through the window's one place for dialogs.
+  void AttachAboutBox(TAboutBox* aboutBox);
   ~TForm1() override;
 
-  static constexpr const char* kCaption = "Tellvik - PLUVIK, Version 1.13";
+  static constexpr const char* kCaption = "Tellvik - PLUVIK, Version " PLUVIK_VERSION;
 
   // ---- The window -------------------------------------------------------
   TPageControl* PageControl1;
@@ -181,8 +183,9 @@ class TForm1 : public QWidget, public ErrorSink {
   // one is up. The about box is shown modally; the caller runs the activation
   // steps after it.
   void ShowAboutBox();
-  // A plain message box: no icon, one OK button.
-  void ShowMessage(const QString& text);
+  // A plain message box: no icon, one OK button, above `owner` (the window
+  // itself when none is given).
+  void ShowMessage(const QString& text, QWidget* owner = nullptr);
 
   // ---- Number texts (app/numbers.cpp) ------------------------------------
   QString DecimalFormat(const QString& text) const;

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTest>
 
 #include "app/aboutbox.h"
@@ -57,19 +56,11 @@ void RecordingPlatform::ShowAboutModal(TAboutBox& box) {
 
 void RecordingPlatform::OpenDocument(const QString& path) { messages_ << "open: " + path; }
 
-bool RecordingPlatform::FileExists(const QString& path) {
-  const QFileInfo info(QDir::fromNativeSeparators(path));
-  return info.exists() && info.isFile();
-}
-
 QString RecordingPlatform::ProgramPath() {
-  if (programDir.isEmpty()) return QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
-  QString dir = QDir::toNativeSeparators(programDir);
-  if (!dir.endsWith(QDir::separator())) dir += QDir::separator();
-  return dir + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  const QString real = QtPlatform::ProgramPath();
+  if (programDir.isEmpty()) return real;
+  return QDir::toNativeSeparators(QDir(programDir).filePath(QFileInfo(real).fileName()));
 }
-
-int RecordingPlatform::ScrollBarWidth() { return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
 
 QStringList RecordingPlatform::TakeMessages() {
   QStringList taken;

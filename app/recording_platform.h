@@ -5,18 +5,18 @@
 
 #include <QStringList>
 
-#include "app/platform.h"
+#include "app/qt_platform.h"
 
-class RecordingPlatform : public Platform {
+// What it does not record or choose (whether a file exists, the scroll bar
+// width) it asks of the system as the program does.
+class RecordingPlatform : public QtPlatform {
  public:
   void ShowMessage(QWidget* parent, const QString& text) override;
   void ShowError(QWidget* parent, const QString& title, const QString& text) override;
   void ShowAboutModal(TAboutBox& box) override;
   void OpenDocument(const QString& path) override;
-  bool FileExists(const QString& path) override;
   QString ProgramPath() override;
   QSize ScreenSize() override { return screen; }
-  int ScrollBarWidth() override;
   QChar DecimalSeparator() override { return separator; }
   void SetClipboardText(const QString& text) override { clipboard = text; }
 

@@ -1,6 +1,7 @@
 // The duct tab: friction pressure drop and velocity of air ducts, listed for
 // one dimension or a series, the largest flow under a limit, and flow sums.
 #include <QPainter>
+#include <QScopeGuard>
 #include <array>
 #include <cmath>
 
@@ -415,13 +416,9 @@ void TForm1::WriteRectangularSeries(const QString& side, long long step, const c
   // The grid takes room for the whole series at once; rows left unused (sides
   // that leave no duct, or a fault part way) go again at the end.
   int written = 0;
-  struct KeepWrittenRows {
-    TStringGrid* grid;
-    const int& written;
-    const int before = grid->RowCount();
-    ~KeepWrittenRows() { grid->SetRowCount(std::max(before, written + 1)); }
-  } keep{StringGrid1, written};
-  if (series.count + 1 > keep.before) StringGrid1->SetRowCount(static_cast<int>(series.count) + 1);
+  const int before = StringGrid1->RowCount();
+  const auto keepWrittenRows = qScopeGuard([&] { StringGrid1->SetRowCount(std::max(before, written + 1)); });
+  if (series.count + 1 > before) StringGrid1->SetRowCount(static_cast<int>(series.count) + 1);
   // The flow and the roughness do not change during the run: they are read
   // for the first row written and kept.
   std::optional<float> flode;

@@ -3,12 +3,13 @@
 # driver from the scripts in docs/manual/shots (whose checks fail the build
 # when the program no longer shows what the manual says), then the PDF.
 #
-#   build_manual.sh DRIVER RENDERER SOURCE_DIR WORK_DIR OUTPUT_PDF
+#   build_manual.sh DRIVER RENDERER SOURCE_DIR WORK_DIR OUTPUT_PDF VERSION
 set -euo pipefail
-driver=$1 renderer=$2 source=$3 work=$4 output=$5
+driver=$1 renderer=$2 source=$3 work=$4 output=$5 version=$6
 
 mkdir -p "$work/bilder"
-cp "$source/PLUVIK.md" "$work/PLUVIK.md"
+# The manual names the version the build is made from.
+sed "s|@VERSION@|$version|g" "$source/PLUVIK.md" >"$work/PLUVIK.md"
 export QT_QPA_PLATFORM=offscreen
 for script in "$source"/shots/*.scn; do
   name=$(basename "$script" .scn)

@@ -174,7 +174,8 @@ bool Driver::SetUp(const QString& command, const QString& rest) {
 
 void Driver::Start() {
   form_ = std::make_unique<TForm1>(*platform_);
-  about_ = std::make_unique<TAboutBox>(*platform_);
+  // The about box belongs to the main window, as in the program.
+  about_ = std::make_unique<TAboutBox>(*platform_, form_.get());
   form_->AttachAboutBox(about_.get());
   form_->show();
   form_->activateWindow();
