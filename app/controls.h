@@ -1,6 +1,7 @@
 // Small helpers the tabs use to build their controls at their designed places.
 #pragma once
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QRect>
 
@@ -41,4 +42,14 @@ T* Placed(T* widget, const QRect& bounds) {
 inline void ReadOnlyResult(TEdit* edit) {
   edit->setReadOnly(true);
   edit->SetColor(TColor::clBtnFace);
+}
+
+// Moving and widening placed controls, as the fitting routines do.
+inline int RightEdge(const QWidget* w) { return w->x() + w->width(); }
+inline void SetLeft(QWidget* w, int left) { w->move(left, w->y()); }
+inline void SetWidth(QWidget* w, int width) { w->resize(width, w->height()); }
+
+// The width of a text in a control's own font (a grid's cells).
+inline int GridTextWidth(const QWidget* w, const QString& text) {
+  return QFontMetrics(w->font()).horizontalAdvance(text);
 }

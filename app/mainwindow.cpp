@@ -146,10 +146,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormActivate() {
-  if (ComboBox1->Text().isEmpty()) ComboBox1->SetText(ComboBox1->itemText(0));
-  StringGrid1->SetCell(0, 0, "m/s");
-  StringGrid1->SetCell(1, 0, "Pa/m");
-  StringGrid1->SetCell(2, 0, "Dimension");
+  ShowDuctMaterialAndHeadings();
   if (!GOmboxVisad) {
     if (aboutBox_) {
       aboutBox_->Version->setText("Version " PLUVIK_VERSION);
@@ -160,13 +157,7 @@ void TForm1::FormActivate() {
   ValjSprak();
   GStegRubrik = Steg->LabelCaption();
   PageControl1Change();
-  Ytrahet->SetText(MaterialRoughness());
-  ComboBox1Click();
-  Sida->SetItems({});
-  Sida->SetText(QString());
-  QStringList dimensions;
-  for (int row = 1; row < StringGrid2->RowCount(); ++row) dimensions << StringGrid2->Cell(0, row);
-  Sida->SetItems(dimensions);
+  FollowDuctMaterial();
 }
 
 void TForm1::ShowAboutBox() {

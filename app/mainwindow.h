@@ -33,19 +33,12 @@
 #include "calc/numtext.h"
 #include "calc/pipe.h"
 #include "calc/power.h"
+#include "tabs/co2_chart.h"
 
 class Platform;
 class TAboutBox;
 class QGroupBox;
 class QFrame;
-
-// The chart's geometry, in pixels of the paint box.
-struct TDiagram {
-  int x0 = 0, yTop = 0, yBase = 0, xEnd = 0;
-  int left = 0, top = 0, bottom = 0, right = 0;
-  int hourDivisions = 10, ppmDivisions = 5;
-  int dx = 0, dy = 0;
-};
 
 class TForm1 : public QWidget, public ErrorSink {
   Q_OBJECT
@@ -177,8 +170,15 @@ class TForm1 : public QWidget, public ErrorSink {
   void FormKeyDown(int key);
   void FormResize();
   void FormConstrainedResize();
+  // Widens and places controls to fit their texts, and fits the grids'
+  // columns; each tab's part is in its own file.
   void Omskalning();
   void KolumnBredd();
+  void FitDuctControls();
+  void FitPipeControls();
+  void FitPowerControls();
+  void FitDuctColumns(int scrollBarRoom);
+  void FitCO2Columns(int scrollBarRoom);
   // Every dialog of the window goes through these, so the window knows when
   // one is up. The about box is shown modally; the caller runs the activation
   // steps after it.
@@ -205,6 +205,11 @@ class TForm1 : public QWidget, public ErrorSink {
   bool TakingDown() const override;
 
   // ---- Duct tab (tabs/duct_tab.cpp) ---------------------------------------
+  // The duct tab's part of every activation: before the about box, a material
+  // shown and the grid's headings; after the language and the page set-up,
+  // the roughness, the dimension series and the side list follow the material.
+  void ShowDuctMaterialAndHeadings();
+  void FollowDuctMaterial();
   // The friction model on the tab's current temperature, flow unit and shape;
   // sets GHastighet. No value where the duct or flow has no meaningful result.
   std::optional<float> Rvaerde(const QString& dim, float flode, float ytRahet, float ksi, int isolering);

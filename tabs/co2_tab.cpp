@@ -74,6 +74,15 @@ void TForm1::WireCO2Tab() {
   COkurva->OnFirstPaint = [this] { COkurvaPaint(); };
 }
 
+void TForm1::FitCO2Columns(int scrollBarRoom) {
+  // Both rate columns as wide as the adults' heading; the activity takes the
+  // rest.
+  CO2Grid->SetColWidth(2, GridTextWidth(CO2Grid, CO2Grid->Cell(2, 0)) + 10);
+  CO2Grid->SetColWidth(1, CO2Grid->ColWidth(2));
+  CO2Grid->SetColWidth(0, CO2Grid->width() - CO2Grid->ColWidth(2) - CO2Grid->ColWidth(1) - scrollBarRoom -
+                              CO2Grid->GridLineWidth() * CO2Grid->ColCount());
+}
+
 void TForm1::PlaceTimeBesideItsCaption() {
   // The time to equilibrium stands right of its caption, which is longer in
   // Danish than in Swedish.
@@ -215,14 +224,14 @@ void TForm1::RitaCODiagram() {
   TPaintBox& c = *COkurva;
   c.Clear(TColor::clBtnFace);
   TDiagram& d = GDiagram;
-  d.left = d.x0 = c.TextWidth("XXXXXX");
-  d.top = d.yTop = c.TextHeight("XXX");
+  d.x0 = c.TextWidth("XXXXXX");
+  d.yTop = c.TextHeight("XXX");
   d.bottom = 2 * c.TextHeight("XXX");
   d.right = c.TextWidth("XXX");
   d.yBase = c.height() - d.bottom;
   d.xEnd = c.width() - d.right;
-  d.dx = (c.width() - d.left - d.right) / d.hourDivisions;
-  d.dy = (c.height() - d.top - d.bottom) / d.ppmDivisions;
+  d.dx = (c.width() - d.x0 - d.right) / d.hourDivisions;
+  d.dy = (c.height() - d.yTop - d.bottom) / d.ppmDivisions;
 
   // The frame and grid are not curves.
   c.recording = false;

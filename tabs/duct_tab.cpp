@@ -108,6 +108,54 @@ void TForm1::WireDuctTab() {
   };
 }
 
+void TForm1::FitDuctControls() {
+  // The field widths follow the longest caption they must show. The
+  // measuring texts are never shown; "Max Pa/m)" is measured with its
+  // unbalanced parenthesis, and the widths depend on it.
+  const int w1 = TextWidth("X Diam (mm)") + 10;
+  const int w2 = TextWidth("Max Pa/m)");
+  if (w1 > MaxPaPerMeter->width()) {
+    SetWidth(MaxPaPerMeter, w2 + 5);
+    SetWidth(MaxMeterPerSek, w2 + 5);
+    SetWidth(Flow, w2 + 5);
+    SetLeft(MaxMeterPerSek, RightEdge(Flow) + 1);
+    SetLeft(MaxPaPerMeter, RightEdge(MaxMeterPerSek) + 1);
+    SetLeft(SpeedButton1, RightEdge(MaxPaPerMeter) + 9);
+    SetLeft(StringGrid1, RightEdge(SpeedButton1) + 2);
+    SetLeft(Sida, MaxMeterPerSek->x());
+    SetWidth(Sida, w1 + 5);
+    SetLeft(SidaLabel, Sida->x());
+    SetLeft(Steg, RightEdge(Sida) + 2);
+    SetWidth(Steg, w1 + 5);
+    SetWidth(StringGrid1, Kanalber->width() - StringGrid1->x() - 1);
+    SetLeft(Ytrahet, Steg->x());
+    SetWidth(Ytrahet, TextWidth(QString::fromUtf8("YTRÅHET (mm)")));
+    SetLeft(ComboBox1, Flow->x());
+    SetWidth(ComboBox1, RightEdge(Sida) - ComboBox1->x());
+    SetWidth(Temperatur, TextWidth(" TEMP. C ") + 3);
+    SetLeft(Temperatur, RightEdge(Sida) - Temperatur->width());
+    SetLeft(Isolering, Steg->x());
+    SetWidth(Isolering, Steg->width());
+    SetLeft(EnhetRadioGroup, Flow->x());
+    SetLeft(SpinEdit1, Temperatur->x());
+    SetLeft(Label1, RightEdge(SpinEdit1) + 5);
+  }
+}
+
+void TForm1::FitDuctColumns(int scrollBarRoom) {
+  // Velocity and pressure drop as wide as the pressure drop's heading; the
+  // dimension takes the rest of the grid.
+  StringGrid1->SetColWidth(1, GridTextWidth(StringGrid1, StringGrid1->Cell(1, 0)) + 10);
+  StringGrid1->SetColWidth(0, StringGrid1->ColWidth(1));
+  const int r = StringGrid1->ShowsVerticalScrollBar() ? scrollBarRoom : 3;
+  StringGrid1->SetColWidth(2, StringGrid1->width() - StringGrid1->ColWidth(0) - StringGrid1->ColWidth(1) -
+                                  StringGrid1->GridLineWidth() * StringGrid1->ColCount() - r);
+
+  StringGrid2->SetColWidth(1, 0);
+  StringGrid2->SetColWidth(
+      0, StringGrid2->width() - StringGrid2->GridLineWidth() * StringGrid2->ColCount() - scrollBarRoom);
+}
+
 std::optional<float> TForm1::Rvaerde(const QString& dim, float flode, float ytRahet, float ksi, int isolering) {
   const std::string dimText = dim.toStdString();
   const std::string temperature = Temperatur->Text().toStdString();
@@ -139,6 +187,24 @@ QString TForm1::PressureDropText(float r) const {
 }
 
 // ---- Materials, shapes and the dimension series ---------------------------
+
+void TForm1::ShowDuctMaterialAndHeadings() {
+  if (ComboBox1->Text().isEmpty()) ComboBox1->SetText(ComboBox1->itemText(0));
+  StringGrid1->SetCell(0, 0, "m/s");
+  StringGrid1->SetCell(1, 0, "Pa/m");
+  StringGrid1->SetCell(2, 0, "Dimension");
+}
+
+void TForm1::FollowDuctMaterial() {
+  Ytrahet->SetText(MaterialRoughness());
+  ComboBox1Click();
+  // The side list offers the dimensions of the series just built.
+  Sida->SetItems({});
+  Sida->SetText(QString());
+  QStringList dimensions;
+  for (int row = 1; row < StringGrid2->RowCount(); ++row) dimensions << StringGrid2->Cell(0, row);
+  Sida->SetItems(dimensions);
+}
 
 void TForm1::Kanaldimensioner() {
   const QString material = ComboBox1->Text();

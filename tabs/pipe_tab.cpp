@@ -65,6 +65,29 @@ void TForm1::WirePipeTab() {
   RvardeRoer->OnChange = [this] { SearchLimitChange(); };
 }
 
+void TForm1::FitPipeControls() {
+  const int w3 = TextWidth(RYtrahet->LabelCaption());
+  if (w3 > RYtrahet->width()) {
+    SetWidth(RInvDiam, w3 + 5);
+    SetWidth(RYtrahet, w3 + 5);
+    SetLeft(RInvDiam, RightEdge(RYtrahet) + 3);
+    SetWidth(GroupBox1, RightEdge(RInvDiam) + 3);
+    SetWidth(RMtrlComboBox, GroupBox1->width() - 6);
+    SetLeft(GroupBox4, GroupBox1->width() + 4);
+    const int w4 = TextWidth(RHast->LabelCaption());
+    for (TEdit* e : {RTemp, RKinViskos, RDensitet, RFlow, RHast, RvardeRoer}) SetWidth(e, w4);
+    SetLeft(RTemp, RightEdge(GroupBox4) + 3);
+    SetLeft(RFlow, RTemp->x());
+    SetLeft(RKinViskos, RFlow->x() + w4 + 3);
+    SetLeft(RHast, RKinViskos->x());
+    SetLeft(RDensitet, RKinViskos->x() + w4 + 3);
+    SetLeft(RvardeRoer, RDensitet->x());
+    SetLeft(EnhetRorRadioGroup, RDensitet->x() + w4 + 3);
+    SetLeft(EnhetRorDpRadioGroup, RightEdge(EnhetRorRadioGroup) + 3);
+    SetLeft(SpeedButton3, EnhetRorRadioGroup->x());
+  }
+}
+
 // ---- Water properties -------------------------------------------------------
 
 void TForm1::RTempChange() {

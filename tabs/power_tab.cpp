@@ -50,6 +50,25 @@ void TForm1::WirePowerTab() {
   SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
 }
 
+void TForm1::FitPowerControls() {
+  const int w5 = TextWidth(CalkValRadioGroup->ItemText(0));
+  if (w5 > CalkValRadioGroup->width()) {
+    SetWidth(CalkValRadioGroup, w5 + 40);
+    SetLeft(Panel2, RightEdge(CalkValRadioGroup) + 10);
+    const int w6 = TextWidth(EffektEdit->LabelCaption());
+    SetWidth(Panel2, RightEdge(EffektEdit) + w6 + 5);
+    SetLeft(DeltaT, RightEdge(Panel2) + 3);
+    SetLeft(SpecHeatKapacitet, RightEdge(DeltaT) + 3);
+    SetLeft(Label3, SpecHeatKapacitet->x());
+    SetLeft(Image2, DeltaT->x());
+    const int w7 = TextWidth(Label3->text());
+    SetWidth(SpecHeatKapacitet, w7 + 5);
+    SetWidth(SpeedButton4, SpecHeatKapacitet->width());
+    SetLeft(SpeedButton4, SpecHeatKapacitet->x());
+    SetWidth(Effekt, RightEdge(SpecHeatKapacitet) + 5);
+  }
+}
+
 bool TForm1::PowerToFlow() const { return CalkValRadioGroup->ItemIndex() == 1; }
 
 QString TForm1::PowerText(const calc::Power& power) const {
