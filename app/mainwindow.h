@@ -146,16 +146,18 @@ class TForm1 : public QWidget, public ErrorSink {
   TPaintBox* COkurva;
 
   // ---- Window-wide values ------------------------------------------------
-  bool GDecimalPunkt = true;
-  bool GOmboxVisad = false;
-  int GSparadBredd = 0;
-  int GSparadHojd = 0;
+  // FormCreate sets the first ones (GCO2Col and GCO2Row through its choice of
+  // the first rate cell) before anything reads them.
+  bool GDecimalPunkt;
+  bool GOmboxVisad;
+  int GSparadBredd;
+  int GSparadHojd;
   QString GStegText;
   QString GStegRubrik;
   TGridOptions GCO2GridOptions;  // the CO2 grid's options as designed
+  int GCO2Col;
+  int GCO2Row;
   float GHastighet = 0.0f;
-  int GCO2Col = 2;
-  int GCO2Row = 1;
   bool GStartvardeFoljer = false;
   TDiagram GDiagram;
 
@@ -210,8 +212,11 @@ class TForm1 : public QWidget, public ErrorSink {
   // the roughness, the dimension series and the side list follow the material.
   void ShowDuctMaterialAndHeadings();
   void FollowDuctMaterial();
-  // The friction model on the tab's current temperature, flow unit and shape;
-  // sets GHastighet. No value where the duct or flow has no meaningful result.
+  // The friction model on the tab's current temperature, flow unit and shape:
+  // returns the pressure drop and leaves the velocity in GHastighet. No value
+  // where the duct or flow has no meaningful result. Shares its name with
+  // calc::Rvaerde, not its contract: that one reads no field, sets nothing and
+  // returns both values.
   std::optional<float> Rvaerde(const QString& dim, float flode, float ytRahet, float ksi, int isolering);
   void Kanaldimensioner();
   void ComboBox1Click();
@@ -220,6 +225,9 @@ class TForm1 : public QWidget, public ErrorSink {
   void SidaClick();
   void SidaChange();
   void SidaExit();
+  // Whether the side is complete: for a rectangular duct two sides joined by
+  // "*", "x" or "X", neither missing. An incomplete side turns red and takes
+  // the focus.
   bool SidaTest();
   void StegChange();
   void IsoleringChange();
@@ -256,7 +264,9 @@ class TForm1 : public QWidget, public ErrorSink {
   void SpeedButton2Click();
   // Sets up the fields for the mode the radio buttons and FeCheckBox choose.
   void KalkylVal();
-  // Colours the inputs of the mode; true when one of them is empty.
+  // Whether every input the chosen mode needs holds a text (the flow, the
+  // pressure drop, kv, or Fe with the inner diameter); each of them turns red
+  // when empty and back to the field colour when not.
   bool KontrollData();
 
   // ---- Pipe tab (tabs/pipe_tab.cpp) ----------------------------------------
@@ -264,6 +274,8 @@ class TForm1 : public QWidget, public ErrorSink {
   void VattenDataBer();
   // The pipe friction on the tab's fields, read afresh; sets GHastighet.
   float RoerRVaerde(float q);
+  // Whether the pipe's roughness, inner diameter, viscosity, density and,
+  // unless the search is on, flow all hold a text; an empty one turns red.
   bool TestRorIndata();
   void SpeedButton3Click();
   void RMtrlComboBoxChange();
@@ -400,7 +412,7 @@ class TForm1 : public QWidget, public ErrorSink {
   int maxHeight_ = 400;
   int minWidth_ = 495;
   int minHeight_ = 113;
-  int hintHidePause_ = 2500;
+  int hintHidePause_;  // set by FormCreate
   int ductGridRightMargin_ = 1;
   int ductGridBottomMargin_ = 1;
 

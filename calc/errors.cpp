@@ -13,6 +13,8 @@ void ThrowFloatConvert(std::string_view text) {
 }
 
 void ThrowIntConvert(std::string_view text) {
+  // Two single quotes on each side, unlike the floating point message: the
+  // integer message has always been shown so.
   std::string message = "''";
   message += text;
   message += "'' is not a valid integer value";

@@ -577,6 +577,9 @@ void TForm1::MaxMeterPerSekEnter() { ChooseSearchCriterion(MaxMeterPerSek, MaxPa
 void TForm1::MaxPaPerMeterEnter() { ChooseSearchCriterion(MaxPaPerMeter, MaxMeterPerSek); }
 
 void TForm1::SearchFlow() {
+  // The search counts the insulation only for a material whose name says
+  // "Isol", which none of the listed materials does; the sizing run always
+  // counts it. The search's figures for insulated ducts rest on this.
   const int i = ComboBox1->Text().contains("Isol") ? StrToInt(Isolering->Text()) : 0;
   bool missing = false;
   if (Sida->Text().isEmpty()) {

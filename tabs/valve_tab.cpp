@@ -163,10 +163,10 @@ void TForm1::KalkylVal() {
 }
 
 bool TForm1::KontrollData() {
-  bool missing = false;
-  const auto require = [&missing](TEdit* field) {
+  bool complete = true;
+  const auto require = [&complete](TEdit* field) {
     field->ColourRequired();
-    if (field->Text().isEmpty()) missing = true;
+    if (field->Text().isEmpty()) complete = false;
   };
   const bool fe = FeCheckBox->Checked();
   const auto coefficient = [&] {
@@ -191,13 +191,13 @@ bool TForm1::KontrollData() {
     require(TryckEdit);
     require(InvDiamEdit);
   }
-  return missing;
+  return complete;
 }
 
 QString TForm1::ValveFlowText(float q) const { return FloatToStrF(q, 10, q < 1.0f ? 2 : 1); }
 
 void TForm1::SpeedButton2Click() {
-  if (KontrollData()) return;
+  if (!KontrollData()) return;
   const bool fe = FeCheckBox->Checked();
   const int flowUnit = FlowRadioGroup->ItemIndex() < 0 ? 0 : FlowRadioGroup->ItemIndex();
   const int pressureUnit = TryckRadioGroup->ItemIndex() < 0 ? 0 : TryckRadioGroup->ItemIndex();
