@@ -14,6 +14,7 @@
 #include "app/platform.h"
 #include "app/widgets/combobox.h"
 #include "app/widgets/icons.h"
+#include "lang/texts.h"
 
 TForm1::TForm1(Platform& platform) : platform_(platform) {
   setObjectName("Form1");
@@ -35,11 +36,12 @@ TForm1::TForm1(Platform& platform) : platform_(platform) {
   Rorber->setObjectName("Rorber");
   CO2TabSheet = new QWidget;
   CO2TabSheet->setObjectName("CO2TabSheet");
-  PageControl1->AddPage(Kanalber, QString::fromUtf8("Kanalberäkning"));
-  PageControl1->AddPage(Effekt, QString::fromUtf8("Effekt / Flöde"));
-  PageControl1->AddPage(Kvs, QString::fromUtf8("KV-beräkning"));
-  PageControl1->AddPage(Rorber, QString::fromUtf8("Rörberäkning"));
-  PageControl1->AddPage(CO2TabSheet, QStringLiteral("Koldioxid"));
+  // The captions shown before the first activation applies the language.
+  PageControl1->AddPage(Kanalber, lang::Swedish("PageControl1", lang::kPage, 0));
+  PageControl1->AddPage(Effekt, lang::Swedish("PageControl1", lang::kPage, 1));
+  PageControl1->AddPage(Kvs, lang::Swedish("PageControl1", lang::kPage, 2));
+  PageControl1->AddPage(Rorber, lang::Swedish("PageControl1", lang::kPage, 3));
+  PageControl1->AddPage(CO2TabSheet, lang::Swedish("PageControl1", lang::kPage, 4));
   PageControl1->SetActivePage(Kanalber);
 
   calculatorIcon_ = CalculatorIcon();

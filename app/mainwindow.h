@@ -36,6 +36,10 @@
 #include "tabs/co2_chart.h"
 
 class Platform;
+class TForm1;
+namespace lang {
+QStringList UnappliedRows(TForm1& form);
+}
 class TAboutBox;
 class QGroupBox;
 class QFrame;
@@ -337,7 +341,9 @@ class TForm1 : public QWidget, public ErrorSink {
   // and the private texts by name.
   void ApplyLanguage(bool danish);
   void ApplyLanguageRule(int rule, bool danish);
+  // The private text `name`; nullptr for a name that is none of them.
   QString* PrivateText(const QString& name);
+  friend QStringList lang::UnappliedRows(TForm1& form);
 
   void RunDialog(const std::function<void()>& show);
   void ReportMessage(QString message);

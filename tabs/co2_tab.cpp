@@ -3,52 +3,54 @@
 #include "app/mainwindow.h"
 #include "calc/co2.h"
 #include "calc/errors.h"
+#include "lang/texts.h"
 
 void TForm1::BuildCO2Tab() {
   QWidget* p = CO2TabSheet;
-  Label5 = Label(p, "Label5", "CO2 alstring l/h och person", {2, 0});
+  Label5 = Label(p, "Label5", lang::Swedish("Label5", lang::kCaption), {2, 0});
   CO2Grid = Placed(new TStringGrid(p, "CO2Grid", 3, 8), {2, 15, 250, 170});
   CO2Grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  SetHint(CO2Grid, QString::fromUtf8("Markera aktivitet för barn eller vuxna för beräkning"));
-  CO2Ute = Edit(p, "CO2Ute", "CO2-ute", {258, 15, 55, 21}, "350");
-  SetHint(CO2Ute, "ppm");
-  UteLuft = Edit(p, "UteLuft", "Uteluft l/s", {318, 15, 55, 21});
+  SetHint(CO2Grid, lang::Swedish("CO2Grid", lang::kHint));
+  CO2Ute = Edit(p, "CO2Ute", lang::Swedish("CO2Ute", lang::kLabel), {258, 15, 55, 21}, "350");
+  SetHint(CO2Ute, lang::Swedish("CO2Ute", lang::kHint));
+  UteLuft = Edit(p, "UteLuft", lang::Swedish("UteLuft", lang::kLabel), {318, 15, 55, 21});
   UteLuft->SetColor(TColor::clRed);
-  SetHint(UteLuft, QString::fromUtf8("Total friskluftmängd till rummet"));
-  RumVolym = Edit(p, "RumVolym", QString::fromUtf8("Rum m³"), {378, 15, 50, 21}, "30");
+  SetHint(UteLuft, lang::Swedish("UteLuft", lang::kHint));
+  RumVolym = Edit(p, "RumVolym", lang::Swedish("RumVolym", lang::kLabel), {378, 15, 50, 21}, "30");
 
-  GroupBox3 = Group(p, "GroupBox3", "Alstring", {258, 42, 170, 76});
-  SetHint(GroupBox3, "Koncentration i rummet");
+  GroupBox3 = Group(p, "GroupBox3", lang::Swedish("GroupBox3", lang::kCaption), {258, 42, 170, 76});
+  SetHint(GroupBox3, lang::Swedish("GroupBox3", lang::kHint));
   SetTextColour(GroupBox3, TColor::clRed);
-  AntalPers = Edit(GroupBox3, "AntalPers", "Pers. st.", {6, 30, 42, 21});
+  AntalPers = Edit(GroupBox3, "AntalPers", lang::Swedish("AntalPers", lang::kLabel), {6, 30, 42, 21});
   AntalPers->SetColor(TColor::clRed);
-  SetHint(AntalPers, "Antal personer som alstrar CO2");
-  CO2Min = Edit(GroupBox3, "CO2Min", "CO2 Min - Max", {52, 30, 110, 21});
+  SetHint(AntalPers, lang::Swedish("AntalPers", lang::kHint));
+  CO2Min = Edit(GroupBox3, "CO2Min", lang::Swedish("CO2Min", lang::kLabel), {52, 30, 110, 21});
   ReadOnlyResult(CO2Min);
   QFont bold = CO2Min->font();
   bold.setBold(true);
   CO2Min->setFont(bold);
   CO2Min->setFocusPolicy(Qt::ClickFocus);
   SetTextColour(CO2Min, TColor::clRed);
-  Label7 = Label(GroupBox3, "Label7", QString::fromUtf8("Jämviktskonc., tim:min"), {6, 56});
+  Label7 = Label(GroupBox3, "Label7", lang::Swedish("Label7", lang::kCaption), {6, 56});
   Tid = Label(GroupBox3, "Tid", " 00:00", {124, 56});
   Tid->setFont(bold);
   SetTextColour(Tid, TColor::clRed);
 
-  GroupBox2 = Group(p, "GroupBox2", QString::fromUtf8("Utvädring (startvärde)"), {258, 122, 170, 58});
-  SetHint(GroupBox2, QString::fromUtf8("Utvädring av rummet"));
+  GroupBox2 = Group(p, "GroupBox2", lang::Swedish("GroupBox2", lang::kCaption), {258, 122, 170, 58});
+  SetHint(GroupBox2, lang::Swedish("GroupBox2", lang::kHint));
   SetTextColour(GroupBox2, TColor::clBlue);
-  CO2utspadning = Edit(GroupBox2, "CO2utspadning", "CO2 Min - Max", {6, 30, 110, 21});
+  CO2utspadning = Edit(GroupBox2, "CO2utspadning", lang::Swedish("CO2utspadning", lang::kLabel), {6, 30, 110, 21});
   CO2utspadning->SetColor(TColor::clWhite);
-  SetHint(CO2utspadning, QString::fromUtf8("Eget eller beräknat startvärde"));
-  AntalPersUtspadning = Edit(GroupBox2, "AntalPersUtspadning", "Pers. st", {120, 30, 42, 21}, "0");
+  SetHint(CO2utspadning, lang::Swedish("CO2utspadning", lang::kHint));
+  AntalPersUtspadning = Edit(GroupBox2, "AntalPersUtspadning", lang::Swedish("AntalPersUtspadning", lang::kLabel),
+                             {120, 30, 42, 21}, "0");
   AntalPersUtspadning->SetColor(TColor::clWhite);
-  SetHint(AntalPersUtspadning, QString::fromUtf8("Antal personer i rummet vid utvädring"));
+  SetHint(AntalPersUtspadning, lang::Swedish("AntalPersUtspadning", lang::kHint));
 
   CO2CalcButton = Placed(new TSpeedButton(p, "CO2CalcButton", calculatorIcon_), {258, 186, 23, 22});
-  SetHint(CO2CalcButton, "ENTER");
-  SparaKurva = Placed(new TCheckBox(p, "SparaKurva", QString::fromUtf8("Behåll kurvor")), {290, 189, 130, 17});
-  SetHint(SparaKurva, QString::fromUtf8("Jämförelse av kurvor vid skilda beräkningar"));
+  SetHint(CO2CalcButton, lang::Swedish("CO2CalcButton", lang::kHint));
+  SparaKurva = Placed(new TCheckBox(p, "SparaKurva", lang::Swedish("SparaKurva", lang::kCaption)), {290, 189, 130, 17});
+  SetHint(SparaKurva, lang::Swedish("SparaKurva", lang::kHint));
   COkurva = Placed(new TPaintBox(p, "COkurva"), {432, 15, 335, 209});
 
   WireCO2Tab();

@@ -12,6 +12,7 @@
 #include "calc/duct_series.h"
 #include "calc/errors.h"
 #include "calc/flow_search.h"
+#include "lang/texts.h"
 #include "tabs/search_ends.h"
 
 namespace {
@@ -52,26 +53,30 @@ void TForm1::BuildDuctTab() {
   MaxMeterPerSek = Edit(p, "MaxMeterPerSek", "Max m/s", {61, 15, 57, 21});
   MaxPaPerMeter = Edit(p, "MaxPaPerMeter", "Max Pa/m", {120, 15, 57, 21});
   SpeedButton1 = Placed(new TSpeedButton(p, "SpeedButton1", calculatorIcon_), {184, 14, 33, 22});
-  SetHint(SpeedButton1, "ENTER");
+  SetHint(SpeedButton1, lang::Swedish("SpeedButton1", lang::kHint));
   StringGrid1 = Placed(new TStringGrid(p, "StringGrid1", 3, 5), {209, 0, 290, 88});
   StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  CheckBox1 = Placed(new TCheckBox(p, "CheckBox1", QString::fromUtf8("Sök")), {2, 38, 56, 16});
-  CirkRadioButton = Placed(new TRadioButton(p, "CirkRadioButton", "Cirk."), {2, 54, 56, 16});
+  CheckBox1 = Placed(new TCheckBox(p, "CheckBox1", lang::Swedish("CheckBox1", lang::kCaption)), {2, 38, 56, 16});
+  CirkRadioButton =
+      Placed(new TRadioButton(p, "CirkRadioButton", lang::Swedish("CirkRadioButton", lang::kCaption)), {2, 54, 56, 16});
   RektRadioButton = Placed(new TRadioButton(p, "RektRadioButton", "Rekt."), {2, 70, 56, 16});
-  SidaLabel = Label(p, "SidaLabel", "Sida (mm)", {61, 39});
+  // Neither shape is chosen yet: the caption for rectangular ducts.
+  SidaLabel = Label(p, "SidaLabel", lang::Swedish("GRektSidaText", lang::kPrivate), {61, 39});
   Sida = Placed(new TComboBox(p, "Sida"), {61, 53, 62, 21});
   Sida->SetDropDown(true);
-  Steg = Edit(p, "Steg", "Steg mm", {125, 53, 57, 21}, "100");
+  Steg = Edit(p, "Steg", lang::Swedish("Steg", lang::kLabel), {125, 53, 57, 21}, "100");
   ComboBox1 = Placed(new TComboBox(p, "ComboBox1"), {2, 126, 180, 21});
-  ComboBox1->SetItems({QString::fromUtf8("0.025 Fz Stål Veloduct"), QString::fromUtf8("0.025 Fz Stål Lindab SR"),
-                       QStringLiteral("1.000 Betong")});
+  ComboBox1->SetItems({lang::Swedish("ComboBox1", lang::kItem, 0), lang::Swedish("ComboBox1", lang::kItem, 1),
+                       lang::Swedish("ComboBox1", lang::kItem, 2)});
   ComboBox1->SetText(ComboBox1->itemText(0));
   Isolering = Edit(p, "Isolering", "Isolering", {125, 126, 57, 21}, "0");
-  EnhetRadioGroup = Placed(new TRadioGroup(p, "EnhetRadioGroup", "Enhet", {"l/s", "m3/h"}, 0), {2, 152, 57, 52});
+  EnhetRadioGroup = Placed(
+      new TRadioGroup(p, "EnhetRadioGroup", lang::Swedish("EnhetRadioGroup", lang::kCaption), {"l/s", "m3/h"}, 0),
+      {2, 152, 57, 52});
   Temperatur = Edit(p, "Temperatur", "Temp. C", {61, 168, 57, 21}, "20");
-  Ytrahet = Edit(p, "Ytrahet", QString::fromUtf8("Ytråhet (mm)"), {125, 168, 57, 21});
+  Ytrahet = Edit(p, "Ytrahet", lang::Swedish("Ytrahet", lang::kLabel), {125, 168, 57, 21});
   SpinEdit1 = Placed(new TSpinEdit(p, "SpinEdit1", 0, 10, 5), {61, 208, 45, 21});
-  Label1 = Label(p, "Label1", QString::fromUtf8("Max sidoförh. rekt. kanal"), {111, 212});
+  Label1 = Label(p, "Label1", lang::Swedish("Label1", lang::kCaption), {111, 212});
   StringGrid2 = Placed(new TStringGrid(p, "StringGrid2", 2, 2), {2, 248, 180, 5});
   StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // The series table is a 5-pixel strip nobody sees; the Tab key passes it.

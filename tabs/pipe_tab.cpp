@@ -6,6 +6,7 @@
 #include "calc/errors.h"
 #include "calc/flow_search.h"
 #include "calc/pipe.h"
+#include "lang/texts.h"
 #include "tabs/search_ends.h"
 
 namespace {
@@ -21,29 +22,36 @@ constexpr double kPaPerMmWater = 9.81;
 
 void TForm1::BuildPipeTab() {
   QWidget* p = Rorber;
-  GroupBox1 = Group(p, "GroupBox1", "Material", {0, 0, 130, 84});
-  RYtrahet = Edit(GroupBox1, "RYtrahet", QString::fromUtf8("Ytråhet mm"), {4, 30, 60, 21});
-  RInvDiam = Edit(GroupBox1, "RInvDiam", QString::fromUtf8("Inv.ø mm"), {66, 30, 60, 21});
+  GroupBox1 = Group(p, "GroupBox1", lang::Swedish("GroupBox1", lang::kCaption), {0, 0, 130, 84});
+  RYtrahet = Edit(GroupBox1, "RYtrahet", lang::Swedish("RYtrahet", lang::kLabel), {4, 30, 60, 21});
+  RInvDiam = Edit(GroupBox1, "RInvDiam", lang::Swedish("RInvDiam", lang::kLabel), {66, 30, 60, 21});
   RMtrlComboBox = Placed(new TComboBox(GroupBox1, "RMtrlComboBox"), {4, 56, 122, 21});
   RMtrlComboBox->SetItems(
-      {QString::fromUtf8("Stål"), "Rostfritt", QString::fromUtf8("Elförzinkat"), "Koppar", "Pex", "Eget val"});
-  RMtrlComboBox->SetText("Eget val");
-  GroupBox4 = Group(p, "GroupBox4", QString::fromUtf8("Sök"), {134, 0, 46, 84});
-  RorEnhet = Label(GroupBox4, "RorEnhet", QString::fromUtf8("flöde"), {5, 22});
+      {lang::Swedish("RMtrlComboBox", lang::kItem, 0), lang::Swedish("RMtrlComboBox", lang::kItem, 1),
+       lang::Swedish("RMtrlComboBox", lang::kItem, 2), lang::Swedish("RMtrlComboBox", lang::kItem, 3),
+       lang::Swedish("RMtrlComboBox", lang::kItem, 4), lang::Swedish("RMtrlComboBox", lang::kItem, 5)});
+  // The user's own material until one is chosen.
+  RMtrlComboBox->SetText(RMtrlComboBox->itemText(5));
+  GroupBox4 = Group(p, "GroupBox4", lang::Swedish("GroupBox4", lang::kCaption), {134, 0, 46, 84});
+  RorEnhet = Label(GroupBox4, "RorEnhet", lang::Swedish("RorEnhet", lang::kCaption), {5, 22});
   CheckBox2 = Placed(new TCheckBox(GroupBox4, "CheckBox2", QString()), {12, 44, 20, 20});
-  RTemp = Edit(p, "RTemp", QString::fromUtf8("Temp.°C"), {184, 15, 55, 21});
-  RKinViskos = Edit(p, "RKinViskos", "Kin.visk.", {242, 15, 55, 21});
-  RDensitet = Edit(p, "RDensitet", "Densitet", {300, 15, 55, 21});
-  RFlow = Edit(p, "RFlow", "l/s", {184, 56, 55, 21});
-  RHast = Edit(p, "RHast", "Hast m/s", {242, 56, 55, 21});
-  RvardeRoer = Edit(p, "RvardeRoer", "Pa/m", {300, 56, 55, 21});
+  RTemp = Edit(p, "RTemp", lang::Swedish("RTemp", lang::kLabel), {184, 15, 55, 21});
+  RKinViskos = Edit(p, "RKinViskos", lang::Swedish("RKinViskos", lang::kLabel), {242, 15, 55, 21});
+  RDensitet = Edit(p, "RDensitet", lang::Swedish("RDensitet", lang::kLabel), {300, 15, 55, 21});
+  RFlow = Edit(p, "RFlow", lang::Swedish("RFlow", lang::kLabel), {184, 56, 55, 21});
+  RHast = Edit(p, "RHast", lang::Swedish("RHast", lang::kLabel), {242, 56, 55, 21});
+  RvardeRoer = Edit(p, "RvardeRoer", lang::Swedish("RvardeRoer", lang::kLabel), {300, 56, 55, 21});
   ReadOnlyResult(RHast);
   ReadOnlyResult(RvardeRoer);
-  EnhetRorRadioGroup = Placed(new TRadioGroup(p, "EnhetRorRadioGroup", "Enhet", {"l/s", "l/h"}, 0), {360, 0, 52, 56});
+  EnhetRorRadioGroup = Placed(
+      new TRadioGroup(p, "EnhetRorRadioGroup", lang::Swedish("EnhetRorRadioGroup", lang::kCaption), {"l/s", "l/h"}, 0),
+      {360, 0, 52, 56});
   SpeedButton3 = Placed(new TSpeedButton(p, "SpeedButton3", calculatorIcon_), {360, 60, 52, 22});
-  SetHint(SpeedButton3, "ENTER");
+  SetHint(SpeedButton3, lang::Swedish("SpeedButton3", lang::kHint));
   EnhetRorDpRadioGroup =
-      Placed(new TRadioGroup(p, "EnhetRorDpRadioGroup", "Enhet", {"Pa/m", "mmVp/m"}, 0), {415, 0, 80, 56});
+      Placed(new TRadioGroup(p, "EnhetRorDpRadioGroup", lang::Swedish("EnhetRorDpRadioGroup", lang::kCaption),
+                             {"Pa/m", "mmVp/m"}, 0),
+             {415, 0, 80, 56});
   WirePipeTab();
 }
 

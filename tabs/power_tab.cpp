@@ -5,17 +5,22 @@
 #include "app/mainwindow.h"
 #include "app/widgets/icons.h"
 #include "calc/power.h"
+#include "lang/texts.h"
 
 void TForm1::BuildPowerTab() {
   QWidget* p = Effekt;
-  EnhetFlowRadioGroup =
-      Placed(new TRadioGroup(p, "EnhetFlowRadioGroup", QString::fromUtf8("Flöde"), {"l/s", "l/h"}, 0), {2, 0, 52, 56});
+  EnhetFlowRadioGroup = Placed(new TRadioGroup(p, "EnhetFlowRadioGroup",
+                                               lang::Swedish("EnhetFlowRadioGroup", lang::kCaption), {"l/s", "l/h"}, 0),
+                               {2, 0, 52, 56});
   EnhetEffektRadioGroup =
       Placed(new TRadioGroup(p, "EnhetEffektRadioGroup", "Effekt", {"W", "kW"}, 0), {56, 0, 52, 56});
-  CalkValRadioGroup =
-      Placed(new TRadioGroup(p, "CalkValRadioGroup", QString::fromUtf8("Beräkna"),
-                             {QString::fromUtf8("flöde > effekt"), QString::fromUtf8("effekt > flöde")}, 0),
-             {110, 0, 100, 56});
+  // "Beräkna" and "J/kg C" are shown until the first activation applies the
+  // language table's "Beräkning" and "J/kg °C".
+  CalkValRadioGroup = Placed(new TRadioGroup(p, "CalkValRadioGroup", QString::fromUtf8("Beräkna"),
+                                             {lang::Swedish("CalkValRadioGroup", lang::kGroupItem, 0),
+                                              lang::Swedish("CalkValRadioGroup", lang::kGroupItem, 1)},
+                                             0),
+                             {110, 0, 100, 56});
   Panel2 = new QFrame(p);
   Panel2->setObjectName("Panel2");
   Panel2->setFrameShape(QFrame::StyledPanel);
@@ -30,7 +35,7 @@ void TForm1::BuildPowerTab() {
   Label3 = Label(p, "Label3", "J/kg C", {387, 2});
   SpecHeatKapacitet = Edit(p, "SpecHeatKapacitet", QString(), {387, 17, 57, 21}, "4184", TEdit::LabelPlace::None);
   SpeedButton4 = Placed(new TSpeedButton(p, "SpeedButton4", calculatorIcon_), {387, 42, 57, 22});
-  SetHint(SpeedButton4, "ENTER");
+  SetHint(SpeedButton4, lang::Swedish("SpeedButton4", lang::kHint));
   // Every text of the power tab is maroon.
   for (QWidget* w : std::initializer_list<QWidget*>{EnhetFlowRadioGroup, EnhetEffektRadioGroup, CalkValRadioGroup,
                                                     EffektFlowEdit, EffektEdit, EffektFlowEdit->EditLabel(),

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "calc/errors.h"
 #include "calc/valve.h"
+#include "lang/texts.h"
 
 namespace {
 
@@ -61,21 +62,27 @@ void TForm1::BuildValveTab() {
   KvsEdit = Edit(p, "KvsEdit", "Kv", {126, 15, 60, 21});
   FeEdit1 = Edit(p, "FeEdit1", "Fe", {188, 15, 60, 21});
   FeEdit1->setReadOnly(true);
-  RadioButton1 = Placed(new TRadioButton(p, "RadioButton1", QString::fromUtf8("sök")), {2, 38, 60, 16});
-  RadioButton2 = Placed(new TRadioButton(p, "RadioButton2", QString::fromUtf8("sök")), {64, 38, 60, 16});
-  RadioButton3 = Placed(new TRadioButton(p, "RadioButton3", QString::fromUtf8("sök")), {126, 38, 60, 16});
-  RadioButton4 = Placed(new TRadioButton(p, "RadioButton4", QString::fromUtf8("sök")), {188, 38, 60, 16});
+  RadioButton1 =
+      Placed(new TRadioButton(p, "RadioButton1", lang::Swedish("RadioButton1", lang::kCaption)), {2, 38, 60, 16});
+  RadioButton2 =
+      Placed(new TRadioButton(p, "RadioButton2", lang::Swedish("RadioButton2", lang::kCaption)), {64, 38, 60, 16});
+  RadioButton3 =
+      Placed(new TRadioButton(p, "RadioButton3", lang::Swedish("RadioButton3", lang::kCaption)), {126, 38, 60, 16});
+  RadioButton4 =
+      Placed(new TRadioButton(p, "RadioButton4", lang::Swedish("RadioButton4", lang::kCaption)), {188, 38, 60, 16});
   RadioButton3->setChecked(true);
   RadioButton4->setEnabled(false);
-  FeCheckBox = Placed(new TCheckBox(p, "FeCheckBox", QString::fromUtf8("Beräkna Fe")), {2, 60, 100, 16});
-  FeInvDiamLabel = Label(p, "FeInvDiamLabel", QString::fromUtf8("Inv. ø mm"), {130, 63});
+  FeCheckBox = Placed(new TCheckBox(p, "FeCheckBox", lang::Swedish("FeCheckBox", lang::kCaption)), {2, 60, 100, 16});
+  FeInvDiamLabel = Label(p, "FeInvDiamLabel", lang::Swedish("FeInvDiamLabel", lang::kCaption), {130, 63});
   InvDiamEdit = Edit(p, "InvDiamEdit", QString(), {188, 59, 60, 21}, QString(), TEdit::LabelPlace::None);
   SpeedButton2 = Placed(new TSpeedButton(p, "SpeedButton2", calculatorIcon_), {252, 14, 23, 22});
-  SetHint(SpeedButton2, "ENTER");
-  FlowRadioGroup = Placed(new TRadioGroup(p, "FlowRadioGroup", QString::fromUtf8("Flöde"), {"l/s", "l/h", "m3/h"}, 0),
-                          {280, 0, 60, 80});
-  TryckRadioGroup =
-      Placed(new TRadioGroup(p, "TryckRadioGroup", "Tryck", {"kPa", "mm VP", "bar"}, 0), {344, 0, 70, 80});
+  SetHint(SpeedButton2, lang::Swedish("SpeedButton2", lang::kHint));
+  FlowRadioGroup = Placed(
+      new TRadioGroup(p, "FlowRadioGroup", lang::Swedish("FlowRadioGroup", lang::kCaption), {"l/s", "l/h", "m3/h"}, 0),
+      {280, 0, 60, 80});
+  TryckRadioGroup = Placed(new TRadioGroup(p, "TryckRadioGroup", lang::Swedish("TryckRadioGroup", lang::kCaption),
+                                           {"kPa", "mm VP", "bar"}, 0),
+                           {344, 0, 70, 80});
   WireValveTab();
 }
 

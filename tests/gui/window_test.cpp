@@ -15,6 +15,7 @@
 #include "app/recording_platform.h"
 #include "app/widgets/combobox.h"
 #include "calc/errors.h"
+#include "lang/texts.h"
 
 namespace {
 
@@ -330,6 +331,15 @@ class WindowTest : public QObject {
     Program program;
     QCOMPARE(program.form->SpeedButton1->toolTipDuration(), 4000);
     QCOMPARE(Hint(program.form->SpeedButton1), QStringLiteral("ENTER"));
+  }
+
+  // State: the window as built. Expected: every row of the language table
+  // names a control (or private text) of a kind the row can be applied to, so
+  // that no text is skipped in silence.
+  void every_language_table_row_applies() {
+    Program program;
+    const QStringList faults = lang::UnappliedRows(*program.form);
+    if (!faults.isEmpty()) QFAIL(qPrintable(faults.join("; ")));
   }
 
   void program_folder_data() {
