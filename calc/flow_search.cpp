@@ -25,7 +25,7 @@ FlowSearch SearchFlowLimit(SearchCriterion criterion, FlowSearch search,
   };
   // A limit of 0 or below ends the search before any step.
   const auto refused = [&search](double target) {
-    if (target > 0.0) return false;
+    if (!(target <= 0.0)) return false;
     if (target < 0.0) {
       search.end = SearchEnd::NegativeLimit;
     } else {

@@ -27,7 +27,7 @@ enum class SearchEnd {
 // limit (0 until one has), and the values at q. Flows are in the caller's
 // unit: the duct tab's l/s or m3/h, the pipe's m3/s.
 struct FlowSearch {
-  float q = 200.0f;
+  float q = 200.0f;  // the duct tab's first trial
   float s = 0.0f;
   Friction atQ;
   SearchEnd end = SearchEnd::Met;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
@@ -338,6 +339,50 @@ class DesktopTest : public QObject {
     QCOMPARE(f.Sida->Text(), QStringLiteral("250"));
     QCOMPARE(desktop.answerer.seen.size(), 2);
     QCOMPARE(ClientSize(&f), QSize(543, 95));
+  }
+
+  // State: the about box up, no manual beside the program. Action: the user
+  // clicks Manual, closes its box with Return, then closes the about box.
+  // Expected: "Hittar ej manual" once, above the about box, which stays up;
+  // after OK one activation and no further box.
+  void manual_not_found_box_above_the_about_box_then_one_activation() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    QStringList manualBoxes;
+    bool manualBoxAbove = false;
+    bool aboutStayed = false;
+    // The message box runs its own loop inside the click on Manual, while the
+    // answerer is still busy with the about box: a timer of its own answers it.
+    QTimer manualAnswerer;
+    QObject::connect(&manualAnswerer, &QTimer::timeout, [&] {
+      auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!message || !message->isVisible() || !message->isActiveWindow()) return;
+      manualAnswerer.stop();
+      manualBoxes << message->text();
+      manualBoxAbove = QTest::qWaitFor([&] { return Above(message, desktop.about.get()); }, 2000);
+      Xdo({"key", "Return"});
+    });
+    desktop.answerer.answer = [&](QWidget* box) {
+      manualAnswerer.start(30);
+      ClickOn(desktop.about->Manual);
+      aboutStayed = QTest::qWaitFor([&] { return QApplication::activeModalWidget() == box && box->isVisible(); }, 3000);
+      Xdo({"key", "Return"});
+    };
+    TypeInto(f.Sida, "250");
+    QVERIFY(desktop.PressAndAnswer("F1", 1));
+    QVERIFY(QTest::qWaitFor([&] { return !desktop.about->isVisible(); }, 3000));
+    Desktop::Settle();
+    QCOMPARE(manualBoxes, QStringList{QStringLiteral("Hittar ej manual")});
+    QVERIFY(manualBoxAbove);
+    QVERIFY(aboutStayed);
+    QCOMPARE(desktop.answerer.seen.size(), 2);
+    QVERIFY(f.isActiveWindow());
+    // The activation after F1 emptied the side; nothing empties it again.
+    QCOMPARE(f.Sida->Text(), QString());
+    TypeInto(f.Sida, "250");
+    Desktop::Settle();
+    QCOMPARE(f.Sida->Text(), QStringLiteral("250"));
+    QCOMPARE(desktop.answerer.seen.size(), 2);
   }
 
   // State: the about box up. Action: the user types "Dansk" into its
