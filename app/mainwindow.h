@@ -414,6 +414,7 @@ class TForm1 : public QWidget, public ErrorSink {
   QSize frameUsed_;          // the frame the sizes were last counted with
   QString paintFaultShown_;  // a paint fault reported since the last input
   bool paintFaultPending_ = false;
+  // The outer size limits as designed; FormCreate lowers the width to 800.
   int maxWidth_ = 1800;
   int maxHeight_ = 400;
   int minWidth_ = 495;
