@@ -204,6 +204,27 @@ class TForm1 : public QWidget, public ErrorSink {
   // a floating point overflow.
   float StrToSingle(const QString& text) const;
 
+  // ---- Impossible inputs (app/input_checks.cpp) -----------------------------
+  // One input of a calculation and the least value a real case can have.
+  struct PossibleInput {
+    QWidget* field;      // turns red when the input is refused
+    QString text;        // the text as the calculation reads it
+    double least;        // the least value a real case has
+    bool leastIncluded;  // whether `least` itself is possible
+    QString message;     // says what the quantity must be
+  };
+  static PossibleInput NotNegative(QWidget* field, const QString& text, const char* message);
+  static PossibleInput Above(QWidget* field, const QString& text, double bound, const QString& message);
+  // Refuses the first input no real case can have: `emptyResults` empties
+  // what an earlier run showed, the field turns red and a message box says
+  // what the input must be. Empty texts and texts that are no number are left
+  // to the calculation, which reports them where it reads them. True when
+  // every input is possible.
+  bool InputsPossible(std::initializer_list<PossibleInput> inputs, const std::function<void()>& emptyResults = nullptr);
+  void RefuseInput(QWidget* field, const QString& message);
+  // "The temperature must be above -273.15 °C", with the system's separator.
+  QString AbsoluteZeroMessage() const;
+
   // The error report: the message and a full stop, in an error box titled
   // with the program file's name.
   void ReportError(const std::exception& error) override;
@@ -256,6 +277,8 @@ class TForm1 : public QWidget, public ErrorSink {
 
   // ---- Power tab (tabs/power_tab.cpp) --------------------------------------
   void SpeedButton4Click();
+  // Refuses what no real water can have: a negative heat capacity.
+  bool PowerInputsPossible();
   // Sets up the chosen direction: flow to power (item 0) or power to flow.
   void CalkValRadioGroupClick();
   // The flow unit changed.
@@ -272,6 +295,9 @@ class TForm1 : public QWidget, public ErrorSink {
   // pressure drop, kv, or Fe with the inner diameter); each of them turns red
   // when empty and back to the field colour when not.
   bool KontrollData();
+  // Refuses what no real valve can have: a negative flow, kv or inner
+  // diameter among the mode's inputs.
+  bool ValveInputsPossible();
 
   // ---- Pipe tab (tabs/pipe_tab.cpp) ----------------------------------------
   void RTempChange();
@@ -281,6 +307,9 @@ class TForm1 : public QWidget, public ErrorSink {
   // Whether the pipe's roughness, inner diameter, viscosity, density and,
   // unless the search is on, flow all hold a text; an empty one turns red.
   bool TestRorIndata();
+  // Refuses what no real pipe or water can have: a negative inner diameter,
+  // flow or viscosity, a density that is not positive.
+  bool PipeInputsPossible();
   void SpeedButton3Click();
   void RMtrlComboBoxChange();
   void EnhetRorRadioGroupClick();
@@ -293,6 +322,9 @@ class TForm1 : public QWidget, public ErrorSink {
 
   // ---- CO2 tab (tabs/co2_tab.cpp) ------------------------------------------
   void CO2CalcButtonClick();
+  // Refuses what no real room can have: a negative outdoor CO2 level or a
+  // negative number of persons.
+  bool CO2InputsPossible();
   void PlaceTimeBesideItsCaption();
   void CO2Calkyl();
   // The equilibrium from k0; writes the time it took into Tid.
@@ -354,6 +386,10 @@ class TForm1 : public QWidget, public ErrorSink {
   QString MaterialRoughness() const;
   QString PressureDropText(float r) const;
   void ClearResultRows();
+  // Refuse what no real duct can have, before the run or the search computes
+  // (the search's limits it refuses itself).
+  bool SizingInputsPossible();
+  bool SearchInputsPossible(int isolering);
   bool InsulationLeavesDuct();
   bool RectangularSeriesAccepted(long long step, const calc::RectangularSeries& series);
   void ScrollToFirstAcceptableRow();

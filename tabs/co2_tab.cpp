@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "calc/co2.h"
 #include "calc/errors.h"
+#include "calc/numtext.h"
 #include "lang/texts.h"
 
 void TForm1::BuildCO2Tab() {
@@ -103,10 +104,31 @@ void TForm1::CO2CalcButtonClick() {
       return;
     }
   }
+  if (!CO2InputsPossible()) return;
   if (!SparaKurva->Checked()) RitaCODiagram();
   CO2Calkyl();
   RitaCOkurva();
   Utspadning();
+}
+
+bool TForm1::CO2InputsPossible() {
+  // Persons are whole numbers; a text that is none is left to the
+  // calculation's own report. A negative outdoor flow or room volume the
+  // calculation refuses itself.
+  const auto whole = [](const TEdit* field) {
+    int value = 0;
+    return calc::TryStrToInt(field->Text().toStdString(), value) ? field->Text() : QString();
+  };
+  return InputsPossible(
+      {
+          NotNegative(CO2Ute, CO2Ute->Text(), "CO2-halten ute får inte vara negativ"),
+          NotNegative(AntalPers, whole(AntalPers), "Antalet personer får inte vara negativt"),
+          NotNegative(AntalPersUtspadning, whole(AntalPersUtspadning), "Antalet personer får inte vara negativt"),
+      },
+      // The chart is cleared as a calculation clears it.
+      [this] {
+        if (!SparaKurva->Checked()) RitaCODiagram();
+      });
 }
 
 calc::Room TForm1::CO2Room() const {

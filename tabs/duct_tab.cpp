@@ -401,6 +401,7 @@ void TForm1::SpeedButton1Click() {
     return;
   }
   ClearResultRows();
+  if (!SizingInputsPossible()) return;
   if (CirkRadioButton->Checked())
     Cirk();
   else if (RektRadioButton->Checked())
@@ -409,6 +410,29 @@ void TForm1::SpeedButton1Click() {
   const bool series = (CirkRadioButton->Checked() && Sida->Text().isEmpty()) ||
                       (RektRadioButton->Checked() && !Sida->Text().contains('*'));
   if (series) ScrollToFirstAcceptableRow();
+}
+
+bool TForm1::SizingInputsPossible() {
+  // Only a refusal turns the roughness or a limit red; a run that gets past
+  // it shows them as usual again.
+  for (TEdit* field : {Ytrahet, MaxMeterPerSek, MaxPaPerMeter})
+    if (field->Color() == TColor::clRed) field->SetColor(TColor::clWindow);
+  // The roughness the run will use: the material's, or with insulation that
+  // of its surface (0.9 mm).
+  int i = 0;
+  const bool insulated = calc::TryStrToInt(Isolering->Text().toStdString(), i) && i > 0;
+  const QString roughness = insulated ? QString() : MaterialRoughness().trimmed();
+  // The joint coefficient counts for one circular duct without insulation.
+  const bool jointCoefficient = CirkRadioButton->Checked() && !Sida->Text().isEmpty() && !insulated;
+  return InputsPossible({
+      NotNegative(Flow, Flow->Text(), "Flödet får inte vara negativt"),
+      NotNegative(MaxMeterPerSek, MaxMeterPerSek->Text(), "Hastighetsgränsen får inte vara negativ"),
+      NotNegative(MaxPaPerMeter, MaxPaPerMeter->Text(), "Tryckfallsgränsen får inte vara negativ"),
+      NotNegative(Isolering, Isolering->Text(), "Isolertjockleken får inte vara negativ"),
+      NotNegative(Steg, jointCoefficient ? Steg->Text() : QString(), "Förlustkoefficienten får inte vara negativ"),
+      Above(Temperatur, Temperatur->Text(), -273.15, AbsoluteZeroMessage()),
+      NotNegative(Ytrahet, roughness, "Ytråheten får inte vara negativ"),
+  });
 }
 
 void TForm1::ScrollToFirstAcceptableRow() {
@@ -597,6 +621,7 @@ void TForm1::SearchFlow() {
     missing = true;
   }
   if (missing) return;
+  if (!SearchInputsPossible(i)) return;
   const float ksi = RektRadioButton->Checked() ? 0.0f : StrToSingle(DecimalFormat(Steg->Text()));
   ClearResultRows();
   StringGrid1->SetTopRow(1);
@@ -621,6 +646,31 @@ void TForm1::SearchFlow() {
     search = calc::SearchFlowLimit(criterion, search, evaluate, limit, calc::kDuctSearchRules);
     if (!ShowSearchResult(search, field, criterion, dimension, evaluate)) return;
   }
+}
+
+bool TForm1::SearchInputsPossible(int isolering) {
+  if (Ytrahet->Color() == TColor::clRed) Ytrahet->SetColor(TColor::clWindow);
+  // The search reads the roughness as the field shows it, and the joint
+  // coefficient of a circular duct.
+  // A refusal leaves no flow and no row of an earlier search, as a search
+  // empties them.
+  const auto emptyResults = [this] {
+    ClearResultRows();
+    StringGrid1->SetTopRow(1);
+    StringGrid1->SetRowCount(5);
+    Flow->SetText(QString());
+    Flow->SetColor(TColor::clBtnFace);
+  };
+  return InputsPossible(
+      {
+          NotNegative(Isolering, isolering < 0 ? Isolering->Text() : QString(),
+                      "Isolertjockleken får inte vara negativ"),
+          NotNegative(Steg, CirkRadioButton->Checked() ? DecimalFormat(Steg->Text()) : QString(),
+                      "Förlustkoefficienten får inte vara negativ"),
+          Above(Temperatur, Temperatur->Text(), -273.15, AbsoluteZeroMessage()),
+          NotNegative(Ytrahet, Ytrahet->Text(), "Ytråheten får inte vara negativ"),
+      },
+      emptyResults);
 }
 
 bool TForm1::ShowSearchResult(const calc::FlowSearch& search, TEdit* limitField, calc::SearchCriterion criterion,

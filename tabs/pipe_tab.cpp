@@ -202,8 +202,32 @@ QString TForm1::PipeVelocityText(float v) const {
   return FloatToStrF(v, 10, 1);
 }
 
+bool TForm1::PipeInputsPossible() {
+  // Zero diameters, flows and viscosities are left to the calculation, which
+  // reports the division by zero; a roughness is left to it too.
+  const bool search = CheckBox2->Checked();
+  const auto emptyResults = [this, search] {
+    if (search) {
+      RFlow->SetText(QString());
+    } else {
+      RHast->SetText(QString());
+      RvardeRoer->SetText(QString());
+    }
+  };
+  return InputsPossible(
+      {
+          NotNegative(RInvDiam, DecimalFormat(RInvDiam->Text()), "Innerdiametern får inte vara negativ"),
+          NotNegative(RKinViskos, RKinViskos->Text(), "Viskositeten får inte vara negativ"),
+          Above(RDensitet, DecimalFormat(RDensitet->Text()), 0.0,
+                QString::fromUtf8("Densiteten måste vara större än 0")),
+          NotNegative(RFlow, search ? QString() : DecimalFormat(RFlow->Text()), "Flödet får inte vara negativt"),
+      },
+      emptyResults);
+}
+
 void TForm1::SpeedButton3Click() {
   if (!TestRorIndata()) return;
+  if (!PipeInputsPossible()) return;
   if (CheckBox2->Checked()) {
     SearchWaterFlow();
     return;

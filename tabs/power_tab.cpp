@@ -90,6 +90,16 @@ QString TForm1::WaterFlowPerSecondText(const calc::WaterFlow& flow) const {
   return FloatToStrF(perSecond, 6, perSecond >= 0.001f ? 3 : 6);
 }
 
+bool TForm1::PowerInputsPossible() {
+  // The tab's signs carry the direction of the heat: a negative temperature
+  // difference is a cooling load, with a negative power and, back, a negative
+  // flow. Zero values are left to the calculation.
+  TEdit* result = PowerToFlow() ? EffektFlowEdit : EffektEdit;
+  return InputsPossible(
+      {NotNegative(SpecHeatKapacitet, SpecHeatKapacitet->Text(), "Värmekapaciteten får inte vara negativ")},
+      [result] { result->SetText(QString()); });
+}
+
 void TForm1::SpeedButton4Click() {
   // Required fields found empty turn red; this never turns one back.
   const auto mark = [](TEdit* field) {
@@ -100,6 +110,7 @@ void TForm1::SpeedButton4Click() {
   mark(PowerToFlow() ? EffektEdit : EffektFlowEdit);
   for (const TEdit* field : {DeltaT, SpecHeatKapacitet, EffektFlowEdit, EffektEdit})
     if (field->Color() == TColor::clRed) return;
+  if (!PowerInputsPossible()) return;
   const calc::FlowUnit flowUnit =
       EnhetFlowRadioGroup->ItemIndex() == 1 ? calc::FlowUnit::LitresPerHour : calc::FlowUnit::LitresPerSecond;
   const calc::PowerUnit powerUnit =

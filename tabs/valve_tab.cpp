@@ -203,8 +203,28 @@ bool TForm1::KontrollData() {
 
 QString TForm1::ValveFlowText(float q) const { return FloatToStrF(q, 10, q < 1.0f ? 2 : 1); }
 
+bool TForm1::ValveInputsPossible() {
+  // A negative pressure drop and zero values are left to the calculation,
+  // which reports them.
+  const bool fe = FeCheckBox->Checked();
+  const bool flowMode = RadioButton1->Checked();
+  const bool pressureMode = RadioButton2->Checked();
+  TEdit* result = flowMode ? FlowEdit : pressureMode ? TryckEdit : RadioButton3->Checked() ? KvsEdit : FeEdit1;
+  const bool kvIn = !fe && (flowMode || pressureMode);
+  return InputsPossible(
+      {
+          NotNegative(FlowEdit, flowMode ? QString() : DecimalFormat(FlowEdit->Text()),
+                      "Flödet får inte vara negativt"),
+          NotNegative(KvsEdit, kvIn ? DecimalFormat(KvsEdit->Text()) : QString(), "Kv-värdet får inte vara negativt"),
+          NotNegative(InvDiamEdit, fe ? DecimalFormat(InvDiamEdit->Text()) : QString(),
+                      "Innerdiametern får inte vara negativ"),
+      },
+      [result] { result->SetText(QString()); });
+}
+
 void TForm1::SpeedButton2Click() {
   if (!KontrollData()) return;
+  if (!ValveInputsPossible()) return;
   const bool fe = FeCheckBox->Checked();
   const int flowUnit = FlowRadioGroup->ItemIndex() < 0 ? 0 : FlowRadioGroup->ItemIndex();
   const int pressureUnit = TryckRadioGroup->ItemIndex() < 0 ? 0 : TryckRadioGroup->ItemIndex();

@@ -1,0 +1,40 @@
+// Inputs that no real duct, pipe, valve or room can have (a negative flow, a
+// temperature below absolute zero) are refused before a calculation shows a
+// figure for them.
+#include "app/colours.h"
+#include "app/mainwindow.h"
+
+TForm1::PossibleInput TForm1::NotNegative(QWidget* field, const QString& text, const char* message) {
+  return {field, text, 0.0, true, QString::fromUtf8(message)};
+}
+
+TForm1::PossibleInput TForm1::Above(QWidget* field, const QString& text, double bound, const QString& message) {
+  return {field, text, bound, false, message};
+}
+
+bool TForm1::InputsPossible(std::initializer_list<PossibleInput> inputs, const std::function<void()>& emptyResults) {
+  for (const PossibleInput& input : inputs) {
+    double value = 0.0;
+    // An empty text or one that is no number is the calculation's to report,
+    // where it reads it.
+    if (input.text.isEmpty() || !calc::TryStrToFloat(input.text.toStdString(), fmt_, value)) continue;
+    const bool possible = input.leastIncluded ? value >= input.least : value > input.least;
+    if (possible) continue;
+    if (emptyResults) emptyResults();
+    RefuseInput(input.field, input.message);
+    return false;
+  }
+  return true;
+}
+
+void TForm1::RefuseInput(QWidget* field, const QString& message) {
+  SetBackground(field, TColor::clRed);
+  ShowMessage(message);
+}
+
+QString TForm1::AbsoluteZeroMessage() const {
+  // The bound is written with the system's decimal separator, as the user
+  // types it.
+  const QString bound = QStringLiteral("-273") + (GDecimalPunkt ? '.' : ',') + QStringLiteral("15");
+  return QString::fromUtf8("Temperaturen måste vara högre än %1 °C").arg(bound);
+}
