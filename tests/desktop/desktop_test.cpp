@@ -48,7 +48,13 @@ void ClickOn(QWidget* widget, QPoint at = {}) {
 void TypeInto(QWidget* field, const QString& text) {
   ClickOn(field);
   Xdo({"key", "ctrl+a"});
-  Xdo({"type", "--delay", "20", text});
+  // xdotool would take a text that starts with "-" for an option.
+  QString rest = text;
+  if (rest.startsWith('-')) {
+    Xdo({"key", "minus"});
+    rest.remove(0, 1);
+  }
+  Xdo({"type", "--delay", "20", rest});
 }
 
 // The window's client area as the X server has it.
@@ -220,6 +226,14 @@ class DesktopTest : public QObject {
         << "SpeedButton1"
         << "error box"
         << "'x' is not a valid floating point value." << 0 << true;
+    QTest::newRow("duct, a temperature below absolute zero: a message box")
+        << "Kanalber" << QStringList{"CirkRadioButton"} << QStringList{"Flow", "100", "Temperatur", "-300"}
+        << "SpeedButton1"
+        << "message box" << QString::fromUtf8("Temperaturen måste vara högre än -273.15 °C") << 0 << true;
+    QTest::newRow("pipe, a negative inner diameter: a message box")
+        << "Rorber" << QStringList{}
+        << QStringList{"RTemp", "20", "RYtrahet", "0.045", "RInvDiam", "-28", "RFlow", "0.2"} << "SpeedButton3"
+        << "message box" << QString::fromUtf8("Innerdiametern får inte vara negativ") << 1 << true;
     QTest::newRow("pipe, inner diameter 0: the error box")
         << "Rorber" << QStringList{} << QStringList{"RTemp", "20", "RYtrahet", "0.045", "RInvDiam", "0", "RFlow", "0.2"}
         << "SpeedButton3"
