@@ -277,8 +277,7 @@ class TForm1 : public QWidget, public ErrorSink {
 
   // ---- Power tab (tabs/power_tab.cpp) --------------------------------------
   void SpeedButton4Click();
-  // Refuses what no real water can have: a heat capacity that is not
-  // positive.
+  // Refuses what no real water can have: a negative heat capacity.
   bool PowerInputsPossible();
   // Sets up the chosen direction: flow to power (item 0) or power to flow.
   void CalkValRadioGroupClick();

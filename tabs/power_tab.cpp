@@ -93,15 +93,12 @@ QString TForm1::WaterFlowPerSecondText(const calc::WaterFlow& flow) const {
 bool TForm1::PowerInputsPossible() {
   // The tab's signs carry the direction of the heat: a negative temperature
   // difference is a cooling load, with a negative power and, back, a negative
-  // flow. Only the heat capacity has no negative case. A heat capacity of 0
-  // would give 0 W; back to a flow it divides by zero, which the calculation
-  // reports itself.
+  // flow. Only the heat capacity has no negative case; a heat capacity of 0
+  // gives no power, and back to a flow it divides by zero, as it always has.
   TEdit* result = PowerToFlow() ? EffektFlowEdit : EffektEdit;
-  const QString message = QString::fromUtf8("Värmekapaciteten måste vara större än 0");
-  const QString cp = SpecHeatKapacitet->Text();
-  return InputsPossible({PowerToFlow() ? PossibleInput{SpecHeatKapacitet, cp, 0.0, true, message}
-                                       : Above(SpecHeatKapacitet, cp, 0.0, message)},
-                        [result] { result->SetText(QString()); });
+  return InputsPossible(
+      {NotNegative(SpecHeatKapacitet, SpecHeatKapacitet->Text(), "Värmekapaciteten får inte vara negativ")},
+      [result] { result->SetText(QString()); });
 }
 
 void TForm1::SpeedButton4Click() {
