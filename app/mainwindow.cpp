@@ -56,6 +56,13 @@ TForm1::TForm1(Platform& platform) : platform_(platform) {
     grid->OnCopy = [this, grid] { platform_.SetClipboardText(grid->ShownRowsText()); };
   for (TEdit* field : findChildren<TEdit*>())
     field->CopyText = [this](const QString& text) { platform_.SetClipboardText(text); };
+  // The right mouse button on a page, outside the fields (which keep their
+  // own menus), offers the record.
+  for (QWidget* page : {Kanalber, Effekt, Kvs, Rorber, CO2TabSheet}) {
+    page->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(page, &QWidget::customContextMenuRequested, this,
+            [this, page](const QPoint& at) { RunGuarded(this, [this, page, at] { ShowRecordMenu(page, at); }); });
+  }
   PageControl1->OnChanging = [this](QWidget* leaving) { PageControl1Changing(leaving); };
   PageControl1->OnChange = [this] { PageControl1Change(); };
   Kanalber->installEventFilter(this);
@@ -267,7 +274,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
       if (watched == windowHandle()) {
         paintFaultShown_.clear();
         if (dialogDepth_ == 0) {
-          const int key = static_cast<QKeyEvent*>(event)->key();
+          const auto* keyEvent = static_cast<QKeyEvent*>(event);
+          const int key = keyEvent->key();
+          // The record's keys are the window's alone; no control sees them.
+          if (RecordKey(key, keyEvent->modifiers())) return true;
           RunGuarded(this, [this, key] { FormKeyDown(key); });
         }
       }

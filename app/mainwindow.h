@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "app/guard.h"
+#include "app/record.h"
 #include "app/version.h"
 #include "app/widgets/buttons.h"
 #include "app/widgets/combobox.h"
@@ -168,6 +169,9 @@ class TForm1 : public QWidget, public ErrorSink {
   // The window's values by name, for the driver ("var NAME").
   std::optional<QString> VarText(const QString& name) const;
 
+  // The text in the interface language applied last.
+  QString Say(const char* swedish, const char* danish) const;
+
   // ---- Window handlers (app/) ----------------------------------------------
   void FormCreate();
   void FormActivate();
@@ -203,6 +207,21 @@ class TForm1 : public QWidget, public ErrorSink {
   // A field's number stored as a 32-bit single; a value beyond its range is
   // a floating point overflow.
   float StrToSingle(const QString& text) const;
+
+  // ---- The calculation record (app/calc_record.cpp) -------------------------
+  // The active tab's record; each tab builds its own from what it shows.
+  CalcRecord ActiveRecord();
+  CalcRecord DuctRecord();
+  CalcRecord PowerRecord();
+  CalcRecord ValveRecord();
+  CalcRecord PipeRecord();
+  CalcRecord CO2Record();
+  void CopyRecord();
+  void SaveRecord();
+  void PrintRecord();
+  // Ctrl+Shift+C, Ctrl+S and Ctrl+P; true when the key was one of them.
+  bool RecordKey(int key, Qt::KeyboardModifiers modifiers);
+  void ShowRecordMenu(QWidget* page, const QPoint& at);
 
   // ---- Impossible inputs (app/input_checks.cpp) -----------------------------
   // One input of a calculation and the least value a real case can have.
@@ -260,6 +279,8 @@ class TForm1 : public QWidget, public ErrorSink {
   void SpeedButton1Click();
   void Cirk();
   void Rekt();
+  // Whether a shown velocity or pressure drop is over its limit (drawn red).
+  bool OverLimit(int col, int row) const;
   void StringGrid1DrawCell(int col, int row, const QRect& rect, TGridCanvas& canvas);
   void EnhetRadioGroupClick();
   void FlowDblClick();
@@ -378,6 +399,11 @@ class TForm1 : public QWidget, public ErrorSink {
   friend QStringList lang::UnappliedRows(TForm1& form);
 
   void RunDialog(const std::function<void()>& show);
+  // A record with the header filled in: language, tab caption, time.
+  CalcRecord NewRecord() const;
+  // An input or result as shown; an empty text says so.
+  RecordLine Shown(const QString& caption, const QString& text) const;
+  QString NoResultShown() const;
   void ReportMessage(QString message);
   // Sizes and limits with the frame the window manager reports once mapped.
   void AdoptFrame();
@@ -447,6 +473,11 @@ class TForm1 : public QWidget, public ErrorSink {
   // had it, and the program kept it meanwhile.
   bool backFromOwnWindow_ = false;
   bool takingDown_ = false;
+  bool danishTexts_ = false;  // Danish was the language applied last
+  // How the last largest-flow search of the duct and of the pipe tab ended,
+  // when it ended with a message; a new run forgets it.
+  QString ductSearchEnd_;
+  QString pipeSearchEnd_;
   QSize frameUsed_;          // the frame the sizes were last counted with
   QString paintFaultShown_;  // a paint fault reported since the last input
   bool paintFaultPending_ = false;

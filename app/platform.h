@@ -4,9 +4,12 @@
 #pragma once
 
 #include <QChar>
+#include <QDateTime>
 #include <QSize>
 #include <QString>
+#include <functional>
 
+class QPagedPaintDevice;
 class QWidget;
 class TAboutBox;
 
@@ -31,4 +34,14 @@ class Platform {
   virtual QChar DecimalSeparator() = 0;
   // Puts a text on the system's clipboard.
   virtual void SetClipboardText(const QString& text) = 0;
+  // The local date and time.
+  virtual QDateTime Now() = 0;
+  // The user's documents folder.
+  virtual QString DocumentsFolder() = 0;
+  // The save dialog for a PDF file, proposing `proposed`; the chosen path, or
+  // an empty text when the user cancels.
+  virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed) = 0;
+  // The print dialog with a preview; `paint` draws the pages onto the printer
+  // the user chose and returns how many it drew.
+  virtual void Print(QWidget* parent, const std::function<int(QPagedPaintDevice&)>& paint) = 0;
 };

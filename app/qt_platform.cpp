@@ -4,10 +4,14 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QUrl>
 
@@ -49,3 +53,21 @@ QChar QtPlatform::DecimalSeparator() {
 }
 
 void QtPlatform::SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+QDateTime QtPlatform::Now() { return QDateTime::currentDateTime(); }
+
+QString QtPlatform::DocumentsFolder() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+
+QString QtPlatform::SaveFileName(QWidget* parent, const QString& title, const QString& proposed) {
+  return QFileDialog::getSaveFileName(parent, title, proposed, QStringLiteral("PDF (*.pdf)"));
+}
+
+void QtPlatform::Print(QWidget* parent, const std::function<int(QPagedPaintDevice&)>& paint) {
+  // Without a printer the dialog still offers printing to a PDF file.
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  QPrintPreviewDialog preview(&printer, parent);
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&paint](QPrinter* target) { paint(*target); });
+  preview.exec();
+}

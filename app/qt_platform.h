@@ -14,4 +14,8 @@ class QtPlatform : public Platform {
   int ScrollBarWidth() override;
   QChar DecimalSeparator() override;
   void SetClipboardText(const QString& text) override;
+  QDateTime Now() override;
+  QString DocumentsFolder() override;
+  QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed) override;
+  void Print(QWidget* parent, const std::function<int(QPagedPaintDevice&)>& paint) override;
 };

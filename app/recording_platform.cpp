@@ -1,10 +1,12 @@
 #include "app/recording_platform.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QTest>
 
@@ -66,4 +68,20 @@ QStringList RecordingPlatform::TakeMessages() {
   QStringList taken;
   taken.swap(messages_);
   return taken;
+}
+
+QString RecordingPlatform::SaveFileName(QWidget*, const QString&, const QString& proposed) {
+  messages_ << "save: " + proposed;
+  TakeFocus();
+  return std::exchange(saveFile, QString());
+}
+
+void RecordingPlatform::Print(QWidget*, const std::function<int(QPagedPaintDevice&)>& paint) {
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&pdf);
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setResolution(1200);
+  messages_ << "print " + QString::number(paint(writer));
+  TakeFocus();
 }

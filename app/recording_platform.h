@@ -19,6 +19,14 @@ class RecordingPlatform : public QtPlatform {
   QSize ScreenSize() override { return screen; }
   QChar DecimalSeparator() override { return separator; }
   void SetClipboardText(const QString& text) override { clipboard = text; }
+  QDateTime Now() override { return now.isValid() ? now : QtPlatform::Now(); }
+  QString DocumentsFolder() override { return documents.isEmpty() ? QtPlatform::DocumentsFolder() : documents; }
+  // Answers the save dialog with `saveFile` (empty: the user cancels) and
+  // records "save: PROPOSED".
+  QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed) override;
+  // Paints the pages into a PDF in memory, records "print N" and prints
+  // nothing.
+  void Print(QWidget* parent, const std::function<int(QPagedPaintDevice&)>& paint) override;
 
   // Everything shown since the last call, oldest first, as
   // "message: TEXT", "error: TEXT", "about" or "open: PATH".
@@ -38,6 +46,11 @@ class RecordingPlatform : public QtPlatform {
   QString clipboard;
   // The title of the last error box.
   QString lastErrorTitle;
+  // The clock, when set; the documents folder, when set.
+  QDateTime now;
+  QString documents;
+  // The answer to the next save dialog.
+  QString saveFile;
 
  private:
   void TakeFocus();

@@ -93,6 +93,7 @@ void TForm1::SvenskaTexter() { ApplyLanguage(false); }
 void TForm1::DanskaTexter() { ApplyLanguage(true); }
 
 void TForm1::ApplyLanguage(bool danish) {
+  danishTexts_ = danish;
   for (const Assignment& row : kTexts) {
     const char* chosen = danish && row.danish ? row.danish : row.swedish;
     const QString text = chosen ? QString::fromUtf8(chosen) : QString();

@@ -382,6 +382,7 @@ bool TForm1::RectangularSeriesAccepted(long long step, const calc::RectangularSe
 }
 
 void TForm1::SpeedButton1Click() {
+  ductSearchEnd_.clear();
   if (!CheckBox1->Checked()) SummaFlow();
   if (Flow->Color() == TColor::clRed) return;
   if (!Sida->DropDown() && Sida->Text().isEmpty()) {
@@ -529,18 +530,23 @@ void TForm1::WriteRectangularSeries(const QString& side, long long step, const c
   }
 }
 
-void TForm1::StringGrid1DrawCell(int col, int row, const QRect& rect, TGridCanvas& canvas) {
-  if (row < 1 || col > 1) return;
+bool TForm1::OverLimit(int col, int row) const {
+  if (row < 1 || col > 1) return false;
   const TEdit* limitField = col == 0 ? MaxMeterPerSek : MaxPaPerMeter;
   const QString text = StringGrid1->Cell(col, row);
-  if (limitField->Text().isEmpty() || text.isEmpty()) return;
+  if (limitField->Text().isEmpty() || text.isEmpty()) return false;
   // A limit or cell that does not read as a number marks nothing.
   double limit = 0.0;
   double shown = 0.0;
   if (!calc::TryStrToFloat(limitField->Text().toStdString(), Fmt(), limit) ||
       !calc::TryStrToFloat(text.toStdString(), Fmt(), shown))
-    return;
-  if (limit >= shown) return;
+    return false;
+  return !(limit >= shown);
+}
+
+void TForm1::StringGrid1DrawCell(int col, int row, const QRect& rect, TGridCanvas& canvas) {
+  if (!OverLimit(col, row)) return;
+  const QString text = StringGrid1->Cell(col, row);
   canvas.FillRect(rect);
   canvas.fontColor = TColor::clRed;
   canvas.TextOut(rect.left() + 2, rect.top() + (rect.height() - canvas.TextHeight(text)) / 2, text);
@@ -679,6 +685,7 @@ bool TForm1::ShowSearchResult(const calc::FlowSearch& search, TEdit* limitField,
   float flow = search.q;
   calc::DuctFriction shown = search.atQ;
   const QString message = SearchEndMessage(SearchTab::Duct, search);
+  if (!message.isEmpty()) ductSearchEnd_ = message;
   switch (search.end) {
     case calc::SearchEnd::Met: break;
     case calc::SearchEnd::NegativeLimit:
@@ -745,4 +752,73 @@ void TForm1::SummaFlow() {
     Flow->SetColor(TColor::clRed);
     ShowMessage(QString::fromUtf8("Felaktiga data i flödesangivelse"));
   }
+}
+
+// ---- The record -------------------------------------------------------------
+
+CalcRecord TForm1::DuctRecord() {
+  CalcRecord record = NewRecord();
+  const bool search = CheckBox1->Checked();
+  const bool circular = CirkRadioButton->Checked();
+  const QString flow = Say("Flöde", "Flow") + " (" + Flow->LabelCaption() + ")";
+  record.inputs << Shown(Say("Material", "Materiale"), ComboBox1->Text())
+                << Shown(Say("Form", "Form"), circular                     ? CirkRadioButton->text()
+                                              : RektRadioButton->Checked() ? RektRadioButton->text()
+                                                                           : QString());
+  if (!search) record.inputs << Shown(flow, Flow->Text());
+  record.inputs << Shown(MaxMeterPerSek->LabelCaption(), MaxMeterPerSek->Text())
+                << Shown(MaxPaPerMeter->LabelCaption(), MaxPaPerMeter->Text())
+                << Shown(SidaLabel->Caption(), Sida->Text()) << Shown(Steg->LabelCaption(), Steg->Text());
+  if (RektRadioButton->Checked()) record.inputs << Shown(Label1->Caption(), SpinEdit1->Text());
+  record.inputs << Shown(Isolering->LabelCaption(), Isolering->Text())
+                << Shown(Temperatur->LabelCaption(), Temperatur->Text())
+                << Shown(Ytrahet->LabelCaption(), Ytrahet->Text());
+
+  record.method << Say("Tryckfall per meter R = λ·v²/dh·ρ/2; λ enligt Colebrook med materialets ytråhet, "
+                       "64/Re under Re 2320 och en övergång upp till Re 3500.",
+                       "Tryktab pr. meter R = λ·v²/dh·ρ/2; λ efter Colebrook med materialets ruhed, "
+                       "64/Re under Re 2320 og en overgang op til Re 3500.")
+                << Say("Luft vid angiven temperatur T: ρ = 273/(273+T)·1,29 kg/m³, ν = (0,09·T+13,3)·10⁻⁶ m²/s.",
+                       "Luft ved angivet temperatur T: ρ = 273/(273+T)·1,29 kg/m³, ν = (0,09·T+13,3)·10⁻⁶ m²/s.");
+  if (RektRadioButton->Checked())
+    record.method << Say("Rektangulär kanal: hydraulisk diameter dh = 2ab/(a+b).",
+                         "Rektangulær kanal: hydraulisk diameter dh = 2ab/(a+b).");
+  record.method << Say("Isolering minskar varje mått med två tjocklekar, och dess yta har ytråheten 0,9 mm.",
+                       "Isolering mindsker hvert mål med to tykkelser, og dens overflade har ruheden 0,9 mm.");
+  if (circular && Isolering->Text() == "0") {
+    const QString coefficient = Sida->Text().isEmpty()
+                                    ? Say("varje dimensions värde ur serien", "hver dimensions værdi fra serien")
+                                    : Steg->Text();
+    record.method << Say("Cirkulär kanal: tryckfallet inkluderar engångsmotståndet ð·v²/2, ð = ",
+                         "Cirkulær kanal: tryktabet omfatter enkeltmodstanden ð·v²/2, ð = ") +
+                         coefficient + ".";
+  }
+  if (search) {
+    record.method << Say("Sökning: största flöde som håller gränsvärdet inom 0,001.",
+                         "Søgning: største flow som holder grænseværdien inden for 0,001.");
+    record.results << Shown(flow, Flow->Text());
+  }
+
+  RecordTable& table = record.table;
+  for (int col = 0; col < StringGrid1->ColCount(); ++col) table.headings << StringGrid1->Cell(col, 0);
+  for (int row = 1; row < StringGrid1->RowCount(); ++row) {
+    QStringList cells;
+    QList<bool> over;
+    bool shown = false;
+    for (int col = 0; col < StringGrid1->ColCount(); ++col) {
+      cells << StringGrid1->Cell(col, row);
+      over << OverLimit(col, row);
+      shown = shown || (col < 2 && !cells.back().isEmpty());
+    }
+    if (!shown) continue;
+    table.rows << cells;
+    table.over << over;
+  }
+  if (!ductSearchEnd_.isEmpty()) record.notes << ductSearchEnd_;
+  if (table.rows.isEmpty() || (!search && Flow->Color() == TColor::clRed)) {
+    table.rows.clear();
+    table.over.clear();
+    record.notes << NoResultShown();
+  }
+  return record;
 }

@@ -226,6 +226,7 @@ bool TForm1::PipeInputsPossible() {
 }
 
 void TForm1::SpeedButton3Click() {
+  pipeSearchEnd_.clear();
   if (!TestRorIndata()) return;
   if (!PipeInputsPossible()) return;
   if (CheckBox2->Checked()) {
@@ -321,6 +322,7 @@ void TForm1::ShowWaterSearchResult(const calc::FlowSearch& search, TEdit* limitF
   float q = search.q;
   calc::PipeFriction shown = search.atQ;
   const QString message = SearchEndMessage(SearchTab::Pipe, search);
+  if (!message.isEmpty()) pipeSearchEnd_ = message;
   switch (search.end) {
     case calc::SearchEnd::Met: break;
     case calc::SearchEnd::ZeroLimit:
@@ -348,4 +350,47 @@ void TForm1::ShowWaterSearchResult(const calc::FlowSearch& search, TEdit* limitF
     RvardeRoer->SetText(PipePressureDropText(calc::ToSingle(mmWater ? shown.r / kPaPerMmWater : shown.r)));
   }
   RFlow->SetText(WaterFlowText(calc::ToSingle(flow)));
+}
+
+// ---- The record -------------------------------------------------------------
+
+CalcRecord TForm1::PipeRecord() {
+  CalcRecord record = NewRecord();
+  const bool search = CheckBox2->Checked();
+  const QString flow = Say("Flöde", "Flow") + " (" + RFlow->LabelCaption() + ")";
+  const QString velocity = RHast->LabelCaption();
+  const QString pressureDrop = Say("Tryckfall", "Tryktab") + " (" + RvardeRoer->LabelCaption() + ")";
+  record.inputs << Shown(GroupBox1->title(), RMtrlComboBox->Text()) << Shown(RYtrahet->LabelCaption(), RYtrahet->Text())
+                << Shown(RInvDiam->LabelCaption(), RInvDiam->Text()) << Shown(RTemp->LabelCaption(), RTemp->Text())
+                << Shown(RKinViskos->LabelCaption() + " (" + Hint(RKinViskos) + ")", RKinViskos->Text())
+                << Shown(RDensitet->LabelCaption() + " (" + Hint(RDensitet) + ")", RDensitet->Text());
+  // With the search on, the field the user typed is the limit.
+  const bool byPressureDrop = RvardeRoer->Color() == TColor::clWindow;
+  if (!search) {
+    record.inputs << Shown(flow, RFlow->Text());
+  } else {
+    record.inputs << (byPressureDrop ? Shown(pressureDrop, RvardeRoer->Text()) : Shown(velocity, RHast->Text()));
+  }
+
+  record.method << Say("Vattnets viskositet och densitet ur temperaturen (eller som angivna).",
+                       "Vandets viskositet og densitet ud fra temperaturen (eller som angivet).")
+                << Say("Tryckfall per meter R = λ·v²/d·ρ/2; λ enligt Colebrook med rörets ytråhet, "
+                       "64/Re under Re 2320 och en övergång upp till Re 3500; 1 mmVp/m = 9,81 Pa/m.",
+                       "Tryktab pr. meter R = λ·v²/d·ρ/2; λ efter Colebrook med rørets ruhed, "
+                       "64/Re under Re 2320 og en overgang op til Re 3500; 1 mmVp/m = 9,81 Pa/m.");
+  if (search)
+    record.method << Say("Sökning: största flöde som håller gränsvärdet inom 0,0001.",
+                         "Søgning: største flow som holder grænseværdien inden for 0,0001.");
+
+  const QString shownFlow = search ? RFlow->Text() : QString();
+  if (!search) {
+    record.results << Shown(velocity, RHast->Text()) << Shown(pressureDrop, RvardeRoer->Text());
+  } else {
+    record.results << Shown(flow, shownFlow)
+                   << (byPressureDrop ? Shown(velocity, RHast->Text()) : Shown(pressureDrop, RvardeRoer->Text()));
+  }
+  if (!pipeSearchEnd_.isEmpty()) record.notes << pipeSearchEnd_;
+  const bool noResult = search ? shownFlow.isEmpty() : RHast->Text().isEmpty() || RvardeRoer->Text().isEmpty();
+  if (noResult) record.notes << NoResultShown();
+  return record;
 }

@@ -191,3 +191,25 @@ void TForm1::EffektFlowEditChange() {
   if (focusWidget() == EffektFlowEdit) EffektEdit->SetText(QString());
   if (!PowerToFlow()) EffektFlowEdit->ColourRequired();
 }
+
+// ---- The record -------------------------------------------------------------
+
+CalcRecord TForm1::PowerRecord() {
+  CalcRecord record = NewRecord();
+  const QString flow = Say("Flöde", "Flow") + " (" + EffektFlowEdit->LabelCaption() + ")";
+  const QString power = Say("Effekt", "Effekt") + " (" + EffektEdit->LabelCaption() + ")";
+  const QString deltaT = Say("Temperaturdifferens Δt (°C)", "Temperaturdifferens Δt (°C)");
+  const QString cp = Say("Specifik värmekapacitet", "Specifik varmekapacitet") + " (" + Label3->Caption() + ")";
+  record.inputs << Shown(CalkValRadioGroup->title(), CalkValRadioGroup->ItemText(CalkValRadioGroup->ItemIndex()));
+  record.inputs << (PowerToFlow() ? Shown(power, EffektEdit->Text()) : Shown(flow, EffektFlowEdit->Text()))
+                << Shown(deltaT, DeltaT->Text()) << Shown(cp, SpecHeatKapacitet->Text());
+  record.method << Say("P = q·ρ·c·Δt, en liter vatten räknad som ett kilogram (ρ = 1 kg/l).",
+                       "P = q·ρ·c·Δt, en liter vand regnet som et kilogram (ρ = 1 kg/l).")
+                << Say("Ett negativt Δt är en kyllast, med negativ effekt.",
+                       "En negativ Δt er en kølelast, med negativ effekt.");
+  TEdit* result = PowerToFlow() ? EffektFlowEdit : EffektEdit;
+  record.results << Shown(PowerToFlow() ? flow : power, result->Text());
+  const bool red = DeltaT->Color() == TColor::clRed || SpecHeatKapacitet->Color() == TColor::clRed;
+  if (result->Text().isEmpty() || red) record.notes << NoResultShown();
+  return record;
+}

@@ -258,3 +258,41 @@ void TForm1::SpeedButton2Click() {
     FlowEdit->SetText(ValveFlowText(calc::ToSingle(FromCubicMetresPerHour(found, flowUnit))));
   }
 }
+
+// ---- The record -------------------------------------------------------------
+
+CalcRecord TForm1::ValveRecord() {
+  CalcRecord record = NewRecord();
+  const bool fe = FeCheckBox->Checked();
+  TEdit* result = RadioButton1->Checked()   ? FlowEdit
+                  : RadioButton2->Checked() ? TryckEdit
+                  : RadioButton3->Checked() ? KvsEdit
+                                            : FeEdit1;
+  const QString flow = Say("Flöde", "Flow") + " (" + FlowEdit->LabelCaption() + ")";
+  const QString pressure = Say("Tryckfall", "Tryktab") + " (" + TryckEdit->LabelCaption() + ")";
+  const QList<std::pair<TEdit*, QString>> fields = {{FlowEdit, flow},
+                                                    {TryckEdit, pressure},
+                                                    {KvsEdit, KvsEdit->LabelCaption()},
+                                                    {FeEdit1, FeEdit1->LabelCaption()},
+                                                    {InvDiamEdit, FeInvDiamLabel->Caption()}};
+  for (const auto& [field, caption] : fields) {
+    // kv without Fe, Fe and the inner diameter with it.
+    const bool used = field == KvsEdit ? !fe : field == FeEdit1 || field == InvDiamEdit ? fe : true;
+    if (used && field != result) record.inputs << Shown(caption, field->Text());
+  }
+  record.method << Say(
+      "kv = q / √Δp, med q i m³/h och Δp i bar (1 l/s = 3,6 m³/h; 1 kPa = 0,01 bar; "
+      "1 mm VP = 0,0001 bar).",
+      "kv = q / √Δp, med q i m³/h og Δp i bar (1 l/s = 3,6 m³/h; 1 kPa = 0,01 bar; "
+      "1 mm VP = 0,0001 bar).");
+  if (fe)
+    record.method << Say(
+        "Fe är tiologaritmen av tryckförlustkoefficienten: Fe = log10(Δp / (ρ·v²/2)), "
+        "ρ = 1000 kg/m³, v i anslutningen med den angivna innerdiametern.",
+        "Fe er titalslogaritmen af tryktabskoefficienten: Fe = log10(Δp / (ρ·v²/2)), "
+        "ρ = 1000 kg/m³, v i tilslutningen med den angivne indvendige diameter.");
+  const QString resultCaption = result == FlowEdit ? flow : result == TryckEdit ? pressure : result->LabelCaption();
+  record.results << Shown(resultCaption, result->Text());
+  if (result->Text().isEmpty()) record.notes << NoResultShown();
+  return record;
+}

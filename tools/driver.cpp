@@ -131,7 +131,7 @@ void Driver::Execute(const QString& line) {
   static const QStringList queries = {
       "text",  "label", "hint", "colour",   "readonly", "enabled", "checked",    "visible", "index",
       "items", "cell",  "rows", "toprow",   "colwidth", "current", "cellcolour", "focused", "dropdown",
-      "size",  "pos",   "var",  "messages", "curves",   "curve",   "clipboard"};
+      "size",  "pos",   "var",  "messages", "curves",   "curve",   "clipboard", "clipboardline"};
   if (queries.contains(command)) {
     out_ << Query(line) << "\n";
     return;
@@ -162,6 +162,20 @@ bool Driver::SetUp(const QString& command, const QString& rest) {
   }
   if (command == "aboutmanual") {
     platform_->aboutManual = true;
+    return true;
+  }
+  if (command == "savefile") {
+    platform_->saveFile = rest;
+    return true;
+  }
+  if (command == "clock") {
+    const QDateTime at = QDateTime::fromString(rest, Qt::ISODate);
+    if (!at.isValid()) throw LineError{"clock needs a date and time as 2026-12-10T14:30:00"};
+    platform_->now = at;
+    return true;
+  }
+  if (command == "documents") {
+    platform_->documents = rest;
     return true;
   }
   if (command == "start") {
@@ -217,6 +231,12 @@ QString Driver::Query(const QString& query) {
 
   if (what == "focused") return FocusedName();
   if (what == "clipboard") return Escape(platform_->clipboard);
+  if (what == "clipboardline") {
+    const QStringList lines = platform_->clipboard.split('\n');
+    const int n = Number(rest);
+    if (n < 1 || n > lines.size()) throw LineError{"no clipboard line " + rest};
+    return Escape(lines[n - 1]);
+  }
   if (what == "messages") {
     const QStringList messages = platform_->TakeMessages();
     return messages.isEmpty() ? "none" : Escape(messages.join(" | "));

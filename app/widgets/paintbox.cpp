@@ -21,6 +21,7 @@ void TPaintBox::Clear(TColor background) {
   image_ = QImage();
   EnsureImage();
   strokes_.clear();
+  ops_.clear();
   strokeOpen_ = false;
   update();
 }
@@ -37,6 +38,7 @@ void TPaintBox::LineTo(int x, int y) {
     painter.setPen(QPen(ToQColor(penColor), penWidth));
     painter.drawLine(at_, QPoint(x, y));
   }
+  ops_.append(DrawOp{ToQColor(penColor), penWidth, at_, QPoint(x, y), QString()});
   if (recording) {
     if (!strokeOpen_) {
       strokes_.append(Stroke{penColor, penWidth, {at_}});
@@ -56,7 +58,30 @@ void TPaintBox::TextOut(int x, int y, const QString& text) {
   painter.fillRect(QRect(QPoint(x, y), QSize(metrics.horizontalAdvance(text), metrics.height())), background_);
   painter.setPen(ToQColor(penColor));
   painter.drawText(x, y + metrics.ascent(), text);
+  ops_.append(DrawOp{ToQColor(penColor), 1, QPoint(x, y), QPoint(), text});
   update();
+}
+
+void TPaintBox::Replay(QPainter& painter) const {
+  painter.save();
+  painter.setClipRect(rect());
+  painter.fillRect(rect(), background_.isValid() ? background_ : palette().color(QPalette::Window));
+  // The font in the canvas's pixels, so that the painter's scale applies to
+  // the texts as to the lines.
+  QFont pixelFont = font();
+  pixelFont.setPixelSize(QFontInfo(font()).pixelSize());
+  painter.setFont(pixelFont);
+  const QFontMetrics metrics(font());
+  for (const DrawOp& op : ops_) {
+    if (op.text.isEmpty()) {
+      painter.setPen(QPen(op.colour, op.width));
+      painter.drawLine(op.from, op.to);
+    } else {
+      painter.setPen(op.colour);
+      painter.drawText(op.from.x(), op.from.y() + metrics.ascent(), op.text);
+    }
+  }
+  painter.restore();
 }
 
 int TPaintBox::TextWidth(const QString& text) const { return QFontMetrics(font()).horizontalAdvance(text); }

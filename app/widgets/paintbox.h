@@ -10,6 +10,8 @@
 #include <QPoint>
 #include <QWidget>
 
+class QPainter;
+
 #include "app/colours.h"
 #include "app/guard.h"
 
@@ -38,6 +40,10 @@ class TPaintBox : public QWidget {
   // Whether strokes go into the record (the chart's frame and grid do not).
   bool recording = true;
   const QList<Stroke>& Strokes() const { return strokes_; }
+  // Draws everything drawn since the canvas was last cleared again, onto
+  // another painter in the canvas's own pixels: the chart as vector graphics
+  // on a printed page, not a copy of the screen's pixels.
+  void Replay(QPainter& painter) const;
   // Draws on the canvas when it is first painted and nothing has been drawn
   // yet.
   Handler OnFirstPaint;
@@ -52,4 +58,13 @@ class TPaintBox : public QWidget {
   QPoint at_;
   bool strokeOpen_ = false;
   QList<Stroke> strokes_;
+  // Every line and text drawn since the last clear, in order, for Replay.
+  struct DrawOp {
+    QColor colour;
+    int width = 1;
+    QPoint from;
+    QPoint to;
+    QString text;  // a text drawn at `from`; empty for a line
+  };
+  QList<DrawOp> ops_;
 };

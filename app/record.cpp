@@ -1,0 +1,217 @@
+#include "app/record.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "app/version.h"
+#include "app/widgets/paintbox.h"
+
+namespace {
+
+// The record's own words in the two interface languages.
+struct Words {
+  const char* project;
+  const char* object;
+  const char* signature;
+  const char* inputs;
+  const char* method;
+  const char* results;
+  const char* over;
+};
+constexpr Words kSwedish{"Projekt:", "Objekt/rum:",         "Beräknad av / kontrollerad av:", "Indata", "Metod",
+                         "Resultat", "* = över gränsvärdet"};
+constexpr Words kDanish{"Projekt:", "Objekt/rum:", "Beregnet af / kontrolleret af:", "Inddata",
+                        "Metode",   "Resultat",    "* = over grænseværdien"};
+
+const Words& WordsOf(const CalcRecord& record) { return record.danish ? kDanish : kSwedish; }
+
+QString Tr(const char* text) { return QString::fromUtf8(text); }
+
+QString Heading() { return QStringLiteral("PLUVIK " PLUVIK_VERSION); }
+
+// A cell over its limit carries a star, so the mark survives where colour
+// does not (plain text, black-and-white print).
+QString CellText(const RecordTable& table, qsizetype row, qsizetype col) {
+  const QString text = table.rows[row][col];
+  const bool over = row < table.over.size() && col < table.over[row].size() && table.over[row][col];
+  return over ? text + QStringLiteral(" *") : text;
+}
+
+bool AnyOver(const RecordTable& table) {
+  for (const QList<bool>& row : table.over)
+    if (row.contains(true)) return true;
+  return false;
+}
+
+}  // namespace
+
+QString RecordText(const CalcRecord& record) {
+  const Words& w = WordsOf(record);
+  QStringList lines{Heading(),     record.tab,   record.at.toString(Qt::ISODate),
+                    Tr(w.project), Tr(w.object), Tr(w.signature)};
+  lines << QString() << Tr(w.inputs);
+  for (const RecordLine& input : record.inputs) lines << "  " + input.caption + ": " + input.value;
+  lines << QString() << Tr(w.method);
+  for (const QString& line : record.method) lines << "  " + line;
+  lines << QString() << Tr(w.results);
+  for (const RecordLine& result : record.results) lines << "  " + result.caption + ": " + result.value;
+  if (!record.table.headings.isEmpty()) {
+    lines << "  " + record.table.headings.join('\t');
+    for (qsizetype row = 0; row < record.table.rows.size(); ++row) {
+      QStringList cells;
+      for (qsizetype col = 0; col < record.table.rows[row].size(); ++col) cells << CellText(record.table, row, col);
+      lines << "  " + cells.join('\t');
+    }
+    if (AnyOver(record.table)) lines << "  " + Tr(w.over);
+  }
+  for (const QString& note : record.notes) lines << "  " + note;
+  return lines.join('\n') + '\n';
+}
+
+namespace {
+
+// Lays the record out from the top of a page downwards, a new page when the
+// next line does not fit.
+class PageWriter {
+ public:
+  PageWriter(QPagedPaintDevice& device, QPainter& painter) : device_(device), painter_(painter) {}
+
+  void Text(const QString& text, const QFont& font, double indent = 0.0) {
+    const QFontMetricsF metrics(font, &device_);
+    Room(metrics.lineSpacing());
+    painter_.setFont(font);
+    painter_.drawText(QPointF(indent, y_ + metrics.ascent()), text);
+    y_ += metrics.lineSpacing();
+  }
+
+  // A line to fill in by hand: the caption and a rule after it.
+  void FillIn(const QString& caption, const QFont& font) {
+    const QFontMetricsF metrics(font, &device_);
+    Room(metrics.lineSpacing() * 1.6);
+    painter_.setFont(font);
+    const double base = y_ + metrics.lineSpacing() * 1.2;
+    painter_.drawText(QPointF(0.0, base), caption);
+    const double from = metrics.horizontalAdvance(caption) + metrics.averageCharWidth();
+    painter_.drawLine(QPointF(from, base + metrics.descent()), QPointF(device_.width(), base + metrics.descent()));
+    y_ += metrics.lineSpacing() * 1.6;
+  }
+
+  void Gap(double height) { y_ += height; }
+
+  void Table(const RecordTable& table, const QFont& font, const QFont& marked, double indent) {
+    const QFontMetricsF metrics(marked, &device_);
+    QList<double> widths;
+    for (qsizetype col = 0; col < table.headings.size(); ++col) {
+      double width = metrics.horizontalAdvance(table.headings[col]);
+      for (qsizetype row = 0; row < table.rows.size(); ++row)
+        width = std::max(width, metrics.horizontalAdvance(CellText(table, row, col)));
+      widths << width + 3.0 * metrics.averageCharWidth();
+    }
+    const auto line = [&](const QStringList& cells, const QList<bool>& over) {
+      Room(metrics.lineSpacing());
+      double x = indent;
+      for (qsizetype col = 0; col < cells.size() && col < widths.size(); ++col) {
+        const bool isOver = col < over.size() && over[col];
+        painter_.setFont(isOver ? marked : font);
+        painter_.drawText(QPointF(x, y_ + metrics.ascent()), isOver ? cells[col] + QStringLiteral(" *") : cells[col]);
+        x += widths[col];
+      }
+      y_ += metrics.lineSpacing();
+    };
+    line(table.headings, {});
+    for (qsizetype row = 0; row < table.rows.size(); ++row)
+      line(table.rows[row], row < table.over.size() ? table.over[row] : QList<bool>{});
+  }
+
+  // The chart in its own pixels, scaled to the page as the screen shows it.
+  void Chart(const TPaintBox& chart, double indent) {
+    const double scale = device_.logicalDpiX() / 96.0;
+    Room(chart.height() * scale);
+    painter_.save();
+    painter_.translate(indent, y_);
+    painter_.scale(scale, scale);
+    chart.Replay(painter_);
+    painter_.restore();
+    y_ += chart.height() * scale;
+  }
+
+  int Pages() const { return pages_; }
+
+ private:
+  void Room(double height) {
+    if (y_ + height <= device_.height() || y_ == 0.0) return;
+    device_.newPage();
+    ++pages_;
+    y_ = 0.0;
+  }
+
+  QPagedPaintDevice& device_;
+  QPainter& painter_;
+  double y_ = 0.0;
+  int pages_ = 1;
+};
+
+}  // namespace
+
+int PaintRecord(const CalcRecord& record, QPagedPaintDevice& device) {
+  device.setPageSize(QPageSize(QPageSize::A4));
+  device.setPageMargins(QMarginsF(20.0, 15.0, 20.0, 15.0), QPageLayout::Millimeter);
+  QPainter painter(&device);
+  if (!painter.isActive()) return 0;
+  QFont body(QStringLiteral("Liberation Sans"));
+  body.setStyleHint(QFont::SansSerif);
+  body.setPointSizeF(10.0);
+  QFont bold = body;
+  bold.setBold(true);
+  QFont title = bold;
+  title.setPointSizeF(14.0);
+
+  const Words& w = WordsOf(record);
+  const double indent = QFontMetricsF(body, &device).averageCharWidth() * 3.0;
+  const double gap = QFontMetricsF(body, &device).lineSpacing() * 0.6;
+  PageWriter page(device, painter);
+  page.Text(Heading() + QStringLiteral("  \u2013  ") + record.tab, title);
+  page.Text(record.at.toString(Qt::ISODate), body);
+  page.Gap(gap);
+  for (const char* fillIn : {w.project, w.object, w.signature}) page.FillIn(Tr(fillIn), body);
+  page.Gap(gap);
+  page.Text(Tr(w.inputs), bold);
+  for (const RecordLine& input : record.inputs) page.Text(input.caption + ": " + input.value, body, indent);
+  page.Gap(gap);
+  page.Text(Tr(w.method), bold);
+  for (const QString& line : record.method) page.Text(line, body, indent);
+  page.Gap(gap);
+  page.Text(Tr(w.results), bold);
+  for (const RecordLine& result : record.results) page.Text(result.caption + ": " + result.value, body, indent);
+  if (!record.table.headings.isEmpty()) {
+    page.Table(record.table, body, bold, indent);
+    if (AnyOver(record.table)) page.Text(Tr(w.over), body, indent);
+  }
+  for (const QString& note : record.notes) page.Text(note, body, indent);
+  if (record.chart) {
+    page.Gap(gap);
+    page.Chart(*record.chart, indent);
+  }
+  return page.Pages();
+}
+
+bool WriteRecordPdf(const CalcRecord& record, const QString& path) {
+  // The file takes its name only once it is whole.
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  {
+    QPdfWriter writer(&file);
+    writer.setResolution(300);
+    writer.setTitle(Heading() + QStringLiteral(" ") + record.tab);
+    writer.setCreator(Heading());
+    if (PaintRecord(record, writer) == 0) {
+      file.cancelWriting();
+      return false;
+    }
+  }
+  return file.commit();
+}
