@@ -5,7 +5,7 @@
 
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
             clang-format xvfb xauth xfonts-base fonts-dejavu-core fonts-liberation openbox xdotool x11-utils \
-            librsvg2-bin desktop-file-utils dpkg-dev
+            librsvg2-bin desktop-file-utils dpkg-dev poppler-utils
 JOBS ?= 2
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

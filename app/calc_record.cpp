@@ -24,7 +24,7 @@ CalcRecord TForm1::NewRecord() const {
 RecordLine TForm1::Shown(const QString& caption, const QString& text) const {
   // A blank that ends a text (the roughness taken from a material) is not seen.
   const QString shown = text.trimmed();
-  return {caption, shown.isEmpty() ? Say("(tomt)", "(tomt)") : shown};
+  return {caption, shown.isEmpty() ? Say("(tomt)", "(tom)") : shown};
 }
 
 QString TForm1::NoResultShown() const { return Say("Inget resultat visas.", "Intet resultat vises."); }

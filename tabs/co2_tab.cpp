@@ -363,10 +363,18 @@ CalcRecord TForm1::CO2Record() {
                          .arg(perPerson)
                          .arg(calc::CO2Alstring(rate, persons));
   }
-  record.results << Shown(CO2Min->LabelCaption() + " (ppm)", CO2Min->Text())
-                 << Shown(Label7->Caption(), Tid->Caption().trimmed())
-                 << Shown(GroupBox2->title() + " (ppm)", CO2utspadning->Text());
-  if (CO2Min->Text().isEmpty()) record.notes << NoResultShown();
-  record.chart = COkurva;
+  // A red field is missing or impossible: what the range shows belongs to
+  // earlier inputs.
+  bool stale = false;
+  for (const TEdit* field : {CO2Ute, UteLuft, RumVolym, AntalPers, AntalPersUtspadning})
+    stale = stale || field->Color() == TColor::clRed;
+  if (CO2Min->Text().isEmpty() || stale) {
+    record.notes << NoResultShown();
+  } else {
+    record.results << Shown(CO2Min->LabelCaption() + " (ppm)", CO2Min->Text())
+                   << Shown(Label7->Caption(), Tid->Caption().trimmed())
+                   << Shown(GroupBox2->title() + " (ppm)", CO2utspadning->Text());
+    record.chart = COkurva;
+  }
   return record;
 }

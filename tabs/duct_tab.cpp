@@ -815,7 +815,13 @@ CalcRecord TForm1::DuctRecord() {
     table.over << over;
   }
   if (!ductSearchEnd_.isEmpty()) record.notes << ductSearchEnd_;
-  if (table.rows.isEmpty() || (!search && Flow->Color() == TColor::clRed)) {
+  // A red input stopped the last run or was refused: rows still shown belong
+  // to earlier inputs.
+  bool stale = !search && Flow->Color() == TColor::clRed;
+  for (const QWidget* field :
+       std::initializer_list<const QWidget*>{Sida, Steg, Isolering, Temperatur, Ytrahet, MaxMeterPerSek, MaxPaPerMeter})
+    stale = stale || Background(field) == TColor::clRed;
+  if (table.rows.isEmpty() || stale) {
     table.rows.clear();
     table.over.clear();
     record.notes << NoResultShown();

@@ -208,8 +208,13 @@ CalcRecord TForm1::PowerRecord() {
                 << Say("Ett negativt Δt är en kyllast, med negativ effekt.",
                        "En negativ Δt er en kølelast, med negativ effekt.");
   TEdit* result = PowerToFlow() ? EffektFlowEdit : EffektEdit;
-  record.results << Shown(PowerToFlow() ? flow : power, result->Text());
-  const bool red = DeltaT->Color() == TColor::clRed || SpecHeatKapacitet->Color() == TColor::clRed;
-  if (result->Text().isEmpty() || red) record.notes << NoResultShown();
+  TEdit* input = PowerToFlow() ? EffektEdit : EffektFlowEdit;
+  // A red field stopped the last ENTER: a shown result belongs to earlier inputs.
+  bool stale = false;
+  for (const TEdit* field : {input, DeltaT, SpecHeatKapacitet}) stale = stale || field->Color() == TColor::clRed;
+  if (result->Text().isEmpty() || stale)
+    record.notes << NoResultShown();
+  else
+    record.results << Shown(PowerToFlow() ? flow : power, result->Text());
   return record;
 }

@@ -275,16 +275,20 @@ CalcRecord TForm1::ValveRecord() {
                                                     {KvsEdit, KvsEdit->LabelCaption()},
                                                     {FeEdit1, FeEdit1->LabelCaption()},
                                                     {InvDiamEdit, FeInvDiamLabel->Caption()}};
+  bool stale = false;
   for (const auto& [field, caption] : fields) {
     // kv without Fe, Fe and the inner diameter with it.
     const bool used = field == KvsEdit ? !fe : field == FeEdit1 || field == InvDiamEdit ? fe : true;
-    if (used && field != result) record.inputs << Shown(caption, field->Text());
+    if (!used || field == result) continue;
+    record.inputs << Shown(caption, field->Text());
+    // A red input was missing at the last ENTER: what the result field
+    // still shows belongs to earlier inputs.
+    stale = stale || field->Color() == TColor::clRed;
   }
   record.method << Say(
-      "kv = q / √Δp, med q i m³/h och Δp i bar (1 l/s = 3,6 m³/h; 1 kPa = 0,01 bar; "
-      "1 mm VP = 0,0001 bar).",
-      "kv = q / √Δp, med q i m³/h og Δp i bar (1 l/s = 3,6 m³/h; 1 kPa = 0,01 bar; "
-      "1 mm VP = 0,0001 bar).");
+      "Flöde q i m³/h och tryckfall Δp i bar (1 l/s = 3,6 m³/h; 1 kPa = 0,01 bar; 1 mm VP = 0,0001 bar).",
+      "Flow q i m³/h og tryktab Δp i bar (1 l/s = 3,6 m³/h; 1 kPa = 0,01 bar; 1 mm VP = 0,0001 bar).");
+  if (!fe) record.method << Say("kv = q / √Δp.", "kv = q / √Δp.");
   if (fe)
     record.method << Say(
         "Fe är tiologaritmen av tryckförlustkoefficienten: Fe = log10(Δp / (ρ·v²/2)), "
@@ -292,7 +296,9 @@ CalcRecord TForm1::ValveRecord() {
         "Fe er titalslogaritmen af tryktabskoefficienten: Fe = log10(Δp / (ρ·v²/2)), "
         "ρ = 1000 kg/m³, v i tilslutningen med den angivne indvendige diameter.");
   const QString resultCaption = result == FlowEdit ? flow : result == TryckEdit ? pressure : result->LabelCaption();
-  record.results << Shown(resultCaption, result->Text());
-  if (result->Text().isEmpty()) record.notes << NoResultShown();
+  if (result->Text().isEmpty() || stale)
+    record.notes << NoResultShown();
+  else
+    record.results << Shown(resultCaption, result->Text());
   return record;
 }

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -131,7 +132,7 @@ void Driver::Execute(const QString& line) {
   static const QStringList queries = {
       "text",  "label", "hint", "colour",   "readonly", "enabled", "checked",    "visible", "index",
       "items", "cell",  "rows", "toprow",   "colwidth", "current", "cellcolour", "focused", "dropdown",
-      "size",  "pos",   "var",  "messages", "curves",   "curve",   "clipboard", "clipboardline"};
+      "size",  "pos",   "var",  "messages", "curves",   "curve",   "clipboard", "clipboardline", "exists"};
   if (queries.contains(command)) {
     out_ << Query(line) << "\n";
     return;
@@ -231,6 +232,7 @@ QString Driver::Query(const QString& query) {
 
   if (what == "focused") return FocusedName();
   if (what == "clipboard") return Escape(platform_->clipboard);
+  if (what == "exists") return Flag(QFileInfo::exists(rest));
   if (what == "clipboardline") {
     const QStringList lines = platform_->clipboard.split('\n');
     const int n = Number(rest);

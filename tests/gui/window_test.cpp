@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -12,6 +13,7 @@
 
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
+#include "app/record.h"
 #include "app/recording_platform.h"
 #include "app/widgets/combobox.h"
 #include "calc/errors.h"
@@ -340,6 +342,28 @@ class WindowTest : public QObject {
     Program program;
     const QStringList faults = lang::UnappliedRows(*program.form);
     if (!faults.isEmpty()) QFAIL(qPrintable(faults.join("; ")));
+  }
+
+  // State: a duct series calculated. Action: its record printed to a PDF
+  // file through QPrinter, as the print dialog does. Expected: a PDF of one
+  // page or more; the record's text names the tab and the version.
+  void record_prints_through_qprinter_to_pdf() {
+    Program program;
+    TForm1& f = *program.form;
+    QTest::mouseClick(f.CirkRadioButton, Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+    program.TypeAndLeave(f.Flow, "100", f.MaxMeterPerSek);
+    f.SpeedButton1Click();
+    const CalcRecord record = f.ActiveRecord();
+    QVERIFY(RecordText(record).startsWith(QStringLiteral("PLUVIK 1.13\nKanalber\u00e4kning\n")));
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("record.pdf"));
+    QCOMPARE(PaintRecord(record, printer), 1);
+    QFile pdf(dir.filePath("record.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    QVERIFY(pdf.size() > 1000);
   }
 
   void program_folder_data() {
