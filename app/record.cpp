@@ -80,12 +80,29 @@ class PageWriter {
  public:
   PageWriter(QPagedPaintDevice& device, QPainter& painter) : device_(device), painter_(painter) {}
 
+  // A text, wrapped at blanks to the width of the page.
   void Text(const QString& text, const QFont& font, double indent = 0.0) {
     const QFontMetricsF metrics(font, &device_);
-    Room(metrics.lineSpacing());
+    const double width = device_.width() - indent;
     painter_.setFont(font);
-    painter_.drawText(QPointF(indent, y_ + metrics.ascent()), text);
-    y_ += metrics.lineSpacing();
+    QString line;
+    const auto flush = [&] {
+      Room(metrics.lineSpacing());
+      painter_.setFont(font);
+      painter_.drawText(QPointF(indent, y_ + metrics.ascent()), line);
+      y_ += metrics.lineSpacing();
+      line.clear();
+    };
+    for (const QString& word : text.split(' ')) {
+      const QString longer = line.isEmpty() ? word : line + ' ' + word;
+      if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+        flush();
+        line = word;
+      } else {
+        line = longer;
+      }
+    }
+    flush();
   }
 
   // A line to fill in by hand: the caption and a rule after it.

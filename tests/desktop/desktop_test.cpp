@@ -464,6 +464,30 @@ class DesktopTest : public QObject {
     QCOMPARE(desktop.answerer.seen.size(), 2);
   }
 
+  // State: a side typed on the duct tab. Action: Ctrl+S, the save dialog
+  // closed with Escape; Ctrl+P, the print preview closed with Escape.
+  // Expected: each dialog once, above the main window; closing it runs no
+  // activation (the side stays), and the window keeps its size.
+  void record_dialogs_open_above_and_closing_them_changes_nothing() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    desktop.answerer.answer = [](QWidget*) { Xdo({"key", "Escape"}); };
+    TypeInto(f.Sida, "250");
+    QVERIFY(desktop.PressAndAnswer("ctrl+s", 1));
+    QCOMPARE(desktop.answerer.seen.size(), 2);
+    QCOMPARE(desktop.answerer.seen[1].kind, QStringLiteral("QFileDialog"));
+    QVERIFY(desktop.answerer.seen[1].aboveMain);
+    QVERIFY(desktop.PressAndAnswer("ctrl+p", 1));
+    QCOMPARE(desktop.answerer.seen.size(), 3);
+    QCOMPARE(desktop.answerer.seen[2].kind, QStringLiteral("QPrintPreviewDialog"));
+    QVERIFY(desktop.answerer.seen[2].aboveMain);
+    Desktop::Settle();
+    QCOMPARE(desktop.answerer.seen.size(), 3);
+    QVERIFY(f.isActiveWindow());
+    QCOMPARE(f.Sida->Text(), QStringLiteral("250"));
+    QCOMPARE(ClientSize(&f), QSize(543, 95));
+  }
+
   // The outer size limits and the CO2 tab's size, frame included.
   void outer_limits_and_the_co2_tab_count_the_frame() {
     Desktop desktop;
