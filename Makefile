@@ -50,6 +50,7 @@ asan-tests: build-asan
 bench: build
 	./build/bench/calc_bench
 	./build/bench/sizing_bench
+	./build/bench/record_bench
 
 package: build
 	cd build && cpack -G DEB
