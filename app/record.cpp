@@ -1,11 +1,13 @@
 #include "app/record.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <functional>
 
 #include "app/version.h"
 #include "app/widgets/paintbox.h"
@@ -78,12 +80,14 @@ namespace {
 // next line does not fit.
 class PageWriter {
  public:
-  PageWriter(QPagedPaintDevice& device, QPainter& painter) : device_(device), painter_(painter) {}
+  // `newPage` starts the next page; a picture of the first page has none.
+  PageWriter(QPaintDevice& device, QPainter& painter, QSizeF page, std::function<void()> newPage)
+      : device_(device), painter_(painter), page_(page), newPage_(std::move(newPage)) {}
 
   // A text, wrapped at blanks to the width of the page.
   void Text(const QString& text, const QFont& font, double indent = 0.0) {
     const QFontMetricsF metrics(font, &device_);
-    const double width = device_.width() - indent;
+    const double width = page_.width() - indent;
     painter_.setFont(font);
     QString line;
     const auto flush = [&] {
@@ -113,7 +117,7 @@ class PageWriter {
     const double base = y_ + metrics.lineSpacing() * 1.2;
     painter_.drawText(QPointF(0.0, base), caption);
     const double from = metrics.horizontalAdvance(caption) + metrics.averageCharWidth();
-    painter_.drawLine(QPointF(from, base + metrics.descent()), QPointF(device_.width(), base + metrics.descent()));
+    painter_.drawLine(QPointF(from, base + metrics.descent()), QPointF(page_.width(), base + metrics.descent()));
     y_ += metrics.lineSpacing() * 1.6;
   }
 
@@ -160,25 +164,26 @@ class PageWriter {
 
  private:
   void Room(double height) {
-    if (y_ + height <= device_.height() || y_ == 0.0) return;
-    device_.newPage();
+    if (y_ + height <= page_.height() || y_ == 0.0 || !newPage_) return;
+    newPage_();
     ++pages_;
     y_ = 0.0;
   }
 
-  QPagedPaintDevice& device_;
+  QPaintDevice& device_;
   QPainter& painter_;
+  QSizeF page_;
+  std::function<void()> newPage_;
   double y_ = 0.0;
   int pages_ = 1;
 };
 
 }  // namespace
 
-int PaintRecord(const CalcRecord& record, QPagedPaintDevice& device) {
-  device.setPageSize(QPageSize(QPageSize::A4));
-  device.setPageMargins(QMarginsF(20.0, 15.0, 20.0, 15.0), QPageLayout::Millimeter);
-  QPainter painter(&device);
-  if (!painter.isActive()) return 0;
+namespace {
+
+int PaintPages(const CalcRecord& record, QPainter& painter, QPaintDevice& device, QSizeF page,
+               const std::function<void()>& newPage) {
   QFont body(QStringLiteral("Liberation Sans"));
   body.setStyleHint(QFont::SansSerif);
   body.setPointSizeF(10.0);
@@ -190,30 +195,54 @@ int PaintRecord(const CalcRecord& record, QPagedPaintDevice& device) {
   const Words& w = WordsOf(record);
   const double indent = QFontMetricsF(body, &device).averageCharWidth() * 3.0;
   const double gap = QFontMetricsF(body, &device).lineSpacing() * 0.6;
-  PageWriter page(device, painter);
-  page.Text(Heading() + QStringLiteral("  \u2013  ") + record.tab, title);
-  page.Text(record.at.toString(Qt::ISODate), body);
-  page.Gap(gap);
-  for (const char* fillIn : {w.project, w.object, w.signature}) page.FillIn(Tr(fillIn), body);
-  page.Gap(gap);
-  page.Text(Tr(w.inputs), bold);
-  for (const RecordLine& input : record.inputs) page.Text(input.caption + ": " + input.value, body, indent);
-  page.Gap(gap);
-  page.Text(Tr(w.method), bold);
-  for (const QString& line : record.method) page.Text(line, body, indent);
-  page.Gap(gap);
-  page.Text(Tr(w.results), bold);
-  for (const RecordLine& result : record.results) page.Text(result.caption + ": " + result.value, body, indent);
+  PageWriter writer(device, painter, page, newPage);
+  writer.Text(Heading() + QStringLiteral("  \u2013  ") + record.tab, title);
+  writer.Text(record.at.toString(Qt::ISODate), body);
+  writer.Gap(gap);
+  for (const char* fillIn : {w.project, w.object, w.signature}) writer.FillIn(Tr(fillIn), body);
+  writer.Gap(gap);
+  writer.Text(Tr(w.inputs), bold);
+  for (const RecordLine& input : record.inputs) writer.Text(input.caption + ": " + input.value, body, indent);
+  writer.Gap(gap);
+  writer.Text(Tr(w.method), bold);
+  for (const QString& line : record.method) writer.Text(line, body, indent);
+  writer.Gap(gap);
+  writer.Text(Tr(w.results), bold);
+  for (const RecordLine& result : record.results) writer.Text(result.caption + ": " + result.value, body, indent);
   if (!record.table.headings.isEmpty()) {
-    page.Table(record.table, body, bold, indent);
-    if (AnyOver(record.table)) page.Text(Tr(w.over), body, indent);
+    writer.Table(record.table, body, bold, indent);
+    if (AnyOver(record.table)) writer.Text(Tr(w.over), body, indent);
   }
-  for (const QString& note : record.notes) page.Text(note, body, indent);
+  for (const QString& note : record.notes) writer.Text(note, body, indent);
   if (record.chart) {
-    page.Gap(gap);
-    page.Chart(*record.chart, indent);
+    writer.Gap(gap);
+    writer.Chart(*record.chart, indent);
   }
-  return page.Pages();
+  return writer.Pages();
+}
+
+}  // namespace
+
+int PaintRecord(const CalcRecord& record, QPagedPaintDevice& device) {
+  device.setPageSize(QPageSize(QPageSize::A4));
+  device.setPageMargins(QMarginsF(20.0, 15.0, 20.0, 15.0), QPageLayout::Millimeter);
+  QPainter painter(&device);
+  if (!painter.isActive()) return 0;
+  return PaintPages(record, painter, device, QSizeF(device.width(), device.height()), [&device] { device.newPage(); });
+}
+
+QImage RecordPicture(const CalcRecord& record, int dpi) {
+  // An A4 page with the same margins, the first page only.
+  const double dotsPerMm = dpi / 25.4;
+  QImage picture(QSizeF(210.0 * dotsPerMm, 297.0 * dotsPerMm).toSize(), QImage::Format_RGB32);
+  picture.setDotsPerMeterX(qRound(dotsPerMm * 1000.0));
+  picture.setDotsPerMeterY(qRound(dotsPerMm * 1000.0));
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.translate(20.0 * dotsPerMm, 15.0 * dotsPerMm);
+  PaintPages(record, painter, picture, QSizeF(170.0 * dotsPerMm, 267.0 * dotsPerMm), nullptr);
+  return picture;
 }
 
 bool WriteRecordPdf(const CalcRecord& record, const QString& path) {

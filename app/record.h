@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+class QImage;
 class QPagedPaintDevice;
 class TPaintBox;
 
@@ -43,6 +44,8 @@ struct CalcRecord {
 QString RecordText(const CalcRecord& record);
 // Paints the record onto A4 pages of `device`; returns how many it drew.
 int PaintRecord(const CalcRecord& record, QPagedPaintDevice& device);
+// The first page of the record as a picture at `dpi` (for the manual).
+QImage RecordPicture(const CalcRecord& record, int dpi);
 // Writes the record as a PDF file at `path`. Nothing is left under that name
 // when writing fails; returns whether the file was written.
 bool WriteRecordPdf(const CalcRecord& record, const QString& path);

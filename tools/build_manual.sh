@@ -13,7 +13,8 @@ sed "s|@VERSION@|$version|g" "$source/PLUVIK.md" >"$work/PLUVIK.md"
 export QT_QPA_PLATFORM=offscreen
 for script in "$source"/shots/*.scn; do
   name=$(basename "$script" .scn)
-  if ! sed "s|^shot OUTPUT\$|shot $work/bilder/$name.png|" "$script" | "$driver" >"$work/$name.log" 2>&1; then
+  # "shot OUTPUT" takes the window, "recordshot OUTPUT" a page of its record.
+  if ! sed -E "s#^(record)?shot OUTPUT\$#\1shot $work/bilder/$name.png#" "$script" | "$driver" >"$work/$name.log" 2>&1; then
     echo "build_manual.sh: the picture script $name.scn does not match the program:" >&2
     grep -v '^ok$' "$work/$name.log" >&2
     exit 1

@@ -18,6 +18,7 @@
 
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
+#include "app/record.h"
 #include "app/recording_platform.h"
 
 namespace {
@@ -130,9 +131,9 @@ void Driver::Execute(const QString& line) {
   }
   if (SetUp(command, rest)) return;
   static const QStringList queries = {
-      "text",  "label", "hint", "colour",   "readonly", "enabled", "checked",    "visible", "index",
-      "items", "cell",  "rows", "toprow",   "colwidth", "current", "cellcolour", "focused", "dropdown",
-      "size",  "pos",   "var",  "messages", "curves",   "curve",   "clipboard", "clipboardline", "exists"};
+      "text",  "label", "hint", "colour",   "readonly", "enabled", "checked",    "visible",       "index",
+      "items", "cell",  "rows", "toprow",   "colwidth", "current", "cellcolour", "focused",       "dropdown",
+      "size",  "pos",   "var",  "messages", "curves",   "curve",   "clipboard",  "clipboardline", "exists"};
   if (queries.contains(command)) {
     out_ << Query(line) << "\n";
     return;
@@ -514,6 +515,11 @@ void Driver::Act(const QString& command, const QString& rest) {
   } else if (command == "resize") {
     const QStringList w = Words(rest, 2);
     form_->SetOuterSize(Number(w[0]), Number(w[1]));
+  } else if (command == "recordshot") {
+    // The first page of the active tab's record, as the PDF holds it.
+    if (rest.isEmpty()) throw LineError{"recordshot needs a file"};
+    Settle();
+    if (!RecordPicture(form_->ActiveRecord(), 100).save(rest, "PNG")) throw LineError{"cannot write " + rest};
   } else if (command == "shot") {
     if (rest.isEmpty()) throw LineError{"shot needs a file"};
     Settle();
