@@ -6,8 +6,10 @@
 // Each modal box is answered from inside its own loop by BoxAnswerer, which
 // records what it saw and presses Return on it, as a user would.
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -486,6 +488,47 @@ class DesktopTest : public QObject {
     QVERIFY(f.isActiveWindow());
     QCOMPARE(f.Sida->Text(), QStringLiteral("250"));
     QCOMPARE(ClientSize(&f), QSize(543, 95));
+  }
+
+  // State: a power calculated. Action: the right mouse button on the page
+  // outside its fields, and the menu's last item, "Kopiera beräkning som
+  // text". Expected: the record on the system's clipboard; no box, and the
+  // window's fields as they were.
+  void page_menu_copies_the_record() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    TPageControl* pages = f.PageControl1;
+    ClickOn(pages, pages->TabRect(pages->IndexOf(f.Effekt)).center());
+    TypeInto(f.DeltaT, "20");
+    TypeInto(f.EffektFlowEdit, "1");
+    ClickOn(f.SpeedButton4);
+    QVERIFY(QTest::qWaitFor([&] { return f.EffektEdit->Text() == QStringLiteral("83680"); }, 3000));
+    // The menu runs its own loop inside the click: a timer of its own picks
+    // the item.
+    bool menuShown = false;
+    QTimer menuAnswerer;
+    QObject::connect(&menuAnswerer, &QTimer::timeout, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu || !menu->isVisible()) return;
+      menuAnswerer.stop();
+      menuShown = true;
+      Xdo({"key", "Up"});
+      Xdo({"key", "Return"});
+    });
+    menuAnswerer.start(50);
+    const QPoint below = f.Effekt->mapToGlobal(QPoint(120, 70));
+    Xdo({"mousemove", QString::number(below.x()), QString::number(below.y()), "click", "3"});
+    QVERIFY(QTest::qWaitFor(
+        [] {
+          return QGuiApplication::clipboard()->text().startsWith(QString::fromUtf8("PLUVIK 1.13\nEffekt / Flöde"));
+        },
+        5000));
+    QVERIFY(menuShown);
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("83680")));
+    Desktop::Settle();
+    QCOMPARE(desktop.answerer.seen.size(), 1);
+    QCOMPARE(f.EffektEdit->Text(), QStringLiteral("83680"));
+    QVERIFY(f.isActiveWindow());
   }
 
   // The outer size limits and the CO2 tab's size, frame included.
