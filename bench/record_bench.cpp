@@ -9,6 +9,7 @@
 #include "app/mainwindow.h"
 #include "app/record.h"
 #include "app/recording_platform.h"
+#include "bench/offscreen_main.h"
 
 namespace {
 
@@ -53,11 +54,4 @@ BENCHMARK(CO2RecordWithChart)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }

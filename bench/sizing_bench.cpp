@@ -6,6 +6,7 @@
 
 #include "app/mainwindow.h"
 #include "app/recording_platform.h"
+#include "bench/offscreen_main.h"
 
 namespace {
 
@@ -28,11 +29,4 @@ BENCHMARK_CAPTURE(SizingRun, rows_50_000, "5051")->Unit(benchmark::kMillisecond)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }
