@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include "app/aboutbox.h"
+#include "app/record.h"
 
 void QtPlatform::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, parent);
@@ -65,7 +66,7 @@ QString QtPlatform::SaveFileName(QWidget* parent, const QString& title, const QS
 void QtPlatform::Print(QWidget* parent, const std::function<int(QPagedPaintDevice&)>& paint) {
   // Without a printer the dialog still offers printing to a PDF file.
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
+  SetRecordPage(printer);
   QPrintPreviewDialog preview(&printer, parent);
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [&paint](QPrinter* target) { paint(*target); });

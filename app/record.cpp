@@ -223,9 +223,12 @@ int PaintPages(const CalcRecord& record, QPainter& painter, QPaintDevice& device
 
 }  // namespace
 
-int PaintRecord(const CalcRecord& record, QPagedPaintDevice& device) {
+void SetRecordPage(QPagedPaintDevice& device) {
   device.setPageSize(QPageSize(QPageSize::A4));
   device.setPageMargins(QMarginsF(20.0, 15.0, 20.0, 15.0), QPageLayout::Millimeter);
+}
+
+int PaintRecord(const CalcRecord& record, QPagedPaintDevice& device) {
   QPainter painter(&device);
   if (!painter.isActive()) return 0;
   return PaintPages(record, painter, device, QSizeF(device.width(), device.height()), [&device] { device.newPage(); });
@@ -252,6 +255,7 @@ bool WriteRecordPdf(const CalcRecord& record, const QString& path) {
   {
     QPdfWriter writer(&file);
     writer.setResolution(300);
+    SetRecordPage(writer);
     writer.setTitle(Heading() + QStringLiteral(" ") + record.tab);
     writer.setCreator(Heading());
     if (PaintRecord(record, writer) == 0) {

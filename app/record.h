@@ -42,7 +42,10 @@ struct CalcRecord {
 
 // The record as plain text, lines ending in "\n".
 QString RecordText(const CalcRecord& record);
-// Paints the record onto A4 pages of `device`; returns how many it drew.
+// A4 with the record's margins: what a PDF file gets, and what the print
+// dialog proposes (the user may choose another page there).
+void SetRecordPage(QPagedPaintDevice& device);
+// Paints the record onto the pages of `device`; returns how many it drew.
 int PaintRecord(const CalcRecord& record, QPagedPaintDevice& device);
 // The first page of the record as a picture at `dpi` (for the manual).
 QImage RecordPicture(const CalcRecord& record, int dpi);

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "app/aboutbox.h"
+#include "app/record.h"
 #include "app/widgets/combobox.h"
 
 void RecordingPlatform::TakeFocus() {
@@ -80,7 +81,7 @@ void RecordingPlatform::Print(QWidget*, const std::function<int(QPagedPaintDevic
   QBuffer pdf;
   pdf.open(QIODevice::WriteOnly);
   QPdfWriter writer(&pdf);
-  writer.setPageSize(QPageSize(QPageSize::A4));
+  SetRecordPage(writer);
   writer.setResolution(1200);
   messages_ << "print " + QString::number(paint(writer));
   TakeFocus();

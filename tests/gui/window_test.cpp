@@ -359,6 +359,7 @@ class WindowTest : public QObject {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("record.pdf"));
+    SetRecordPage(printer);
     QCOMPARE(PaintRecord(record, printer), 1);
     QFile pdf(dir.filePath("record.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
