@@ -1,7 +1,6 @@
 // The record of the active tab's calculation: copied as text (Ctrl+Shift+C),
 // saved as a PDF file (Ctrl+S) or printed (Ctrl+P), also from a context menu
 // on each tab page. Nothing of it exists before the user asks for it.
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QMenu>
 
