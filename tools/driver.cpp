@@ -131,9 +131,9 @@ void Driver::Execute(const QString& line) {
   }
   if (SetUp(command, rest)) return;
   static const QStringList queries = {
-      "text",  "label", "hint", "colour",   "readonly", "enabled", "checked",    "visible",       "index",
-      "items", "cell",  "rows", "toprow",   "colwidth", "current", "cellcolour", "focused",       "dropdown",
-      "size",  "pos",   "var",  "messages", "curves",   "curve",   "clipboard",  "clipboardline", "exists"};
+      "text", "label",    "hint",   "colour",   "readonly",  "enabled",       "checked", "visible",  "index", "items",
+      "cell", "rows",     "toprow", "colwidth", "current",   "cellcolour",    "focused", "dropdown", "size",  "pos",
+      "var",  "messages", "curves", "curve",    "clipboard", "clipboardline", "exists",  "sharp"};
   if (queries.contains(command)) {
     out_ << Query(line) << "\n";
     return;
@@ -270,6 +270,19 @@ QString Driver::Query(const QString& query) {
     QStringList pairs;
     for (qsizetype i = 0; i < colours.size(); ++i) pairs << ColourName(colours[i]) + " " + QString::number(counts[i]);
     return pairs.isEmpty() ? "none" : pairs.join(' ');
+  }
+  if (what == "sharp") {
+    // A chart drawn at a device pixel ratio of 2 or more, not a 1x image
+    // blown up: some aligned 2 x 2 block of its pixels differs within itself.
+    const QImage& image = ControlAs<TPaintBox>(rest)->Image();
+    if (image.devicePixelRatio() < 2.0) return "false";
+    for (int y = 0; y + 1 < image.height(); y += 2)
+      for (int x = 0; x + 1 < image.width(); x += 2) {
+        const QRgb corner = image.pixel(x, y);
+        if (image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner || image.pixel(x + 1, y + 1) != corner)
+          return "true";
+      }
+    return "false";
   }
   if (what == "curve") {
     const QStringList w = Words(rest, 2);

@@ -1,12 +1,24 @@
 #include "app/widgets/icons.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 namespace {
 
-QPixmap Calculator(const QColor& body, const QColor& screen, const QColor& keys) {
-  QPixmap pixmap(16, 16);
+// A transparent picture of `width` x `height` layout pixels, with `ratio`
+// device pixels to each: drawn in layout pixels, sharp on a scaled display.
+QPixmap Canvas(int width, int height, qreal ratio) {
+  QPixmap pixmap((QSizeF(width, height) * ratio).toSize());
+  pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
+  return pixmap;
+}
+
+// The largest device pixel ratio of the screens.
+qreal ScreenRatio() { return qApp ? qApp->devicePixelRatio() : 1.0; }
+
+QPixmap Calculator(const QColor& body, const QColor& screen, const QColor& keys, qreal ratio) {
+  QPixmap pixmap = Canvas(16, 16, ratio);
   QPainter p(&pixmap);
   p.setPen(Qt::NoPen);
   p.setBrush(body);
@@ -22,15 +34,18 @@ QPixmap Calculator(const QColor& body, const QColor& screen, const QColor& keys)
 }  // namespace
 
 QIcon CalculatorIcon() {
+  // One picture for each ratio a display may use; the icon picks the nearest.
   QIcon icon;
-  icon.addPixmap(Calculator(QColor(64, 64, 64), QColor(160, 220, 160), QColor(240, 240, 240)), QIcon::Normal);
-  icon.addPixmap(Calculator(QColor(160, 160, 160), QColor(200, 200, 200), QColor(230, 230, 230)), QIcon::Disabled);
+  for (const qreal ratio : {1.0, 1.5, 2.0}) {
+    icon.addPixmap(Calculator(QColor(64, 64, 64), QColor(160, 220, 160), QColor(240, 240, 240), ratio), QIcon::Normal);
+    icon.addPixmap(Calculator(QColor(160, 160, 160), QColor(200, 200, 200), QColor(230, 230, 230), ratio),
+                   QIcon::Disabled);
+  }
   return icon;
 }
 
 QPixmap ProgramEmblem(int width, int height) {
-  QPixmap pixmap(width, height);
-  pixmap.fill(Qt::transparent);
+  QPixmap pixmap = Canvas(width, height, ScreenRatio());
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   // A duct bend with an air arrow.
@@ -46,8 +61,7 @@ QPixmap ProgramEmblem(int width, int height) {
 }
 
 QPixmap DeltaTPicture(int width, int height) {
-  QPixmap pixmap(width, height);
-  pixmap.fill(Qt::transparent);
+  QPixmap pixmap = Canvas(width, height, ScreenRatio());
   QPainter p(&pixmap);
   p.setPen(QColor(128, 0, 0));
   p.drawText(QRect(0, 0, width, height), Qt::AlignCenter, QString::fromUtf8("\u0394t"));

@@ -6,14 +6,20 @@
 TPaintBox::TPaintBox(QWidget* parent, const QString& name) : QWidget(parent) { setObjectName(name); }
 
 void TPaintBox::EnsureImage() {
-  if (image_.size() == size() && !image_.isNull()) return;
-  QImage grown(size(), QImage::Format_ARGB32_Premultiplied);
-  grown.fill(background_.isValid() ? background_ : palette().color(QPalette::Window));
+  // The image has the window's device pixel ratio, so a scaled display shows
+  // sharp lines and texts; drawing still counts in the layout's pixels. At a
+  // new size or ratio what was drawn is drawn again, not scaled.
+  const qreal ratio = devicePixelRatioF();
+  if (!image_.isNull() && image_.deviceIndependentSize().toSize() == size() && image_.devicePixelRatio() == ratio)
+    return;
+  QImage fresh((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+  fresh.setDevicePixelRatio(ratio);
+  fresh.fill(background_.isValid() ? background_ : palette().color(QPalette::Window));
   if (!image_.isNull()) {
-    QPainter painter(&grown);
-    painter.drawImage(0, 0, image_);
+    QPainter painter(&fresh);
+    Replay(painter);
   }
-  image_ = grown;
+  image_ = fresh;
 }
 
 void TPaintBox::Clear(TColor background) {
@@ -77,6 +83,9 @@ void TPaintBox::Replay(QPainter& painter) const {
       painter.setPen(QPen(op.colour, op.width));
       painter.drawLine(op.from, op.to);
     } else {
+      // A text is drawn on the canvas's background, as TextOut draws it.
+      painter.fillRect(QRect(op.from, QSize(metrics.horizontalAdvance(op.text), metrics.height())),
+                       background_.isValid() ? background_ : palette().color(QPalette::Window));
       painter.setPen(op.colour);
       painter.drawText(op.from.x(), op.from.y() + metrics.ascent(), op.text);
     }
@@ -91,6 +100,8 @@ int TPaintBox::TextHeight(const QString&) const { return QFontMetrics(font()).he
 void TPaintBox::paintEvent(QPaintEvent*) {
   if (image_.isNull()) RunGuardedPaint(this, OnFirstPaint);
   if (image_.isNull()) return;
+  // The window moved to a screen of another ratio.
+  EnsureImage();
   QPainter painter(this);
   painter.drawImage(0, 0, image_);
 }

@@ -40,6 +40,8 @@ class TPaintBox : public QWidget {
   // Whether strokes go into the record (the chart's frame and grid do not).
   bool recording = true;
   const QList<Stroke>& Strokes() const { return strokes_; }
+  // What the canvas shows, at the window's device pixel ratio.
+  const QImage& Image() const { return image_; }
   // Draws everything drawn since the canvas was last cleared again, onto
   // another painter in the canvas's own pixels: the chart as vector graphics
   // on a printed page, not a copy of the screen's pixels.
