@@ -6,7 +6,9 @@
 
 namespace {
 constexpr int kFrame = 2;
-}
+// Room before and after a tab's caption, along the tab.
+constexpr int kCaptionMargin = 6;
+}  // namespace
 
 TPageControl::TPageControl(QWidget* parent, const QString& name) : QWidget(parent), stack_(new QStackedWidget(this)) {
   setObjectName(name);
@@ -28,7 +30,17 @@ void TPageControl::SetCaption(int index, const QString& caption) {
 
 QRect TPageControl::TabRect(int index) const { return tabRects_.value(index); }
 
-int TPageControl::TabLength(int index) const { return fontMetrics().horizontalAdvance(captions_.value(index)) + 12; }
+int TPageControl::TabLength(int index) const {
+  return fontMetrics().horizontalAdvance(captions_.value(index)) + 2 * kCaptionMargin;
+}
+
+qreal TPageControl::CaptionRoom(int index) const { return TabLength(index) - 2.0 * kCaptionMargin; }
+
+qreal TPageControl::CaptionLength(int index, bool bold) const {
+  QFont font = this->font();
+  font.setBold(bold);
+  return std::min(QFontMetricsF(font).horizontalAdvance(captions_.value(index)), CaptionRoom(index));
+}
 
 int TPageControl::TabThickness() const { return fontMetrics().height() + 6; }
 
@@ -81,11 +93,16 @@ void TPageControl::paintEvent(QPaintEvent*) {
     painter.save();
     // The caption reads downwards, as on tabs standing on the right; turned a
     // quarter clockwise, the letters stand to the right of their base line.
-    painter.translate(tab.left() + 3 + fontMetrics().descent(), tab.top() + 6);
+    painter.translate(tab.left() + 3 + fontMetrics().descent(), tab.top() + kCaptionMargin);
     painter.rotate(90);
     QFont font = this->font();
     font.setBold(active);
     painter.setFont(font);
+    // The tab is as long as the caption in the plain font: a bold caption is
+    // drawn a little narrower, so that its last letter stays on the tab.
+    const qreal drawn = QFontMetricsF(font).horizontalAdvance(captions_[i]);
+    const qreal room = CaptionRoom(i);
+    if (drawn > room) painter.scale(room / drawn, 1.0);
     painter.setPen(pal.color(QPalette::WindowText));
     painter.drawText(0, 0, captions_[i]);
     painter.restore();

@@ -26,6 +26,10 @@ class TPageControl : public QWidget {
   void SetActivePage(QWidget* page) { stack_->setCurrentWidget(page); }
   // Where the tab of a page is drawn, in this control's coordinates.
   QRect TabRect(int index) const;
+  // The length a tab's caption is drawn along its tab, plain or bold (the
+  // active tab's); never more than the tab leaves for it.
+  qreal CaptionLength(int index, bool bold) const;
+  qreal CaptionRoom(int index) const;
   // The area the pages fill.
   QRect PageRect() const { return stack_->geometry(); }
 

@@ -367,6 +367,39 @@ class WindowTest : public QObject {
     QVERIFY(pdf.size() > 1000);
   }
 
+  // State: the window in its start strip, then at full height, in Swedish
+  // and in Danish. Expected: every tab caption, the active one in bold, is
+  // drawn whole on its tab, and every tab lies inside the tab control.
+  void tab_captions_are_whole_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Swedish") << "Svensk";
+    QTest::newRow("Danish") << "Dansk";
+  }
+  void tab_captions_are_whole() {
+    QFETCH(QString, language);
+    Program program;
+    TForm1& f = *program.form;
+    program.platform.aboutLanguageSet = true;
+    program.platform.aboutLanguage = language;
+    QTest::keyClick(f.windowHandle(), Qt::Key_F1);
+    TPageControl* pages = f.PageControl1;
+    for (const int height : {95, 250, 398}) {
+      f.resize(f.width(), height);
+      for (int i = 0; i < pages->PageCount(); ++i) {
+        const QRect tab = pages->TabRect(i);
+        const QString what = QStringLiteral("%1 at height %2").arg(pages->Caption(i)).arg(height);
+        QVERIFY2(tab.bottom() < pages->height(), qPrintable(what));
+        for (const bool bold : {false, true}) {
+          QFont font = pages->font();
+          font.setBold(bold);
+          const qreal drawn = std::min(QFontMetricsF(font).horizontalAdvance(pages->Caption(i)), pages->CaptionRoom(i));
+          QVERIFY2(6 + pages->CaptionLength(i, bold) <= tab.height() && drawn <= pages->CaptionRoom(i),
+                   qPrintable(what));
+        }
+      }
+    }
+  }
+
   void program_folder_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("folder");
