@@ -241,6 +241,19 @@ void TForm1::FormKeyDown(int key) {
   }
 }
 
+bool TForm1::PageKey(int key, Qt::KeyboardModifiers modifiers) {
+  // Ctrl+Tab and Ctrl+PageDown go to the next tab, Ctrl+Shift+Tab and
+  // Ctrl+PageUp to the previous one, wrapping round, as a click on the tab.
+  const bool next = (modifiers == Qt::ControlModifier && (key == Qt::Key_Tab || key == Qt::Key_PageDown));
+  const bool previous = (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Backtab) ||
+                        (modifiers == Qt::ControlModifier && key == Qt::Key_PageUp);
+  if (!next && !previous) return false;
+  const int count = PageControl1->PageCount();
+  const int at = PageControl1->IndexOf(PageControl1->ActivePage());
+  PageControl1->ChooseTab((at + (next ? 1 : count - 1)) % count);
+  return true;
+}
+
 void TForm1::FormResize() { Omskalning(); }
 
 void TForm1::FormConstrainedResize() { KolumnBredd(); }
@@ -277,7 +290,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
           const auto* keyEvent = static_cast<QKeyEvent*>(event);
           const int key = keyEvent->key();
           // The record's keys are the window's alone; no control sees them.
-          if (RecordKey(key, keyEvent->modifiers())) return true;
+          if (RecordKey(key, keyEvent->modifiers()) || PageKey(key, keyEvent->modifiers())) return true;
           RunGuarded(this, [this, key] { FormKeyDown(key); });
         }
       }

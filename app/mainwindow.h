@@ -178,6 +178,9 @@ class TForm1 : public QWidget, public ErrorSink {
   void PageControl1Changing(QWidget* leaving);
   void PageControl1Change();
   void FormKeyDown(int key);
+  // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp change the tab;
+  // true when the key was one of them.
+  bool PageKey(int key, Qt::KeyboardModifiers modifiers);
   void FormResize();
   void FormConstrainedResize();
   // Widens and places controls to fit their texts, and fits the grids'

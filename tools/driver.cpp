@@ -414,7 +414,9 @@ void Driver::PressKey(const QString& keyName) {
                                               {"End", Qt::Key_End},
                                               {"Backspace", Qt::Key_Backspace},
                                               {"Delete", Qt::Key_Delete},
-                                              {"Space", Qt::Key_Space}};
+                                              {"Space", Qt::Key_Space},
+                                              {"PageUp", Qt::Key_PageUp},
+                                              {"PageDown", Qt::Key_PageDown}};
   Qt::KeyboardModifiers modifiers;
   QString name = keyName;
   for (;;) {

@@ -113,13 +113,18 @@ void TPageControl::mousePressEvent(QMouseEvent* event) {
   QWidget::mousePressEvent(event);
   if (event->button() != Qt::LeftButton) return;
   for (int i = 0; i < tabRects_.size(); ++i) {
-    if (!tabRects_[i].contains(event->position().toPoint()) || i == stack_->currentIndex()) continue;
-    RunGuarded(this, [this, i] {
-      if (OnChanging) OnChanging(stack_->currentWidget());
-      stack_->setCurrentIndex(i);
-      update();
-      if (OnChange) OnChange();
-    });
+    if (!tabRects_[i].contains(event->position().toPoint())) continue;
+    ChooseTab(i);
     return;
   }
+}
+
+void TPageControl::ChooseTab(int index) {
+  if (index < 0 || index >= stack_->count() || index == stack_->currentIndex()) return;
+  RunGuarded(this, [this, index] {
+    if (OnChanging) OnChanging(stack_->currentWidget());
+    stack_->setCurrentIndex(index);
+    update();
+    if (OnChange) OnChange();
+  });
 }

@@ -22,6 +22,9 @@ class TPageControl : public QWidget {
   void SetCaption(int index, const QString& caption);
 
   QWidget* ActivePage() const { return stack_->currentWidget(); }
+  // The user chooses another tab (a click on it, or a key): the changing and
+  // change handlers run as for a click.
+  void ChooseTab(int index);
   // Shows a page from code; no handler runs.
   void SetActivePage(QWidget* page) { stack_->setCurrentWidget(page); }
   // Where the tab of a page is drawn, in this control's coordinates.

@@ -531,6 +531,23 @@ class DesktopTest : public QObject {
     QVERIFY(f.isActiveWindow());
   }
 
+  // Action: Ctrl+PageUp from the duct tab, then Ctrl+Tab, as real keys.
+  // Expected: the CO2 tab with the largest size, then the duct tab with its
+  // start size again; no box.
+  void tab_keys_change_the_tab_as_a_click_does() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    const QSize start = OuterSize(&f);
+    Xdo({"key", "ctrl+Prior"});
+    QVERIFY(QTest::qWaitFor([&] { return f.PageControl1->ActivePage() == f.CO2TabSheet; }, 3000));
+    QVERIFY(QTest::qWaitFor([&] { return OuterSize(&f) == QSize(800, 400); }, 3000));
+    Xdo({"key", "ctrl+Tab"});
+    QVERIFY(QTest::qWaitFor([&] { return f.PageControl1->ActivePage() == f.Kanalber; }, 3000));
+    QVERIFY(QTest::qWaitFor([&] { return OuterSize(&f) == start; }, 3000));
+    Desktop::Settle();
+    QCOMPARE(desktop.answerer.seen.size(), 1);
+  }
+
   // The outer size limits and the CO2 tab's size, frame included.
   void outer_limits_and_the_co2_tab_count_the_frame() {
     Desktop desktop;
