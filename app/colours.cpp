@@ -50,16 +50,66 @@ QColor ToQColor(TColor colour) {
   return palette.color(QPalette::Text);
 }
 
+namespace {
+
+bool FollowsPalette(TColor colour) {
+  return colour == TColor::clDefault || colour == TColor::clWindow || colour == TColor::clBtnFace;
+}
+
+// The classic light system colours: a control that shows a fixed text colour
+// (maroon, navy, blue, red) keeps them under a dark desktop palette, where
+// the fixed colour would not read on the dark one.
+QColor ClassicLight(TColor colour) {
+  return colour == TColor::clWindow ? QColor(255, 255, 255) : QColor(240, 240, 240);
+}
+
+}  // namespace
+
+QColor LightWhereDark(TColor colour) {
+  const QColor c = ToQColor(colour);
+  return FollowsPalette(colour) && c.lightness() < 128 ? ClassicLight(colour) : c;
+}
+
+namespace {
+
+// Puts a control's background and text states into its palette, so that they
+// read together whatever the desktop's palette.
+void ApplyColours(QWidget* widget) {
+  const QVariant backState = widget->property(kBackground);
+  const QVariant textState = widget->property(kText);
+  const bool base = UsesBase(widget);
+  const TColor back =
+      backState.isValid() ? static_cast<TColor>(backState.toInt()) : (base ? TColor::clWindow : TColor::clDefault);
+  const bool fixedText = textState.isValid() && !FollowsPalette(static_cast<TColor>(textState.toInt()));
+  const QPalette app = QApplication::palette();
+  const QPalette::ColorRole backRole = base ? QPalette::Base : QPalette::Window;
+  QColor backColour = back == TColor::clDefault ? app.color(backRole) : ToQColor(back);
+  bool fill = back != TColor::clDefault;
+  if (fixedText && FollowsPalette(back) && backColour.lightness() < 128) {
+    backColour = ClassicLight(back == TColor::clDefault && base ? TColor::clWindow : back);
+    fill = true;
+  }
+  QPalette palette = widget->palette();
+  palette.setColor(backRole, backColour);
+  if (!base) widget->setAutoFillBackground(fill);
+  // The text: its own fixed colour; else the desktop's, but black where the
+  // desktop's light text would stand on a light background (red, white,
+  // yellow).
+  QColor text = app.color(QPalette::Text);
+  if (fixedText)
+    text = ToQColor(static_cast<TColor>(textState.toInt()));
+  else if (backColour.lightness() >= 128 && text.lightness() >= 128)
+    text = Qt::black;
+  for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    palette.setColor(role, text);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
 void SetBackground(QWidget* widget, TColor colour) {
   widget->setProperty(kBackground, static_cast<int>(colour));
-  QPalette palette = widget->palette();
-  if (UsesBase(widget)) {
-    palette.setColor(QPalette::Base, ToQColor(colour));
-  } else {
-    palette.setColor(QPalette::Window, ToQColor(colour));
-    widget->setAutoFillBackground(colour != TColor::clDefault);
-  }
-  widget->setPalette(palette);
+  ApplyColours(widget);
 }
 
 TColor Background(const QWidget* widget) {
@@ -70,12 +120,7 @@ TColor Background(const QWidget* widget) {
 
 void SetTextColour(QWidget* widget, TColor colour) {
   widget->setProperty(kText, static_cast<int>(colour));
-  QPalette palette = widget->palette();
-  const QColor c = ToQColor(colour);
-  palette.setColor(QPalette::WindowText, c);
-  palette.setColor(QPalette::Text, c);
-  palette.setColor(QPalette::ButtonText, c);
-  widget->setPalette(palette);
+  ApplyColours(widget);
 }
 
 TColor TextColour(const QWidget* widget) {

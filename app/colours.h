@@ -18,6 +18,11 @@ QColor ToQColor(TColor colour);
 void SetBackground(QWidget* widget, TColor colour);
 TColor Background(const QWidget* widget);
 
+// A background for fixed colours drawn on it (the chart's black, yellow, red
+// and blue): the colour, or the classic light one where the desktop's palette
+// makes it dark.
+QColor LightWhereDark(TColor colour);
+
 // Text colour of a control.
 void SetTextColour(QWidget* widget, TColor colour);
 TColor TextColour(const QWidget* widget);

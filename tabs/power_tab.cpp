@@ -36,10 +36,11 @@ void TForm1::BuildPowerTab() {
   SpecHeatKapacitet = Edit(p, "SpecHeatKapacitet", QString(), {387, 17, 57, 21}, "4184", TEdit::LabelPlace::None);
   SpeedButton4 = Placed(new TSpeedButton(p, "SpeedButton4", calculatorIcon_), {387, 42, 57, 22});
   SetHint(SpeedButton4, lang::Swedish("SpeedButton4", lang::kHint));
-  // Every text of the power tab is maroon.
-  for (QWidget* w : std::initializer_list<QWidget*>{EnhetFlowRadioGroup, EnhetEffektRadioGroup, CalkValRadioGroup,
-                                                    EffektFlowEdit, EffektEdit, EffektFlowEdit->EditLabel(),
-                                                    EffektEdit->EditLabel(), DeltaT, Label3, SpecHeatKapacitet}) {
+  // Every text of the power tab is maroon, the Δt picture's too (so that a
+  // dark desktop palette puts it on a light ground).
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           EnhetFlowRadioGroup, EnhetEffektRadioGroup, CalkValRadioGroup, EffektFlowEdit, EffektEdit,
+           EffektFlowEdit->EditLabel(), EffektEdit->EditLabel(), Image2, DeltaT, Label3, SpecHeatKapacitet}) {
     SetTextColour(w, TColor::clMaroon);
   }
   WirePowerTab();

@@ -23,7 +23,7 @@ void TPaintBox::EnsureImage() {
 }
 
 void TPaintBox::Clear(TColor background) {
-  background_ = ToQColor(background);
+  background_ = LightWhereDark(background);
   image_ = QImage();
   EnsureImage();
   strokes_.clear();
