@@ -83,6 +83,9 @@ void TForm1::BuildDuctTab() {
   StringGrid2->setFocusPolicy(Qt::NoFocus);
   // The result grid lies over the settings it reaches when the window grows.
   StringGrid1->raise();
+  // The Tab key reads the settings first and the result grid, the column at
+  // the right, last.
+  setTabOrder(SpinEdit1, StringGrid1);
   WireDuctTab();
 }
 
