@@ -548,6 +548,28 @@ class DesktopTest : public QObject {
     QCOMPARE(desktop.answerer.seen.size(), 1);
   }
 
+  // Action: real Tab keys on the duct tab, from the flow. Expected: the
+  // settings in reading order, the result grid last, then the flow again.
+  void tab_key_reads_the_duct_tab_in_order() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    QVERIFY(QTest::qWaitFor([&] { return f.Flow->hasFocus(); }, 3000));
+    const QList<QWidget*> order = {
+        f.MaxMeterPerSek, f.MaxPaPerMeter,   f.CheckBox1,  f.CirkRadioButton, f.Sida,      f.Steg,        f.ComboBox1,
+        f.Isolering,      f.EnhetRadioGroup, f.Temperatur, f.Ytrahet,         f.SpinEdit1, f.StringGrid1, f.Flow};
+    for (QWidget* next : order) {
+      Xdo({"key", "Tab"});
+      QVERIFY2(QTest::qWaitFor(
+                   [&] {
+                     QWidget* focus = QApplication::focusWidget();
+                     return focus && (focus == next || next->isAncestorOf(focus));
+                   },
+                   2000),
+               qPrintable(next->objectName()));
+    }
+    QCOMPARE(desktop.answerer.seen.size(), 1);
+  }
+
   // The outer size limits and the CO2 tab's size, frame included.
   void outer_limits_and_the_co2_tab_count_the_frame() {
     Desktop desktop;
