@@ -63,15 +63,6 @@ QColor ClassicLight(TColor colour) {
   return colour == TColor::clWindow ? QColor(255, 255, 255) : QColor(240, 240, 240);
 }
 
-}  // namespace
-
-QColor LightWhereDark(TColor colour) {
-  const QColor c = ToQColor(colour);
-  return FollowsPalette(colour) && c.lightness() < 128 ? ClassicLight(colour) : c;
-}
-
-namespace {
-
 // Puts a control's background and text states into its palette, so that they
 // read together whatever the desktop's palette.
 void ApplyColours(QWidget* widget) {
@@ -86,7 +77,7 @@ void ApplyColours(QWidget* widget) {
   QColor backColour = back == TColor::clDefault ? app.color(backRole) : ToQColor(back);
   bool fill = back != TColor::clDefault;
   if (fixedText && FollowsPalette(back) && backColour.lightness() < 128) {
-    backColour = ClassicLight(back == TColor::clDefault && base ? TColor::clWindow : back);
+    backColour = ClassicLight(back);
     fill = true;
   }
   QPalette palette = widget->palette();
@@ -106,6 +97,11 @@ void ApplyColours(QWidget* widget) {
 }
 
 }  // namespace
+
+QColor LightWhereDark(TColor colour) {
+  const QColor c = ToQColor(colour);
+  return FollowsPalette(colour) && c.lightness() < 128 ? ClassicLight(colour) : c;
+}
 
 void SetBackground(QWidget* widget, TColor colour) {
   widget->setProperty(kBackground, static_cast<int>(colour));

@@ -49,7 +49,7 @@ inline int RightEdge(const QWidget* w) { return w->x() + w->width(); }
 inline void SetLeft(QWidget* w, int left) { w->move(left, w->y()); }
 inline void SetWidth(QWidget* w, int width) { w->resize(width, w->height()); }
 
-// The width of a text in a control's own font (a grid's cells).
-inline int GridTextWidth(const QWidget* w, const QString& text) {
+// The width of a text in a control's own font.
+inline int TextWidthIn(const QWidget* w, const QString& text) {
   return QFontMetrics(w->font()).horizontalAdvance(text);
 }

@@ -21,15 +21,11 @@ bool TForm1::InputsPossible(std::initializer_list<PossibleInput> inputs, const s
     const bool possible = input.leastIncluded ? value >= input.least : value > input.least;
     if (possible) continue;
     if (emptyResults) emptyResults();
-    RefuseInput(input.field, input.message);
+    SetBackground(input.field, TColor::clRed);
+    ShowMessage(input.message);
     return false;
   }
   return true;
-}
-
-void TForm1::RefuseInput(QWidget* field, const QString& message) {
-  SetBackground(field, TColor::clRed);
-  ShowMessage(message);
 }
 
 QString TForm1::AbsoluteZeroMessage() const {

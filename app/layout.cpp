@@ -1,10 +1,9 @@
 // Fitting controls and grid columns to their texts; each tab fits its own.
-#include <QFontMetrics>
-
+#include "app/controls.h"
 #include "app/mainwindow.h"
 #include "app/platform.h"
 
-int TForm1::TextWidth(const QString& text) const { return QFontMetrics(font()).horizontalAdvance(text); }
+int TForm1::TextWidth(const QString& text) const { return TextWidthIn(this, text); }
 
 void TForm1::Omskalning() {
   FitDuctControls();

@@ -289,7 +289,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         if (dialogDepth_ == 0) {
           const auto* keyEvent = static_cast<QKeyEvent*>(event);
           const int key = keyEvent->key();
-          // The record's keys are the window's alone; no control sees them.
+          // The record's and the tab keys are the window's alone; no control
+          // sees them.
           if (RecordKey(key, keyEvent->modifiers()) || PageKey(key, keyEvent->modifiers())) return true;
           RunGuarded(this, [this, key] { FormKeyDown(key); });
         }

@@ -243,7 +243,6 @@ class TForm1 : public QWidget, public ErrorSink {
   // to the calculation, which reports them where it reads them. True when
   // every input is possible.
   bool InputsPossible(std::initializer_list<PossibleInput> inputs, const std::function<void()>& emptyResults = nullptr);
-  void RefuseInput(QWidget* field, const QString& message);
   // "The temperature must be above -273.15 °C", with the system's separator.
   QString AbsoluteZeroMessage() const;
 

@@ -80,7 +80,7 @@ void TForm1::WireCO2Tab() {
 void TForm1::FitCO2Columns(int scrollBarRoom) {
   // Both rate columns as wide as the adults' heading; the activity takes the
   // rest.
-  CO2Grid->SetColWidth(2, GridTextWidth(CO2Grid, CO2Grid->Cell(2, 0)) + 10);
+  CO2Grid->SetColWidth(2, TextWidthIn(CO2Grid, CO2Grid->Cell(2, 0)) + 10);
   CO2Grid->SetColWidth(1, CO2Grid->ColWidth(2));
   CO2Grid->SetColWidth(0, CO2Grid->width() - CO2Grid->ColWidth(2) - CO2Grid->ColWidth(1) - scrollBarRoom -
                               CO2Grid->GridLineWidth() * CO2Grid->ColCount());

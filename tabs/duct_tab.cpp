@@ -153,7 +153,7 @@ void TForm1::FitDuctControls() {
 void TForm1::FitDuctColumns(int scrollBarRoom) {
   // Velocity and pressure drop as wide as the pressure drop's heading; the
   // dimension takes the rest of the grid.
-  StringGrid1->SetColWidth(1, GridTextWidth(StringGrid1, StringGrid1->Cell(1, 0)) + 10);
+  StringGrid1->SetColWidth(1, TextWidthIn(StringGrid1, StringGrid1->Cell(1, 0)) + 10);
   StringGrid1->SetColWidth(0, StringGrid1->ColWidth(1));
   const int r = StringGrid1->ShowsVerticalScrollBar() ? scrollBarRoom : 3;
   StringGrid1->SetColWidth(2, StringGrid1->width() - StringGrid1->ColWidth(0) - StringGrid1->ColWidth(1) -
@@ -781,14 +781,18 @@ CalcRecord TForm1::DuctRecord() {
                        "64/Re under Re 2320 och en övergång upp till Re 3500.",
                        "Tryktab pr. meter R = λ·v²/dh·ρ/2; λ efter Colebrook med materialets ruhed, "
                        "64/Re under Re 2320 og en overgang op til Re 3500.")
-                << Say("Luft vid angiven temperatur T: ρ = 273/(273+T)·1,29 kg/m³, ν = (0,09·T+13,3)·10⁻⁶ m²/s.",
-                       "Luft ved angivet temperatur T: ρ = 273/(273+T)·1,29 kg/m³, ν = (0,09·T+13,3)·10⁻⁶ m²/s.");
+                << Say("Luft vid angiven temperatur T: ρ = 273/(273+T)·1,29 kg/m³, "
+                       "ν = (0,09000001·T+13,3)·10⁻⁶ m²/s.",
+                       "Luft ved angivet temperatur T: ρ = 273/(273+T)·1,29 kg/m³, "
+                       "ν = (0,09000001·T+13,3)·10⁻⁶ m²/s.");
   if (RektRadioButton->Checked())
     record.method << Say("Rektangulär kanal: hydraulisk diameter dh = 2ab/(a+b).",
                          "Rektangulær kanal: hydraulisk diameter dh = 2ab/(a+b).");
   record.method << Say("Isolering minskar varje mått med två tjocklekar, och dess yta har ytråheten 0,9 mm.",
                        "Isolering mindsker hvert mål med to tykkelser, og dens overflade har ruheden 0,9 mm.");
-  if (circular && Isolering->Text() == "0") {
+  // The joint term counts only without insulation (a thickness of 0).
+  int insulation = 0;
+  if (circular && calc::TryStrToInt(Isolering->Text().toStdString(), insulation) && insulation == 0) {
     const QString coefficient = Sida->Text().isEmpty()
                                     ? Say("varje dimensions värde ur serien", "hver dimensions værdi fra serien")
                                     : Steg->Text();

@@ -36,10 +36,17 @@ int TPageControl::TabLength(int index) const {
 
 qreal TPageControl::CaptionRoom(int index) const { return TabLength(index) - 2.0 * kCaptionMargin; }
 
+qreal TPageControl::CaptionScale(int index, bool bold) const {
+  QFont font = this->font();
+  font.setBold(bold);
+  const qreal natural = QFontMetricsF(font).horizontalAdvance(captions_.value(index));
+  return natural > CaptionRoom(index) ? CaptionRoom(index) / natural : 1.0;
+}
+
 qreal TPageControl::CaptionLength(int index, bool bold) const {
   QFont font = this->font();
   font.setBold(bold);
-  return std::min(QFontMetricsF(font).horizontalAdvance(captions_.value(index)), CaptionRoom(index));
+  return QFontMetricsF(font).horizontalAdvance(captions_.value(index)) * CaptionScale(index, bold);
 }
 
 int TPageControl::TabThickness() const { return fontMetrics().height() + 6; }
@@ -100,9 +107,7 @@ void TPageControl::paintEvent(QPaintEvent*) {
     painter.setFont(font);
     // The tab is as long as the caption in the plain font: a bold caption is
     // drawn a little narrower, so that its last letter stays on the tab.
-    const qreal drawn = QFontMetricsF(font).horizontalAdvance(captions_[i]);
-    const qreal room = CaptionRoom(i);
-    if (drawn > room) painter.scale(room / drawn, 1.0);
+    painter.scale(CaptionScale(i, active), 1.0);
     painter.setPen(pal.color(QPalette::WindowText));
     painter.drawText(0, 0, captions_[i]);
     painter.restore();

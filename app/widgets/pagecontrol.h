@@ -32,6 +32,8 @@ class TPageControl : public QWidget {
   // The length a tab's caption is drawn along its tab, plain or bold (the
   // active tab's); never more than the tab leaves for it.
   qreal CaptionLength(int index, bool bold) const;
+  // How much a caption is narrowed along its tab to fit (1: not at all).
+  qreal CaptionScale(int index, bool bold) const;
   qreal CaptionRoom(int index) const;
   // The area the pages fill.
   QRect PageRect() const { return stack_->geometry(); }

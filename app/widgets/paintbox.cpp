@@ -14,7 +14,7 @@ void TPaintBox::EnsureImage() {
     return;
   QImage fresh((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
   fresh.setDevicePixelRatio(ratio);
-  fresh.fill(background_.isValid() ? background_ : palette().color(QPalette::Window));
+  fresh.fill(Ground());
   if (!image_.isNull()) {
     QPainter painter(&fresh);
     Replay(painter);
@@ -38,13 +38,7 @@ void TPaintBox::MoveTo(int x, int y) {
 }
 
 void TPaintBox::LineTo(int x, int y) {
-  EnsureImage();
-  {
-    QPainter painter(&image_);
-    painter.setPen(QPen(ToQColor(penColor), penWidth));
-    painter.drawLine(at_, QPoint(x, y));
-  }
-  ops_.append(DrawOp{ToQColor(penColor), penWidth, at_, QPoint(x, y), QString()});
+  Add(DrawOp{ToQColor(penColor), penWidth, at_, QPoint(x, y), QString()});
   if (recording) {
     if (!strokeOpen_) {
       strokes_.append(Stroke{penColor, penWidth, {at_}});
@@ -53,43 +47,45 @@ void TPaintBox::LineTo(int x, int y) {
     strokes_.last().points.append(QPoint(x, y));
   }
   at_ = QPoint(x, y);
-  update();
 }
 
 void TPaintBox::TextOut(int x, int y, const QString& text) {
+  Add(DrawOp{ToQColor(penColor), 1, QPoint(x, y), QPoint(), text});
+}
+
+void TPaintBox::Add(const DrawOp& op) {
   EnsureImage();
+  ops_.append(op);
   QPainter painter(&image_);
-  painter.setFont(font());
-  const QFontMetrics metrics(font());
-  painter.fillRect(QRect(QPoint(x, y), QSize(metrics.horizontalAdvance(text), metrics.height())), background_);
-  painter.setPen(ToQColor(penColor));
-  painter.drawText(x, y + metrics.ascent(), text);
-  ops_.append(DrawOp{ToQColor(penColor), 1, QPoint(x, y), QPoint(), text});
+  Draw(painter, op);
   update();
+}
+
+QColor TPaintBox::Ground() const { return background_.isValid() ? background_ : palette().color(QPalette::Window); }
+
+void TPaintBox::Draw(QPainter& painter, const DrawOp& op) const {
+  if (op.text.isEmpty()) {
+    painter.setPen(QPen(op.colour, op.width));
+    painter.drawLine(op.from, op.to);
+    return;
+  }
+  // The font in the canvas's pixels, so that a painter's scale (a printed
+  // page) applies to the texts as to the lines. A text stands on the
+  // canvas's background.
+  QFont pixelFont = font();
+  pixelFont.setPixelSize(QFontInfo(font()).pixelSize());
+  painter.setFont(pixelFont);
+  const QFontMetrics metrics(font());
+  painter.fillRect(QRect(op.from, QSize(metrics.horizontalAdvance(op.text), metrics.height())), Ground());
+  painter.setPen(op.colour);
+  painter.drawText(op.from.x(), op.from.y() + metrics.ascent(), op.text);
 }
 
 void TPaintBox::Replay(QPainter& painter) const {
   painter.save();
   painter.setClipRect(rect());
-  painter.fillRect(rect(), background_.isValid() ? background_ : palette().color(QPalette::Window));
-  // The font in the canvas's pixels, so that the painter's scale applies to
-  // the texts as to the lines.
-  QFont pixelFont = font();
-  pixelFont.setPixelSize(QFontInfo(font()).pixelSize());
-  painter.setFont(pixelFont);
-  const QFontMetrics metrics(font());
-  for (const DrawOp& op : ops_) {
-    if (op.text.isEmpty()) {
-      painter.setPen(QPen(op.colour, op.width));
-      painter.drawLine(op.from, op.to);
-    } else {
-      // A text is drawn on the canvas's background, as TextOut draws it.
-      painter.fillRect(QRect(op.from, QSize(metrics.horizontalAdvance(op.text), metrics.height())),
-                       background_.isValid() ? background_ : palette().color(QPalette::Window));
-      painter.setPen(op.colour);
-      painter.drawText(op.from.x(), op.from.y() + metrics.ascent(), op.text);
-    }
-  }
+  painter.fillRect(rect(), Ground());
+  for (const DrawOp& op : ops_) Draw(painter, op);
   painter.restore();
 }
 

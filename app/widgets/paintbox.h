@@ -69,4 +69,9 @@ class TPaintBox : public QWidget {
     QString text;  // a text drawn at `from`; empty for a line
   };
   QList<DrawOp> ops_;
+  // Every line and text goes through these: recorded, then drawn on the
+  // canvas; a new image or a printed page draws the record again.
+  void Add(const DrawOp& op);
+  void Draw(QPainter& painter, const DrawOp& op) const;
+  QColor Ground() const;  // the canvas's background
 };
