@@ -6,10 +6,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStyle>
@@ -64,11 +63,15 @@ QString QtPlatform::SaveFileName(QWidget* parent, const QString& title, const QS
 }
 
 void QtPlatform::Print(QWidget* parent, const std::function<int(QPagedPaintDevice&)>& paint) {
-  // Without a printer the dialog still offers printing to a PDF file.
-  QPrinter printer(QPrinter::HighResolution);
-  SetRecordPage(printer);
-  QPrintPreviewDialog preview(&printer, parent);
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                   [&paint](QPrinter* target) { paint(*target); });
-  preview.exec();
+  // The print dialog is a module beside the program (app/print_module.cpp),
+  // loaded now rather than with the program.
+  QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("pluvik_print")));
+  using PrintFunction =
+      void (*)(QWidget*, const std::function<void(QPagedPaintDevice&)>&, const std::function<int(QPagedPaintDevice&)>&);
+  const auto print = reinterpret_cast<PrintFunction>(module.resolve("PluvikPrint"));
+  if (!print) {
+    ShowMessage(parent, QString::fromUtf8("Utskriften kan inte startas: ") + module.errorString());
+    return;
+  }
+  print(parent, SetRecordPage, paint);
 }
