@@ -10,6 +10,7 @@
 #include "app/platform.h"
 #include "app/widgets/combobox.h"
 #include "app/widgets/icons.h"
+#include "app/widgets/spoken.h"
 
 namespace {
 const QString kManualName = QStringLiteral("PLUVIK.pdf");
@@ -54,6 +55,7 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* mainWindow) : QDialog(mainWind
   ProgramIcon->setGeometry(8, 8, 65, 57);
   ProgramIcon->setScaledContents(true);
   ProgramIcon->setPixmap(ProgramEmblem(65, 57));
+  ProgramIcon->setAccessibleName(QStringLiteral("Programikon"));
 
   ProductName = new QLabel(QStringLiteral("PLUVIK"), Panel1);
   ProductName->setObjectName("ProductName");
@@ -77,6 +79,8 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* mainWindow) : QDialog(mainWind
   SpraakComboBox = new TComboBox(Panel1, "SpraakComboBox");
   SpraakComboBox->SetItems({QStringLiteral("Svensk"), QStringLiteral("Dansk")});
   SpraakComboBox->SetText(QStringLiteral("Svensk"));
+  // Found by a screen reader in either language.
+  SpeakAs(SpraakComboBox, QString::fromUtf8("Språk / Sprog"));
   // The language is the text exactly as typed: "dansk" is no language, so
   // the box must not complete it to "Dansk".
   SpraakComboBox->SetCompletes(false);

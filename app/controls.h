@@ -7,6 +7,7 @@
 
 #include "app/colours.h"
 #include "app/widgets/edit.h"
+#include "app/widgets/spoken.h"
 
 // An edit field with its attached label, placed and showing `text`.
 inline TEdit* Edit(QWidget* parent, const QString& name, const QString& label, const QRect& bounds,
@@ -40,7 +41,7 @@ T* Placed(T* widget, const QRect& bounds) {
 
 // A field that only shows a computed result.
 inline void ReadOnlyResult(TEdit* edit) {
-  edit->setReadOnly(true);
+  edit->SetReadOnly(true);
   edit->SetColor(TColor::clBtnFace);
 }
 

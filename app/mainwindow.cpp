@@ -14,10 +14,12 @@
 #include "app/platform.h"
 #include "app/widgets/combobox.h"
 #include "app/widgets/icons.h"
+#include "app/widgets/spoken.h"
 #include "lang/texts.h"
 
 TForm1::TForm1(Platform& platform) : platform_(platform) {
   setObjectName("Form1");
+  InstallSpokenInterfaces();
   // Where MS Sans Serif is missing, a sans serif of about its width stands in.
   QFont windowFont;
   windowFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});

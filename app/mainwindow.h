@@ -349,6 +349,8 @@ class TForm1 : public QWidget, public ErrorSink {
   // negative number of persons.
   bool CO2InputsPossible();
   void PlaceTimeBesideItsCaption();
+  // The CO2 chart in words for screen readers: what the curves drawn show.
+  void DescribeCO2Chart();
   void CO2Calkyl();
   // The equilibrium from k0; writes the time it took into Tid.
   float CO2Ber(float k0, const calc::Room& room);
@@ -498,4 +500,10 @@ class TForm1 : public QWidget, public ErrorSink {
   QString GCirkSidaText;
   QString GRektSidaText;
   QString GMeddKanalTillIsol;
+  // What a screen reader hears: after a duct grid cell over its limit, and
+  // as the CO2 chart's description (the build-up, the airing, no chart).
+  QString GOverGransen;
+  QString GKurvaUppbyggnad;
+  QString GKurvaUtvadring;
+  QString GKurvaTom;
 };

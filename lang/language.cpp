@@ -9,6 +9,7 @@
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
 #include "app/widgets/combobox.h"
+#include "app/widgets/spoken.h"
 #include "lang/texts.h"
 
 namespace {
@@ -46,6 +47,7 @@ QWidget* Target(TForm1& form, const Assignment& row) {
       return nullptr;
     case Property::EditLabel: return qobject_cast<TEdit*>(control);
     case Property::Hint:
+    case Property::Spoken:
     case Property::Rule: return control;
     case Property::Item: return qobject_cast<TComboBox*>(control);
     case Property::GroupItem: return qobject_cast<TRadioGroup*>(control);
@@ -74,6 +76,12 @@ void Apply(TForm1& form, const Assignment& row, const QString& text) {
     case Property::Item: static_cast<TComboBox*>(control)->SetItem(row.index, text); break;
     case Property::GroupItem: static_cast<TRadioGroup*>(control)->SetItem(row.index, text); break;
     case Property::Cell: static_cast<TStringGrid*>(control)->SetCell(row.index, row.row, text); break;
+    case Property::Spoken:
+      if (auto* edit = qobject_cast<TEdit*>(control))
+        edit->SetSpokenWhat(text);
+      else
+        SpeakAs(control, text);
+      break;
     case Property::Private:
     case Property::Rule: break;
   }
@@ -104,6 +112,11 @@ void TForm1::ApplyLanguage(bool danish) {
     } else
       Apply(*this, row, text);
   }
+  // A field in a group box is heard with the group's title, and the time to
+  // equilibrium with its caption: both may have changed.
+  for (TEdit* field : findChildren<TEdit*>()) field->UpdateSpokenName();
+  Tid->UpdateSpokenName();
+  DescribeCO2Chart();
   // Longer texts (Danish ones) get their room at once, not at the next resize.
   Omskalning();
   PlaceTimeBesideItsCaption();
@@ -113,6 +126,10 @@ QString* TForm1::PrivateText(const QString& name) {
   if (name == QStringLiteral("GCirkSidaText")) return &GCirkSidaText;
   if (name == QStringLiteral("GRektSidaText")) return &GRektSidaText;
   if (name == QStringLiteral("GMeddKanalTillIsol")) return &GMeddKanalTillIsol;
+  if (name == QStringLiteral("GOverGransen")) return &GOverGransen;
+  if (name == QStringLiteral("GKurvaUppbyggnad")) return &GKurvaUppbyggnad;
+  if (name == QStringLiteral("GKurvaUtvadring")) return &GKurvaUtvadring;
+  if (name == QStringLiteral("GKurvaTom")) return &GKurvaTom;
   return nullptr;
 }
 

@@ -20,6 +20,8 @@ enum class Property {
   Item,         // item `index` of a combo box
   GroupItem,    // item `index` of a radio group (the chosen item stays)
   Cell,         // cell (`index`, `row`) of a string grid
+  Spoken,       // what a screen reader calls the control; for an edit field,
+                // what it holds, said before its caption
   Private,      // one of the window's private texts
   Rule,         // rule `index`, below
 };
@@ -50,6 +52,7 @@ inline constexpr Property kHint = Property::Hint;
 inline constexpr Property kItem = Property::Item;
 inline constexpr Property kGroupItem = Property::GroupItem;
 inline constexpr Property kCell = Property::Cell;
+inline constexpr Property kSpoken = Property::Spoken;
 inline constexpr Property kPrivate = Property::Private;
 inline constexpr Property kRule = Property::Rule;
 
@@ -183,6 +186,39 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
     {"RadioButton4", kCaption, 0, 0, "sök", "søg"},
     {"FeInvDiamLabel", kCaption, 0, 0, "Inv. ø mm", nullptr},
     {"FeCheckBox", kCaption, 0, 0, "Beräkna Fe", "Beregne Fe"},
+    // For screen readers: fields whose caption is a unit only or a picture,
+    // controls with no caption, and captions shared within a tab.
+    {"Flow", kSpoken, 0, 0, "Flöde", "Flow"},
+    {"SpeedButton1", kSpoken, 0, 0, "Beräkna (ENTER)", "Beregn (ENTER)"},
+    {"StringGrid1", kSpoken, 0, 0, "Dimensioner, resultat", nullptr},
+    {"GOverGransen", kPrivate, 0, 0, "över gränsen", "over grænsen"},
+    {"ComboBox1", kSpoken, 0, 0, "Kanalmaterial", "Kanalmateriale"},
+    {"EffektFlowEdit", kSpoken, 0, 0, "Flöde", "Flow"},
+    {"EffektEdit", kSpoken, 0, 0, "Effekt", nullptr},
+    {"Image2", kSpoken, 0, 0, "Temperaturdifferens Δt", nullptr},
+    {"DeltaT", kSpoken, 0, 0, "Temperaturdifferens °C", nullptr},
+    {"SpecHeatKapacitet", kSpoken, 0, 0, "Specifik värmekapacitet", "Specifik varmekapacitet"},
+    {"SpeedButton4", kSpoken, 0, 0, "Beräkna (ENTER)", "Beregn (ENTER)"},
+    {"FlowEdit", kSpoken, 0, 0, "Flöde", "Flow"},
+    {"TryckEdit", kSpoken, 0, 0, "Tryckfall", "Trykfald"},
+    {"RadioButton1", kSpoken, 0, 0, "sök flöde", "søg flow"},
+    {"RadioButton2", kSpoken, 0, 0, "sök tryckfall", "søg trykfald"},
+    {"RadioButton3", kSpoken, 0, 0, "sök Kv", "søg Kv"},
+    {"RadioButton4", kSpoken, 0, 0, "sök Fe", "søg Fe"},
+    {"SpeedButton2", kSpoken, 0, 0, "Beräkna (ENTER)", "Beregn (ENTER)"},
+    {"RMtrlComboBox", kSpoken, 0, 0, "Rörmaterial", "Rørmateriale"},
+    {"CheckBox2", kSpoken, 0, 0, "Sök flöde", "Søg flow"},
+    {"RFlow", kSpoken, 0, 0, "Flöde", "Flow"},
+    {"RvardeRoer", kSpoken, 0, 0, "Tryckfall", "Trykfald"},
+    {"EnhetRorRadioGroup", kSpoken, 0, 0, "Enhet flöde", "Enhed flow"},
+    {"EnhetRorDpRadioGroup", kSpoken, 0, 0, "Enhet tryckfall", "Enhed trykfald"},
+    {"SpeedButton3", kSpoken, 0, 0, "Beräkna (ENTER)", "Beregn (ENTER)"},
+    {"CO2CalcButton", kSpoken, 0, 0, "Beräkna (ENTER)", "Beregn (ENTER)"},
+    {"COkurva", kSpoken, 0, 0, "CO2-kurva", "CO2-kurve"},
+    {"GKurvaUppbyggnad", kPrivate, 0, 0, "CO2-halten i rummet stiger från %1 ppm ute till %2 ppm på %3 (tim:min).",
+     "CO2-indholdet i rummet stiger fra %1 ppm ude til %2 ppm på %3 (tim:min)."},
+    {"GKurvaUtvadring", kPrivate, 0, 0, "Utvädring från %1 ppm.", "Fortynding fra %1 ppm."},
+    {"GKurvaTom", kPrivate, 0, 0, "Ingen kurva ritad.", "Ingen kurve tegnet."},
 });
 
 // A text of the table, written into a control as a QString.

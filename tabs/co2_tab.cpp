@@ -6,6 +6,8 @@
 #include "calc/numtext.h"
 #include "lang/texts.h"
 
+#include <QScopeGuard>
+
 void TForm1::BuildCO2Tab() {
   QWidget* p = CO2TabSheet;
   Label5 = Label(p, "Label5", lang::Swedish("Label5", lang::kCaption), {2, 0});
@@ -36,6 +38,7 @@ void TForm1::BuildCO2Tab() {
   Tid = Label(GroupBox3, "Tid", " 00:00", {124, 56});
   Tid->setFont(bold);
   SetTextColour(Tid, TColor::clRed);
+  Tid->SpeakAfter(Label7);
 
   GroupBox2 = Group(p, "GroupBox2", lang::Swedish("GroupBox2", lang::kCaption), {258, 122, 170, 58});
   SetHint(GroupBox2, lang::Swedish("GroupBox2", lang::kHint));
@@ -53,6 +56,7 @@ void TForm1::BuildCO2Tab() {
   SparaKurva = Placed(new TCheckBox(p, "SparaKurva", lang::Swedish("SparaKurva", lang::kCaption)), {290, 189, 130, 17});
   SetHint(SparaKurva, lang::Swedish("SparaKurva", lang::kHint));
   COkurva = Placed(new TPaintBox(p, "COkurva"), {432, 15, 335, 209});
+  Label5->Names(CO2Grid);
 
   WireCO2Tab();
 }
@@ -96,6 +100,8 @@ void TForm1::PlaceTimeBesideItsCaption() {
 // ---- The calculation ---------------------------------------------------------
 
 void TForm1::CO2CalcButtonClick() {
+  // However the calculation ends, the chart's words follow what it shows.
+  const auto describe = qScopeGuard([this] { DescribeCO2Chart(); });
   // A dilution can be drawn without anybody generating CO2.
   if (!CO2utspadning->Text().isEmpty() && AntalPers->Text().isEmpty()) AntalPers->SetText("0");
   for (const TEdit* field : {UteLuft, AntalPers, RumVolym, CO2Ute}) {
@@ -241,6 +247,20 @@ void TForm1::CO2GridDrawCell(int col, int row, const QRect& rect, TGridCanvas& c
 }
 
 // ---- The chart ----------------------------------------------------------------------
+
+void TForm1::DescribeCO2Chart() {
+  // The build-up curves are red, the airing curves blue.
+  bool buildUp = false;
+  bool airing = false;
+  for (const TPaintBox::Stroke& stroke : COkurva->Strokes()) {
+    buildUp = buildUp || stroke.colour == TColor::clRed;
+    airing = airing || stroke.colour == TColor::clBlue;
+  }
+  QStringList words;
+  if (buildUp) words << GKurvaUppbyggnad.arg(CO2Ute->Text(), CO2Min->Text(), Tid->Caption().trimmed());
+  if (airing) words << GKurvaUtvadring.arg(CO2utspadning->Text());
+  COkurva->setAccessibleDescription(words.isEmpty() ? GKurvaTom : words.join(' '));
+}
 
 void TForm1::COkurvaPaint() { RitaCODiagram(); }
 

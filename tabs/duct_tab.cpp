@@ -86,6 +86,11 @@ void TForm1::BuildDuctTab() {
   // The Tab key reads the settings first and the result grid, the column at
   // the right, last.
   setTabOrder(SpinEdit1, StringGrid1);
+  SidaLabel->Names(Sida);
+  Label1->Names(SpinEdit1);
+  KeepFromScreenReaders(StringGrid2);
+  // In a search only one limit is used; the other is off, not a result.
+  for (TEdit* limit : {MaxMeterPerSek, MaxPaPerMeter}) limit->SetResultWhen([] { return false; });
   WireDuctTab();
 }
 
@@ -114,6 +119,8 @@ void TForm1::WireDuctTab() {
   StringGrid1->OnDrawCell = [this](int col, int row, const QRect& rect, TGridCanvas& canvas) {
     StringGrid1DrawCell(col, row, rect, canvas);
   };
+  // A cell over its limit is red; a screen reader says it in words.
+  StringGrid1->CellNote = [this](int col, int row) { return OverLimit(col, row) ? GOverGransen : QString(); };
 }
 
 void TForm1::FitDuctControls() {

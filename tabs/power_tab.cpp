@@ -34,6 +34,7 @@ void TForm1::BuildPowerTab() {
   DeltaT = Edit(p, "DeltaT", QString(), {326, 17, 57, 21}, QString(), TEdit::LabelPlace::None);
   Label3 = Label(p, "Label3", "J/kg C", {387, 2});
   SpecHeatKapacitet = Edit(p, "SpecHeatKapacitet", QString(), {387, 17, 57, 21}, "4184", TEdit::LabelPlace::None);
+  Label3->Names(SpecHeatKapacitet);
   SpeedButton4 = Placed(new TSpeedButton(p, "SpeedButton4", calculatorIcon_), {387, 42, 57, 22});
   SetHint(SpeedButton4, lang::Swedish("SpeedButton4", lang::kHint));
   // Every text of the power tab is maroon, the Δt picture's too (so that a

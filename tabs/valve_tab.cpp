@@ -61,7 +61,7 @@ void TForm1::BuildValveTab() {
   TryckEdit = Edit(p, "TryckEdit", "kPa", {64, 15, 60, 21});
   KvsEdit = Edit(p, "KvsEdit", "Kv", {126, 15, 60, 21});
   FeEdit1 = Edit(p, "FeEdit1", "Fe", {188, 15, 60, 21});
-  FeEdit1->setReadOnly(true);
+  FeEdit1->SetReadOnly(true);
   RadioButton1 =
       Placed(new TRadioButton(p, "RadioButton1", lang::Swedish("RadioButton1", lang::kCaption)), {2, 38, 60, 16});
   RadioButton2 =
@@ -75,6 +75,11 @@ void TForm1::BuildValveTab() {
   FeCheckBox = Placed(new TCheckBox(p, "FeCheckBox", lang::Swedish("FeCheckBox", lang::kCaption)), {2, 60, 100, 16});
   FeInvDiamLabel = Label(p, "FeInvDiamLabel", lang::Swedish("FeInvDiamLabel", lang::kCaption), {130, 63});
   InvDiamEdit = Edit(p, "InvDiamEdit", QString(), {188, 59, 60, 21}, QString(), TEdit::LabelPlace::None);
+  FeInvDiamLabel->Names(InvDiamEdit);
+  // The field whose "sök" is chosen is the mode's result, read-only or not.
+  for (const auto& [field, mode] : {std::pair{FlowEdit, RadioButton1}, std::pair{TryckEdit, RadioButton2},
+                                    std::pair{KvsEdit, RadioButton3}, std::pair{FeEdit1, RadioButton4}})
+    field->SetResultWhen([mode] { return mode->Checked(); });
   SpeedButton2 = Placed(new TSpeedButton(p, "SpeedButton2", calculatorIcon_), {252, 14, 23, 22});
   SetHint(SpeedButton2, lang::Swedish("SpeedButton2", lang::kHint));
   FlowRadioGroup = Placed(
@@ -167,6 +172,8 @@ void TForm1::KalkylVal() {
     Input(FlowEdit);
     Input(TryckEdit);
   }
+  // Which field is the result follows the mode.
+  for (TEdit* field : {FlowEdit, TryckEdit, KvsEdit, FeEdit1}) field->UpdateSpokenName();
 }
 
 bool TForm1::KontrollData() {

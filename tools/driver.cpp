@@ -1,6 +1,7 @@
 #include "tools/driver.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
+#include <QMetaEnum>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -132,9 +134,10 @@ void Driver::Execute(const QString& line) {
   }
   if (SetUp(command, rest)) return;
   static const QStringList queries = {
-      "text", "label",    "hint",   "colour",   "readonly",  "enabled",       "checked", "visible",  "index", "items",
-      "cell", "rows",     "toprow", "colwidth", "current",   "cellcolour",    "focused", "dropdown", "size",  "pos",
-      "var",  "messages", "curves", "curve",    "clipboard", "clipboardline", "exists",  "sharp"};
+      "text",      "label",         "hint",   "colour", "readonly",   "enabled",        "checked",    "visible",
+      "index",     "items",         "cell",   "rows",   "toprow",     "colwidth",       "current",    "cellcolour",
+      "focused",   "dropdown",      "size",   "pos",    "var",        "messages",       "curves",     "curve",
+      "clipboard", "clipboardline", "exists", "sharp",  "accessible", "accessiblecell", "description"};
   if (queries.contains(command)) {
     out_ << Query(line) << "\n";
     return;
@@ -321,6 +324,16 @@ QString Driver::Query(const QString& query) {
     return parts.join(' ');
   }
 
+  if (what == "accessiblecell") {
+    // What a screen reader hears for a data cell (row 1 is the first row
+    // under the headings).
+    const QStringList w = Words(rest, 3);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(ControlAs<TStringGrid>(w[0]));
+    QAccessibleTableInterface* table = face ? face->tableInterface() : nullptr;
+    QAccessibleInterface* cell = table ? table->cellAt(Number(w[2]) - 1, Number(w[1])) : nullptr;
+    if (!cell) throw LineError{"no cell " + w[1] + " " + w[2]};
+    return Escape(cell->text(QAccessible::Name));
+  }
   if (what == "cell" || what == "cellcolour") {
     const QStringList w = Words(rest, 3);
     auto* grid = ControlAs<TStringGrid>(w[0]);
@@ -357,6 +370,17 @@ QString Driver::Query(const QString& query) {
     if (auto* c = qobject_cast<QComboBox*>(control)) return Flag(c->lineEdit() && c->lineEdit()->isReadOnly());
     if (auto* s = qobject_cast<QAbstractSpinBox*>(control)) return Flag(s->isReadOnly());
     return "false";
+  }
+  if (what == "accessible") {
+    // The role and name a screen reader is given for the control.
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    if (!face) return "none";
+    const char* role = QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role());
+    return Escape(QString::fromLatin1(role ? role : "?") + '|' + face->text(QAccessible::Name));
+  }
+  if (what == "description") {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    return face ? Escape(face->text(QAccessible::Description)) : "none";
   }
   if (what == "enabled") return Flag(control->isEnabled());
   if (what == "visible") return Flag(control == form_.get() ? control->isVisible() : !control->isHidden());

@@ -1,6 +1,9 @@
 #include "app/widgets/edit.h"
 
+#include "app/widgets/spoken.h"
+
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
@@ -19,14 +22,76 @@ TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption) : Q
   setObjectName(name);
 }
 
+void TLabel::SetCaption(const QString& caption) {
+  setText(caption);
+  adjustSize();
+  UpdateSpokenName();
+  if (auto* edit = qobject_cast<TEdit*>(buddy()))
+    edit->UpdateSpokenName();
+  else if (buddy())
+    SpeakAs(buddy(), caption);
+}
+
+void TLabel::Names(QWidget* field) {
+  setBuddy(field);
+  if (auto* edit = qobject_cast<TEdit*>(field))
+    edit->UpdateSpokenName();
+  else
+    SpeakAs(field, text());
+}
+
+void TLabel::SpeakAfter(const QLabel* lead) {
+  lead_ = lead;
+  UpdateSpokenName();
+}
+
+void TLabel::UpdateSpokenName() {
+  if (lead_) setAccessibleName(lead_->text() + ' ' + text().trimmed());
+}
+
 TEdit::TEdit(QWidget* parent, const QString& name, const QString& labelCaption, LabelPlace place)
     : QLineEdit(parent), place_(place) {
   setObjectName(name);
   if (place != LabelPlace::None) {
     label_ = new TLabel(parent, name + "Label", labelCaption);
     label_->adjustSize();
+    label_->setBuddy(this);
   }
   connect(this, &QLineEdit::textEdited, this, [this] { RunGuarded(this, OnChange); });
+  UpdateSpokenName();
+}
+
+void TEdit::SetReadOnly(bool value) {
+  setReadOnly(value);
+  UpdateSpokenName();
+}
+
+void TEdit::SetSpokenWhat(const QString& what) {
+  spokenWhat_ = what;
+  UpdateSpokenName();
+}
+
+void TEdit::UpdateSpokenName() {
+  QStringList parts;
+  auto* group = qobject_cast<QGroupBox*>(parentWidget());
+  if (group && !group->title().isEmpty()) parts << group->title() + ':';
+  if (!spokenWhat_.isEmpty()) parts << spokenWhat_;
+  // The caption: the attached label's, or that of a label naming the field.
+  QString caption = LabelCaption();
+  if (!label_ && parentWidget()) {
+    for (const TLabel* other : parentWidget()->findChildren<TLabel*>(Qt::FindDirectChildrenOnly))
+      if (other->buddy() == this) caption = other->Caption();
+  }
+  if (!caption.isEmpty()) parts << caption;
+  QString name = parts.join(' ');
+  // The same word in Swedish and Danish.
+  if (ShowsResult()) name += QStringLiteral(", resultat");
+  if (name != accessibleName()) setAccessibleName(name);
+}
+
+void TEdit::changeEvent(QEvent* event) {
+  QLineEdit::changeEvent(event);
+  if (event->type() == QEvent::EnabledChange) UpdateSpokenName();
 }
 
 void TEdit::SetText(const QString& value) {
@@ -43,6 +108,7 @@ void TEdit::SetLabelCaption(const QString& caption) {
   label_->setText(caption);
   label_->adjustSize();
   PlaceLabel();
+  UpdateSpokenName();
 }
 
 QString TEdit::LabelCaption() const { return label_ ? label_->text() : QString(); }

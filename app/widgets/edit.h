@@ -5,6 +5,8 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <functional>
+#include <utility>
 
 #include "app/colours.h"
 #include "app/guard.h"
@@ -26,11 +28,21 @@ class TLabel : public QLabel {
   Q_OBJECT
  public:
   TLabel(QWidget* parent, const QString& name, const QString& caption);
-  void SetCaption(const QString& caption) {
-    setText(caption);
-    adjustSize();
-  }
+  // Shows a new caption; a field this label names is renamed for screen
+  // readers with it.
+  void SetCaption(const QString& caption);
   QString Caption() const { return text(); }
+
+  // Makes the label the caption of `field`, as a screen reader hears the
+  // field (and finds the label beside it).
+  void Names(QWidget* field);
+  // A label that shows a value: a screen reader hears `lead`'s caption
+  // before it, so the value says what it is.
+  void SpeakAfter(const QLabel* lead);
+  void UpdateSpokenName();
+
+ private:
+  const QLabel* lead_ = nullptr;
 };
 
 class TEdit : public QLineEdit {
@@ -51,11 +63,28 @@ class TEdit : public QLineEdit {
   // A required field: clRed while it is empty, clWindow once it holds text.
   void ColourRequired() { SetColor(Text().isEmpty() ? TColor::clRed : TColor::clWindow); }
   bool ReadOnly() const { return isReadOnly(); }
-  void SetReadOnly(bool value) { setReadOnly(value); }
+  void SetReadOnly(bool value);
 
   TLabel* EditLabel() const { return label_; }
   void SetLabelCaption(const QString& caption);
   QString LabelCaption() const;
+
+  // What a screen reader calls the field: the title of the group it sits in,
+  // `what` where its caption is a unit only or it has none, the caption of
+  // its label (attached, or one that names it), and "resultat" while it
+  // shows a result (read-only and in use). Renamed whenever one of these
+  // changes; a group's title changes only with the language, which renames
+  // every field.
+  void SetSpokenWhat(const QString& what);
+  // Where being read-only does not tell a result: `when` tells it instead
+  // (a valve field by its mode; a duct search's unused limit, never). The
+  // tab renames the field when `when` changes.
+  void SetResultWhen(std::function<bool()> when) {
+    resultWhen_ = std::move(when);
+    UpdateSpokenName();
+  }
+  bool ShowsResult() const { return isEnabled() && (resultWhen_ ? resultWhen_() : isReadOnly()); }
+  void UpdateSpokenName();
 
   // Left/top/width/height as the fitting routine sets them; the label follows.
   void SetBounds(int left, int top, int width, int height);
@@ -77,9 +106,12 @@ class TEdit : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void PlaceLabel();
   TLabel* label_ = nullptr;
   LabelPlace place_;
+  QString spokenWhat_;
+  std::function<bool()> resultWhen_;
 };

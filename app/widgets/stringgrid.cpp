@@ -86,6 +86,12 @@ QVariant TGridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   if (role == Qt::DisplayRole || role == Qt::EditRole) return Text(index.column(), index.row());
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+  if (role == Qt::AccessibleTextRole) {
+    const auto* grid = qobject_cast<const TStringGrid*>(QObject::parent());
+    const QString& text = Text(index.column(), index.row());
+    const QString note = grid && grid->CellNote ? grid->CellNote(index.column(), index.row() + 1) : QString();
+    return note.isEmpty() ? text : text + QStringLiteral(", ") + note;
+  }
   return {};
 }
 

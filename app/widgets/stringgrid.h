@@ -123,6 +123,9 @@ class TStringGrid : public QTableView {
   std::function<void(int col, int row, const QRect& rect, TGridCanvas& canvas)> OnDrawCell;
   std::function<void(int col, int row, bool& canSelect)> OnSelectCell;
   std::function<void(int col, int row, const QString& text)> OnSetEditText;
+  // Words a screen reader hears after a data cell's text, for a mark the
+  // cell shows in colour only; empty for none.
+  std::function<QString(int col, int row)> CellNote;
   // Ctrl+C (the system's copy key) in the grid itself, not in a cell editor.
   Handler OnCopy;
   // The heading row and every row that shows a text, cells separated by tabs

@@ -1,0 +1,20 @@
+// What a screen reader is told about the program's own controls, beyond what
+// Qt tells it by itself.
+#pragma once
+
+class QString;
+class QWidget;
+
+// Installs the accessibility interfaces of the program's own controls: a
+// combo box named by its label, not by the text it shows; the paint box as a
+// chart; controls kept from screen readers as not there. Once is enough; a
+// second call does nothing.
+void InstallSpokenInterfaces();
+
+// Names a control for screen readers. A combo box's or spin edit's own text
+// field, which takes the keyboard focus, gets the same name.
+void SpeakAs(QWidget* control, const QString& name);
+
+// Keeps a control, and all it holds, from screen readers (the series strip
+// under the duct grid, which the user never sees).
+void KeepFromScreenReaders(QWidget* control);
