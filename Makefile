@@ -1,30 +1,44 @@
 # make run   installs what is missing, builds and starts PLUVIK
 # make test  installs what is missing, builds and runs every test, then runs
-#            them again under AddressSanitizer and UndefinedBehaviorSanitizer
+#            them again under AddressSanitizer and UndefinedBehaviorSanitizer,
+#            and last the calculation tests built for Windows, under Wine
+# make test-windows  that last step alone
 # make package  builds the Debian package build/pluvik_VERSION_ARCH.deb
 
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
             clang-format xvfb xauth xfonts-base fonts-dejavu-core fonts-liberation openbox xdotool x11-utils \
             librsvg2-bin desktop-file-utils dpkg-dev poppler-utils
+# The Windows build of the calculation core: the MinGW-w64 cross compiler,
+# Wine to run its tests, and GoogleTest's sources to build with it.
+WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest
 JOBS ?= 2
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test deps build build-asan format format-check unit-tests asan-tests bench bench-start package clean
+.PHONY: run test deps deps-windows build build-asan build-windows format format-check unit-tests asan-tests \
+        test-windows bench bench-start package clean
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./build/pluvik; else xvfb-run -a ./build/pluvik; fi
 
-test: build format-check unit-tests asan-tests
+test: build format-check unit-tests asan-tests test-windows
+
+# Installs those of the Debian packages $(1) that are missing.
+define install-missing
+@missing=""; for p in $(1); do \
+  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+done; \
+if [ -n "$$missing" ]; then \
+  echo "Installing:$$missing"; \
+  $(SUDO) apt-get update -qq && \
+  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+fi
+endef
 
 deps:
-	@missing=""; for p in $(PACKAGES); do \
-	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:$$missing"; \
-	  $(SUDO) apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
-	fi
+	$(call install-missing,$(PACKAGES))
+
+deps-windows:
+	$(call install-missing,$(WINDOWS_PACKAGES))
 
 build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -33,6 +47,16 @@ build: deps
 build-asan: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPLUVIK_SANITIZE=ON -DPLUVIK_BENCH=OFF
 	cmake --build build-asan -j $(JOBS)
+
+# The calculation core and its tests cross-built for 64-bit Windows; CTest
+# runs them under Wine, in a Wine prefix of the build folder's own.
+build-windows: deps-windows
+	cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DPLUVIK_CALC_ONLY=ON
+	cmake --build build-windows -j $(JOBS)
+
+test-windows: build-windows
+	cd build-windows && ctest --output-on-failure -j $(JOBS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
@@ -60,4 +84,4 @@ bench-start: build
 	bash bench/startup.sh
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-windows
