@@ -268,6 +268,8 @@ class TForm1 : public QWidget, public ErrorSink {
   void ComboBox1Click();
   void CirkRadioButtonClick();
   void RektRadioButtonClick();
+  // Names the step field for screen readers by what its caption shows.
+  void NameStegField();
   void SidaClick();
   void SidaChange();
   void SidaExit();
@@ -500,9 +502,11 @@ class TForm1 : public QWidget, public ErrorSink {
   QString GCirkSidaText;
   QString GRektSidaText;
   QString GMeddKanalTillIsol;
-  // What a screen reader hears: after a duct grid cell over its limit, and
-  // as the CO2 chart's description (the build-up, the airing, no chart).
+  // What a screen reader hears: after a duct grid cell over its limit,
+  // before the joint coefficient ð, and as the CO2 chart's description (the
+  // build-up, the airing, no chart).
   QString GOverGransen;
+  QString GEngangsmotstand;
   QString GKurvaUppbyggnad;
   QString GKurvaUtvadring;
   QString GKurvaTom;

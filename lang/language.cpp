@@ -116,6 +116,7 @@ void TForm1::ApplyLanguage(bool danish) {
   // equilibrium with its caption: both may have changed.
   for (TEdit* field : findChildren<TEdit*>()) field->UpdateSpokenName();
   Tid->UpdateSpokenName();
+  NameStegField();
   DescribeCO2Chart();
   // Longer texts (Danish ones) get their room at once, not at the next resize.
   Omskalning();
@@ -127,6 +128,7 @@ QString* TForm1::PrivateText(const QString& name) {
   if (name == QStringLiteral("GRektSidaText")) return &GRektSidaText;
   if (name == QStringLiteral("GMeddKanalTillIsol")) return &GMeddKanalTillIsol;
   if (name == QStringLiteral("GOverGransen")) return &GOverGransen;
+  if (name == QStringLiteral("GEngangsmotstand")) return &GEngangsmotstand;
   if (name == QStringLiteral("GKurvaUppbyggnad")) return &GKurvaUppbyggnad;
   if (name == QStringLiteral("GKurvaUtvadring")) return &GKurvaUtvadring;
   if (name == QStringLiteral("GKurvaTom")) return &GKurvaTom;

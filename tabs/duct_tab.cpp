@@ -264,14 +264,22 @@ void TForm1::CirkRadioButtonClick() {
   if (calc::TryStrToInt(step.toStdString(), stepValue) && stepValue > 0) GStegText = step;
   Steg->SetText("0");
   Steg->SetLabelCaption(QString::fromUtf8("\u00F0"));
+  NameStegField();
   SidaLabel->SetCaption(GCirkSidaText);
   SidaChange();
+}
+
+void TForm1::NameStegField() {
+  // Captioned "ð" only, the field of a circular duct is heard as what it
+  // holds: the joint coefficient.
+  Steg->SetSpokenWhat(Steg->LabelCaption() == QString::fromUtf8("\u00F0") ? GEngangsmotstand : QString());
 }
 
 void TForm1::RektRadioButtonClick() {
   StringGrid1->SetRowCount(5);
   Sida->SetDropDown(false);
   Steg->SetLabelCaption(GStegRubrik);
+  NameStegField();
   if (GStegText == "0") GStegText = "100";
   Steg->SetText(GStegText);
   Sida->SetText(QString());

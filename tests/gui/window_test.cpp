@@ -2,6 +2,7 @@
 // tab switches and window sizes, keys, number texts on both decimal systems,
 // the error report and the manual. Runs offscreen with the recording platform,
 // so no real modal box can block; controls are found by name.
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "app/aboutbox.h"
@@ -20,6 +22,15 @@
 #include "lang/texts.h"
 
 namespace {
+
+// What a screen reader must be able to name: fields, boxes, buttons, groups,
+// grids, pictures, the chart and texts.
+const QList<QAccessible::Role> kSpokenRoles = {
+    QAccessible::EditableText, QAccessible::ComboBox, QAccessible::SpinBox,   QAccessible::CheckBox,
+    QAccessible::RadioButton,  QAccessible::Grouping, QAccessible::Table,     QAccessible::Button,
+    QAccessible::Chart,        QAccessible::Graphic,  QAccessible::StaticText};
+// Controls whose own text field is heard by their name.
+const QList<QAccessible::Role> kInnerRoles = {QAccessible::ComboBox, QAccessible::SpinBox};
 
 // A started program: the main window shown and activated, its about box
 // answered by the recording platform.
@@ -341,6 +352,55 @@ class WindowTest : public QObject {
   void every_language_table_row_applies() {
     Program program;
     const QStringList faults = lang::UnappliedRows(*program.form);
+    if (!faults.isEmpty()) QFAIL(qPrintable(faults.join("; ")));
+  }
+
+  // State: each tab shown in turn, in each language. Expected: every control
+  // a screen reader meets on it has a name, no two the same (a radio button
+  // counts with its group; a label may repeat its field's caption, a combo
+  // box's own text field its box's name); the hidden series strip is met
+  // as not shown, with nothing inside.
+  void every_control_on_every_tab_has_a_name_of_its_own_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Swedish") << "Svensk";
+    QTest::newRow("Danish") << "Dansk";
+  }
+  void every_control_on_every_tab_has_a_name_of_its_own() {
+    QFETCH(QString, language);
+    Program program;
+    TForm1& f = *program.form;
+    program.about->SpraakComboBox->SetText(language);
+    f.ValjSprak();
+    QStringList faults;
+    for (QWidget* page : {f.Kanalber, f.Effekt, f.Kvs, f.Rorber, f.CO2TabSheet}) {
+      program.ClickTab(page);
+      QSet<QString> heard;
+      const std::function<void(QAccessibleInterface*, const QString&)> walk = [&](QAccessibleInterface* face,
+                                                                                  const QString& group) {
+        for (int i = 0; i < face->childCount(); ++i) {
+          QAccessibleInterface* child = face->child(i);
+          if (!child) continue;
+          QObject* object = child->object();
+          const QString who = page->objectName() + '/' + (object ? object->objectName() : QString("?"));
+          if (child->state().invisible) {
+            if (child->childCount() != 0) faults << who + ": hidden but holds controls";
+            continue;
+          }
+          const QAccessible::Role role = child->role();
+          const QString name = child->text(QAccessible::Name);
+          if (kSpokenRoles.contains(role)) {
+            if (name.trimmed().isEmpty()) faults << who + ": no name";
+            const bool own = role != QAccessible::StaticText && !kInnerRoles.contains(face->role());
+            const QString key = role == QAccessible::RadioButton ? group + '/' + name : name;
+            if (own && !name.isEmpty() && Q_UNLIKELY(heard.contains(key))) faults << who + ": name heard twice: " + key;
+            if (own) heard.insert(key);
+          }
+          if (role != QAccessible::Table) walk(child, role == QAccessible::Grouping ? name : group);
+        }
+      };
+      walk(QAccessible::queryAccessibleInterface(page), QString());
+    }
+    QVERIFY(QAccessible::queryAccessibleInterface(f.StringGrid2)->state().invisible);
     if (!faults.isEmpty()) QFAIL(qPrintable(faults.join("; ")));
   }
 
