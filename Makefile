@@ -7,7 +7,7 @@
 
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
             clang-format xvfb xauth xfonts-base fonts-dejavu-core fonts-liberation openbox xdotool x11-utils \
-            librsvg2-bin desktop-file-utils dpkg-dev poppler-utils
+            librsvg2-bin desktop-file-utils dpkg-dev poppler-utils dbus-daemon at-spi2-core python3-pyatspi
 # The Windows build of the calculation core: the MinGW-w64 cross compiler,
 # Wine to run its tests, and GoogleTest's sources to build with it.
 WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest
