@@ -52,6 +52,9 @@ TForm1::TForm1(Platform& platform) : platform_(platform) {
   BuildValveTab();
   BuildPipeTab();
   BuildCO2Tab();
+  // Screen readers hear the controls by their Swedish names until the first
+  // activation applies the language (the about box comes up before it).
+  NameForScreenReaders();
 
   // The result grid and the activity table copy what they show.
   for (TStringGrid* grid : {StringGrid1, CO2Grid})

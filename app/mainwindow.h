@@ -34,6 +34,7 @@
 #include "calc/numtext.h"
 #include "calc/pipe.h"
 #include "calc/power.h"
+#include "lang/texts.h"
 #include "tabs/co2_chart.h"
 
 class Platform;
@@ -402,6 +403,8 @@ class TForm1 : public QWidget, public ErrorSink {
   void ApplyLanguageRule(int rule, bool danish);
   // The private text `name`; nullptr for a name that is none of them.
   QString* PrivateText(const QString& name);
+  // The names screen readers hear, in Swedish, before a language is applied.
+  void NameForScreenReaders();
   friend QStringList lang::UnappliedRows(TForm1& form);
 
   void RunDialog(const std::function<void()>& show);
@@ -504,10 +507,10 @@ class TForm1 : public QWidget, public ErrorSink {
   QString GMeddKanalTillIsol;
   // What a screen reader hears: after a duct grid cell over its limit,
   // before the joint coefficient ð, and as the CO2 chart's description (the
-  // build-up, the airing, no chart).
-  QString GOverGransen;
-  QString GEngangsmotstand;
-  QString GKurvaUppbyggnad;
-  QString GKurvaUtvadring;
-  QString GKurvaTom;
+  // build-up, the airing, no chart). Swedish until a language is applied.
+  QString GOverGransen = lang::Swedish("GOverGransen", lang::kPrivate);
+  QString GEngangsmotstand = lang::Swedish("GEngangsmotstand", lang::kPrivate);
+  QString GKurvaUppbyggnad = lang::Swedish("GKurvaUppbyggnad", lang::kPrivate);
+  QString GKurvaUtvadring = lang::Swedish("GKurvaUtvadring", lang::kPrivate);
+  QString GKurvaTom = lang::Swedish("GKurvaTom", lang::kPrivate);
 };

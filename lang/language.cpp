@@ -123,6 +123,12 @@ void TForm1::ApplyLanguage(bool danish) {
   PlaceTimeBesideItsCaption();
 }
 
+void TForm1::NameForScreenReaders() {
+  for (const Assignment& row : kTexts)
+    if (row.property == Property::Spoken) Apply(*this, row, QString::fromUtf8(row.swedish));
+  DescribeCO2Chart();
+}
+
 QString* TForm1::PrivateText(const QString& name) {
   if (name == QStringLiteral("GCirkSidaText")) return &GCirkSidaText;
   if (name == QStringLiteral("GRektSidaText")) return &GRektSidaText;

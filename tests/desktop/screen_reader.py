@@ -1,0 +1,157 @@
+"""PLUVIK as a screen reader meets it: the program started on an X11 desktop
+with an AT-SPI bus, its duct tab read through AT-SPI (the interface Orca uses),
+and the Tab key followed by the focus a screen reader announces.
+
+Usage (as CTest runs it):
+  run_on_x11.sh dbus-run-session -- /usr/bin/python3 screen_reader.py PLUVIK
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+# Every control of the duct tab a screen reader can reach, as (role, name),
+# in the order AT-SPI lists them: no field without a name, each name its own.
+DUCT_TAB = [
+    ("text", "Flöde l/s"),
+    ("text", "Max m/s"),
+    ("text", "Max Pa/m"),
+    ("push button", "Beräkna (ENTER)"),
+    ("check box", "Sök"),
+    ("radio button", "Cirk."),
+    ("radio button", "Rekt."),
+    ("combo box", "Sida (mm)"),
+    ("text", "Steg mm"),
+    ("combo box", "Kanalmaterial"),
+    ("text", "Isolering"),
+    ("panel", "Enhet"),
+    ("radio button", "l/s"),
+    ("radio button", "m3/h"),
+    ("text", "Temp. C"),
+    ("text", "Ytråhet (mm)"),
+    ("spin button", "Max sidoförh. rekt. kanal"),
+    ("table", "Dimensioner, resultat"),
+]
+# The controls whose own text field carries their name.
+COMPOUND = {"combo box", "spin button"}
+# What the Tab key reaches from the flow field, as announced.
+TAB_ORDER = [("text", "Max m/s"), ("text", "Max Pa/m"), ("check box", "Sök")]
+
+failures = []
+
+
+def check(what, got, expected):
+    if got != expected:
+        failures.append(f"{what}: expected {expected!r}, got {got!r}")
+
+
+def wait_for(find, what, seconds=20):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        found = find()
+        if found is not None:
+            return found
+        time.sleep(0.1)
+    sys.exit(f"screen_reader.py: {what} never appeared")
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "PLUVIK":
+            return app
+    return None
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def focused(node):
+    if node.getState().contains(pyatspi.STATE_FOCUSED):
+        return node
+    for child in node:
+        if child is not None:
+            found = focused(child)
+            if found is not None:
+                return found
+    return None
+
+
+def duct_page(app):
+    """The shown page of the main window: the filler holding the flow field."""
+    main = next(w for w in app if w.getRoleName() == "filler")
+
+    def search(node):
+        for child in node:
+            if child is None:
+                continue
+            if child.getRoleName() == "filler" and showing(child) and any(
+                c is not None and c.getRoleName() == "text" and c.name.startswith("Flöde") for c in child
+            ):
+                return child
+            found = search(child)
+            if found is not None:
+                return found
+        return None
+
+    return search(main)
+
+
+def spoken_controls(page):
+    """(role, name) of every shown control a screen reader stops at."""
+    heard = []
+
+    def walk(node, inside):
+        for child in node:
+            if child is None or not showing(child):
+                continue
+            role = child.getRoleName()
+            if role == "label":
+                continue  # a label is heard with its field
+            heard.append((role, child.name))
+            if role in COMPOUND:
+                for inner in child:
+                    if inner is not None:
+                        check(f"the text field of {child.name}", inner.name, child.name)
+            elif role != "table":
+                walk(child, role)
+
+    walk(page, None)
+    return heard
+
+
+program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+try:
+    app = wait_for(application, "PLUVIK on the AT-SPI bus")
+    # The about box comes up at start; Enter closes it, as a user does.
+    wait_for(lambda: next((w for w in app if w.getRoleName() == "dialog" and showing(w)), None), "the about box")
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+    wait_for(lambda: None if any(w.getRoleName() == "dialog" and showing(w) for w in app) else True,
+             "the about box closing")
+
+    page = wait_for(lambda: duct_page(app), "the duct tab")
+    heard = spoken_controls(page)
+    check("the duct tab's controls", heard, DUCT_TAB)
+    names = [name for role, name in heard if role != "radio button"]
+    check("names heard twice", sorted({n for n in names if names.count(n) > 1}), [])
+
+    # The focus starts in the flow field; each Tab moves it on, and the
+    # screen reader hears each control by its name.
+    start = wait_for(lambda: focused(app), "a focused control")
+    check("focus at start", (start.getRoleName(), start.name), ("text", "Flöde l/s"))
+    for expected in TAB_ORDER:
+        before = focused(app)
+        subprocess.run(["xdotool", "key", "Tab"], check=True)
+        now = wait_for(lambda: (lambda f: f if f is not None and f != before else None)(focused(app)),
+                       f"the focus after Tab to {expected[1]}", 5)
+        check("focus after Tab", (now.getRoleName(), now.name), expected)
+finally:
+    program.kill()
+    program.wait()
+
+for failure in failures:
+    print("FAIL", failure)
+print(f"screen_reader.py: {'FAILED' if failures else 'passed'}")
+sys.exit(1 if failures else 0)
