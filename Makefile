@@ -9,8 +9,9 @@ PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libb
             clang-format xvfb xauth xfonts-base fonts-dejavu-core fonts-liberation openbox xdotool x11-utils \
             librsvg2-bin desktop-file-utils dpkg-dev poppler-utils dbus-daemon at-spi2-core python3-pyatspi
 # The Windows build of the calculation core: the MinGW-w64 cross compiler,
-# Wine to run its tests, and GoogleTest's sources to build with it.
-WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest
+# Wine to run its tests, GoogleTest's sources to build with it, and g++ for
+# the Linux figures it is compared with.
+WINDOWS_PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix wine wine64 googletest
 JOBS ?= 2
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -49,10 +50,13 @@ build-asan: deps
 	cmake --build build-asan -j $(JOBS)
 
 # The calculation core and its tests cross-built for 64-bit Windows; CTest
-# runs them under Wine, in a Wine prefix of the build folder's own.
+# runs them under Wine, in a Wine prefix of the build folder's own, and
+# compares the figures with those of calc_figures built for Linux alongside.
 build-windows: deps-windows
+	cmake -S . -B build-windows/linux -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLUVIK_CALC_ONLY=ON
+	cmake --build build-windows/linux --target calc_figures -j $(JOBS)
 	cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DPLUVIK_CALC_ONLY=ON
+	  -DPLUVIK_CALC_ONLY=ON -DPLUVIK_LINUX_FIGURES=$(CURDIR)/build-windows/linux/tests/calc/calc_figures
 	cmake --build build-windows -j $(JOBS)
 
 test-windows: build-windows
