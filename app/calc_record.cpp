@@ -41,9 +41,10 @@ void TForm1::CopyRecord() { platform_.SetClipboardText(RecordText(ActiveRecord()
 
 void TForm1::SaveRecord() {
   const CalcRecord record = ActiveRecord();
-  // A caption such as "Effekt / Flöde" holds a character no file name may.
+  // A caption such as "Effekt / Flöde" holds a character no file name may
+  // hold; Windows forbids a few more than Linux.
   QString name = QStringLiteral("PLUVIK %1 %2.pdf").arg(record.tab, record.at.date().toString(Qt::ISODate));
-  name.replace('/', '-');
+  for (const QChar forbidden : QStringLiteral("/\\:*?\"<>|")) name.replace(forbidden, '-');
   const QString proposed = QDir(platform_.DocumentsFolder()).filePath(name);
   const QString title = Say("Spara beräkning som PDF", "Gem beregning som PDF");
   QString path;

@@ -184,7 +184,9 @@ namespace {
 
 int PaintPages(const CalcRecord& record, QPainter& painter, QPaintDevice& device, QSizeF page,
                const std::function<void()>& newPage) {
-  QFont body(QStringLiteral("Liberation Sans"));
+  // Liberation Sans has Arial's widths; Windows has Arial itself.
+  QFont body;
+  body.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
   body.setStyleHint(QFont::SansSerif);
   body.setPointSizeF(10.0);
   QFont bold = body;
