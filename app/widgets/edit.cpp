@@ -1,11 +1,11 @@
 #include "app/widgets/edit.h"
 
-#include "app/widgets/spoken.h"
-
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+
+#include "app/widgets/spoken.h"
 
 void SetHint(QWidget* widget, const QString& hint) {
   widget->setProperty("pluvikHint", hint);
