@@ -1,40 +1,139 @@
 // The record of the active tab's calculation: copied as text (Ctrl+Shift+C),
 // saved as a PDF file (Ctrl+S) or printed (Ctrl+P), also from a context menu
 // on each tab page. Nothing of it exists before the user asks for it.
+//
+// A record is one calculation. When a tab's ENTER handler has run, the tab
+// keeps the record of what it read and showed (KeepCalculation); the record
+// made later is that one, never the fields as they stand afterwards. An input
+// changed since is said in one line; results no longer shown give a record
+// that says no result is shown.
+#include <QAbstractButton>
 #include <QDir>
+#include <QGroupBox>
 #include <QMenu>
 
 #include "app/mainwindow.h"
 #include "app/platform.h"
 #include "app/record.h"
 
-QString TForm1::Say(const char* swedish, const char* danish) const {
-  return QString::fromUtf8(danishTexts_ ? danish : swedish);
+QString TForm1::Say(lang::Words words) const { return QString::fromUtf8(danishTexts_ ? words.danish : words.swedish); }
+
+QString TForm1::Figure(double value) const {
+  // Up to ten significant digits: 0.09000001 and 1e-10 as the model has them.
+  QString text = QString::number(value, 'g', 10);
+  if (!GDecimalPunkt) text.replace('.', ',');
+  return text;
 }
 
 CalcRecord TForm1::NewRecord() const {
   CalcRecord record;
   record.danish = danishTexts_;
+  record.page = PageControl1->ActivePage()->objectName();
   record.tab = PageControl1->Caption(PageControl1->IndexOf(PageControl1->ActivePage()));
   record.at = platform_.Now();
+  record.separator = GDecimalPunkt ? '.' : ',';
   return record;
 }
 
 RecordLine TForm1::Shown(const QString& caption, const QString& text) const {
   // A blank that ends a text (the roughness taken from a material) is not seen.
   const QString shown = text.trimmed();
-  return {caption, shown.isEmpty() ? Say("(tomt)", "(tom)") : shown};
+  return {caption, shown.isEmpty() ? Say(lang::Word("RecordEmpty")) : shown};
 }
 
-QString TForm1::NoResultShown() const { return Say("Inget resultat visas.", "Intet resultat vises."); }
+QString TForm1::ScreenName(const QWidget* control) const {
+  if (const auto* field = qobject_cast<const TEdit*>(control)) return field->SpokenCaption();
+  if (!control->accessibleName().isEmpty()) return control->accessibleName();
+  if (const auto* group = qobject_cast<const QGroupBox*>(control)) return group->title();
+  if (const auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+  return control->objectName();
+}
 
-CalcRecord TForm1::ActiveRecord() {
-  QWidget* page = PageControl1->ActivePage();
+RecordLine TForm1::InputLine(const QWidget* control, const QString& text, const QString& unit) const {
+  RecordLine line = Shown(ScreenName(control), text);
+  if (!unit.isEmpty() && !text.trimmed().isEmpty()) line.value += ' ' + unit;
+  return line;
+}
+
+CalcRecord TForm1::BuildRecord(const QWidget* page) {
   if (page == Effekt) return PowerRecord();
   if (page == Kvs) return ValveRecord();
   if (page == Rorber) return PipeRecord();
   if (page == CO2TabSheet) return CO2Record();
-  return DuctRecord();
+  return DuctRecord(false);
+}
+
+QStringList TForm1::ShownResults(const QWidget* page) const {
+  if (page == Effekt) return {EffektEdit->Text(), EffektFlowEdit->Text()};
+  if (page == Kvs) return {ValveResultField()->Text()};
+  if (page == Rorber) return {RFlow->Text(), RHast->Text(), RvardeRoer->Text()};
+  if (page == CO2TabSheet) return {CO2Min->Text(), Tid->Caption()};
+  // The duct grid's rows are taken when the record is made.
+  return {CheckBox1->Checked() ? Flow->Text() : QString()};
+}
+
+TypedInputs TForm1::TypedInputsOf(const QWidget* page) const {
+  if (page == Effekt) return PowerInputs();
+  if (page == Kvs) return ValveInputs();
+  if (page == Rorber) return PipeInputs();
+  if (page == CO2TabSheet) return CO2Inputs();
+  return DuctInputs();
+}
+
+TForm1::Calculation::Calculation(TForm1& form, QWidget* page)
+    : form_(form), page_(page), exceptions_(std::uncaught_exceptions()), outer_(form.calculating_ == 0) {
+  ++form_.calculating_;
+  // Whatever the calculation ends with, the earlier one is no longer shown.
+  if (outer_) form_.kept_.remove(page_);
+}
+
+TForm1::Calculation::~Calculation() {
+  --form_.calculating_;
+  // A fault ends the calculation without a record: it showed no result.
+  if (!outer_ || std::uncaught_exceptions() > exceptions_ || form_.takingDown_) return;
+  try {
+    form_.KeepCalculation(page_);
+  } catch (const std::exception&) {
+    // A field that no longer reads leaves no record to keep.
+    form_.kept_.remove(page_);
+  }
+}
+
+void TForm1::KeepCalculation(QWidget* page) {
+  QWidget* active = PageControl1->ActivePage();
+  // The record names the tab it was made on.
+  if (active != page) return;
+  CalcRecord record = BuildRecord(page);
+  record.typed = TypedInputsOf(page);
+  record.shownResults = ShownResults(page);
+  kept_.insert(page, record);
+}
+
+CalcRecord TForm1::NoResultRecord(QWidget* page) {
+  CalcRecord record = page == Kanalber ? DuctRecord(true) : BuildRecord(page);
+  record.results.clear();
+  record.table.rows.clear();
+  record.table.over.clear();
+  record.chart = nullptr;
+  record.noResult = true;
+  return record;
+}
+
+CalcRecord TForm1::ActiveRecord() {
+  QWidget* page = PageControl1->ActivePage();
+  const auto kept = kept_.constFind(page);
+  if (kept == kept_.constEnd() || kept->noResult) return NoResultRecord(page);
+  CalcRecord record = *kept;
+  record.at = platform_.Now();
+  // The results the calculation showed must still stand on the screen: a
+  // change handler that empties them leaves no result to record.
+  if (ShownResults(page) != record.shownResults) return NoResultRecord(page);
+  if (page == Kanalber) {
+    FillDuctRows(record.table, record.typed);
+    if (record.table.rows.isEmpty()) return NoResultRecord(page);
+  }
+  record.changed = TypedInputsOf(page) != record.typed;
+  return record;
 }
 
 void TForm1::CopyRecord() { platform_.SetClipboardText(RecordText(ActiveRecord())); }
@@ -46,12 +145,13 @@ void TForm1::SaveRecord() {
   QString name = QStringLiteral("PLUVIK %1 %2.pdf").arg(record.tab, record.at.date().toString(Qt::ISODate));
   for (const QChar forbidden : QStringLiteral("/\\:*?\"<>|")) name.replace(forbidden, '-');
   const QString proposed = QDir(platform_.DocumentsFolder()).filePath(name);
-  const QString title = Say("Spara beräkning som PDF", "Gem beregning som PDF");
+  const QString title = Say(lang::Word("RecordSaveTitle"));
   QString path;
   RunDialog([&] { path = platform_.SaveFileName(this, title, proposed); });
   if (path.isEmpty()) return;
-  if (!WriteRecordPdf(record, path))
-    ShowMessage(QString::fromUtf8("Beräkningen kunde inte sparas i %1").arg(QDir::toNativeSeparators(path)));
+  QString reason;
+  if (!WriteRecordPdf(record, path, &reason))
+    ShowMessage(Say(lang::Word("SaveFailed")).arg(QDir::toNativeSeparators(path), reason));
 }
 
 void TForm1::PrintRecord() {
@@ -79,11 +179,11 @@ bool TForm1::RecordKey(int key, Qt::KeyboardModifiers modifiers) {
 
 void TForm1::ShowRecordMenu(QWidget* page, const QPoint& at) {
   QMenu menu(page);
-  QAction* print = menu.addAction(Say("Skriv ut beräkning...", "Udskriv beregning..."));
+  QAction* print = menu.addAction(Say(lang::Word("RecordPrint")));
   print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  QAction* save = menu.addAction(Say("Spara beräkning som PDF...", "Gem beregning som PDF..."));
+  QAction* save = menu.addAction(Say(lang::Word("RecordSave")));
   save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  QAction* copy = menu.addAction(Say("Kopiera beräkning som text", "Kopiér beregning som tekst"));
+  QAction* copy = menu.addAction(Say(lang::Word("RecordCopy")));
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   QAction* chosen = nullptr;
   RunDialog([&] { chosen = menu.exec(page->mapToGlobal(at)); });

@@ -4,8 +4,8 @@
 #include "app/colours.h"
 #include "app/mainwindow.h"
 
-TForm1::PossibleInput TForm1::NotNegative(QWidget* field, const QString& text, const char* message) {
-  return {field, text, 0.0, true, QString::fromUtf8(message)};
+TForm1::PossibleInput TForm1::NotNegative(QWidget* field, const QString& text, lang::Words message) const {
+  return {field, text, 0.0, true, Say(message)};
 }
 
 TForm1::PossibleInput TForm1::Above(QWidget* field, const QString& text, double bound, const QString& message) {
@@ -32,5 +32,5 @@ QString TForm1::AbsoluteZeroMessage() const {
   // The bound is written with the system's decimal separator, as the user
   // types it.
   const QString bound = QStringLiteral("-273") + (GDecimalPunkt ? '.' : ',') + QStringLiteral("15");
-  return QString::fromUtf8("Temperaturen måste vara högre än %1 °C").arg(bound);
+  return Say(lang::Word("AboveAbsoluteZero")).arg(bound);
 }

@@ -334,7 +334,13 @@ void TForm1::PlaceDuctGrid() {
   StringGrid1->resize(std::max(20, width), std::max(20, height));
 }
 
-void TForm1::ReportError(const std::exception& error) { ReportMessage(QString::fromUtf8(error.what())); }
+void TForm1::ReportError(const std::exception& error) {
+  QString message = QString::fromUtf8(error.what());
+  // The friction factor's own fault is ours to word, in the interface language.
+  constexpr lang::Words kFriction = lang::Word("FrictionNotSettled");
+  if (message == QString::fromUtf8(kFriction.swedish)) message = Say(kFriction);
+  ReportMessage(message);
+}
 
 void TForm1::ReportMessage(QString message) {
   if (!message.endsWith('.')) message += '.';

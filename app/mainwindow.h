@@ -13,6 +13,7 @@
 // Qt called in (RunGuarded), and the program goes on.
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 #include <optional>
 
@@ -170,8 +171,9 @@ class TForm1 : public QWidget, public ErrorSink {
   // The window's values by name, for the driver ("var NAME").
   std::optional<QString> VarText(const QString& name) const;
 
-  // The text in the interface language applied last.
-  QString Say(const char* swedish, const char* danish) const;
+  // The program's own word in the interface language applied last.
+  QString Say(lang::Words words) const;
+  bool Danish() const { return danishTexts_; }
 
   // ---- Window handlers (app/) ----------------------------------------------
   void FormCreate();
@@ -213,13 +215,46 @@ class TForm1 : public QWidget, public ErrorSink {
   float StrToSingle(const QString& text) const;
 
   // ---- The calculation record (app/calc_record.cpp) -------------------------
-  // The active tab's record; each tab builds its own from what it shows.
+  // The active tab's record: that of its last calculation, kept when the
+  // calculation ended; each tab builds its own from what it shows.
   CalcRecord ActiveRecord();
-  CalcRecord DuctRecord();
+  // The duct tab's record; the grid's rows only with `withRows` (the kept
+  // record takes them when it is made: a series may have 100 000 rows).
+  CalcRecord DuctRecord(bool withRows);
   CalcRecord PowerRecord();
   CalcRecord ValveRecord();
   CalcRecord PipeRecord();
   CalcRecord CO2Record();
+  // The duct grid's shown rows, marked over the limits the calculation read.
+  void FillDuctRows(RecordTable& table, const TypedInputs& typed) const;
+  // Each tab's inputs as typed and chosen, in the order they are set again.
+  TypedInputs DuctInputs() const;
+  TypedInputs PowerInputs() const;
+  TypedInputs ValveInputs() const;
+  TypedInputs PipeInputs() const;
+  TypedInputs CO2Inputs() const;
+  TypedInputs TypedInputsOf(const QWidget* page) const;
+  // The texts of the tab's result fields as they stand.
+  QStringList ShownResults(const QWidget* page) const;
+  // A constant of the model as the method lines write it, with the screen's
+  // decimal separator.
+  QString Figure(double value) const;
+  // Held by each tab's ENTER handler while it runs: the outermost one forgets
+  // the tab's earlier calculation and, when the handler ends without a fault,
+  // keeps the record of what it read and showed.
+  class Calculation {
+   public:
+    Calculation(TForm1& form, QWidget* page);
+    ~Calculation();
+    Calculation(const Calculation&) = delete;
+    Calculation& operator=(const Calculation&) = delete;
+
+   private:
+    TForm1& form_;
+    QWidget* page_;
+    int exceptions_;
+    bool outer_;
+  };
   void CopyRecord();
   void SaveRecord();
   void PrintRecord();
@@ -236,7 +271,7 @@ class TForm1 : public QWidget, public ErrorSink {
     bool leastIncluded;  // whether `least` itself is possible
     QString message;     // says what the quantity must be
   };
-  static PossibleInput NotNegative(QWidget* field, const QString& text, const char* message);
+  PossibleInput NotNegative(QWidget* field, const QString& text, lang::Words message) const;
   static PossibleInput Above(QWidget* field, const QString& text, double bound, const QString& message);
   // Refuses the first input no real case can have: `emptyResults` empties
   // what an earlier run showed, the field turns red and a message box says
@@ -286,6 +321,8 @@ class TForm1 : public QWidget, public ErrorSink {
   void Rekt();
   // Whether a shown velocity or pressure drop is over its limit (drawn red).
   bool OverLimit(int col, int row) const;
+  // Whether a shown cell is over a limit given as text.
+  bool OverLimitOf(const QString& cell, const QString& limitText) const;
   void StringGrid1DrawCell(int col, int row, const QRect& rect, TGridCanvas& canvas);
   void EnhetRadioGroupClick();
   void FlowDblClick();
@@ -412,13 +449,22 @@ class TForm1 : public QWidget, public ErrorSink {
   CalcRecord NewRecord() const;
   // An input or result as shown; an empty text says so.
   RecordLine Shown(const QString& caption, const QString& text) const;
-  QString NoResultShown() const;
+  // An input named as the screen names its control (and a unit the screen
+  // shows only in a hint).
+  RecordLine InputLine(const QWidget* control, const QString& text, const QString& unit = QString()) const;
+  QString ScreenName(const QWidget* control) const;
+  CalcRecord BuildRecord(const QWidget* page);
+  void KeepCalculation(QWidget* page);
+  // The record of a tab that shows no result: its inputs as they stand.
+  CalcRecord NoResultRecord(QWidget* page);
   void ReportMessage(QString message);
   // Sizes and limits with the frame the window manager reports once mapped.
   void AdoptFrame();
   void BuildDuctTab();
   // Duct tab helpers.
   QString MaterialRoughness() const;
+  // The roughness of an insulation's surface as the field shows it: "0.900".
+  QString InsulationRoughness() const;
   QString PressureDropText(float r) const;
   void ClearResultRows();
   // Refuse what no real duct can have, before the run or the search computes
@@ -446,12 +492,16 @@ class TForm1 : public QWidget, public ErrorSink {
   void BuildValveTab();
   void WireValveTab();
   QString ValveFlowText(float q) const;
+  // The field the chosen mode computes, and the fields it reads.
+  TEdit* ValveResultField() const;
+  QList<TEdit*> ValveInputFields() const;
   void BuildPipeTab();
   void WirePipeTab();
   // Pipe tab helpers.
   void PipeInputChange(TEdit* field);
   void ChooseWaterLimit(TEdit* limit, TEdit* other);
   void SearchLimitChange();
+  TEdit* WaterSearchLimit() const;
   QString PipePressureDropText(float r) const;
   QString PipeVelocityText(float v) const;
   QString WaterFlowText(float f) const;
@@ -482,6 +532,10 @@ class TForm1 : public QWidget, public ErrorSink {
   // had it, and the program kept it meanwhile.
   bool backFromOwnWindow_ = false;
   bool takingDown_ = false;
+  // The record of each tab's last calculation, and how deep calculations run
+  // inside one another now.
+  QHash<const QWidget*, CalcRecord> kept_;
+  int calculating_ = 0;
   bool danishTexts_ = false;  // Danish was the language applied last
   // How the last largest-flow search of the duct and of the pipe tab ended,
   // when it ended with a message; a new run forgets it.

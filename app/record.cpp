@@ -11,27 +11,21 @@
 
 #include "app/version.h"
 #include "app/widgets/paintbox.h"
+#include "lang/texts.h"
 
 namespace {
 
-// The record's own words in the two interface languages.
-struct Words {
-  const char* project;
-  const char* object;
-  const char* signature;
-  const char* inputs;
-  const char* method;
-  const char* results;
-  const char* over;
-};
-constexpr Words kSwedish{"Projekt:", "Objekt/rum:",         "Beräknad av / kontrollerad av:", "Indata", "Metod",
-                         "Resultat", "* = över gränsvärdet"};
-constexpr Words kDanish{"Projekt:", "Objekt/rum:", "Beregnet af / kontrolleret af:", "Inddata",
-                        "Metode",   "Resultat",    "* = over grænseværdien"};
+// The record's own words, in the language of its calculation.
+QString Say(const CalcRecord& record, lang::Words words) {
+  return QString::fromUtf8(record.danish ? words.danish : words.swedish);
+}
 
-const Words& WordsOf(const CalcRecord& record) { return record.danish ? kDanish : kSwedish; }
-
-QString Tr(const char* text) { return QString::fromUtf8(text); }
+// The lines the record ends its results with: that no result is shown.
+QStringList ClosingNotes(const CalcRecord& record) {
+  QStringList notes = record.notes;
+  if (record.noResult) notes << Say(record, lang::Word("RecordNoResult"));
+  return notes;
+}
 
 QString Heading() { return QStringLiteral("PLUVIK " PLUVIK_VERSION); }
 
@@ -52,14 +46,18 @@ bool AnyOver(const RecordTable& table) {
 }  // namespace
 
 QString RecordText(const CalcRecord& record) {
-  const Words& w = WordsOf(record);
-  QStringList lines{Heading(),     record.tab,   record.at.toString(Qt::ISODate),
-                    Tr(w.project), Tr(w.object), Tr(w.signature)};
-  lines << QString() << Tr(w.inputs);
+  QStringList lines{Heading(),
+                    record.tab,
+                    record.at.toString(Qt::ISODate),
+                    Say(record, lang::Word("RecordProject")),
+                    Say(record, lang::Word("RecordObject")),
+                    Say(record, lang::Word("RecordSignature"))};
+  lines << QString() << Say(record, lang::Word("RecordInputs"));
+  if (record.changed) lines << "  " + Say(record, lang::Word("RecordChanged"));
   for (const RecordLine& input : record.inputs) lines << "  " + input.caption + ": " + input.value;
-  lines << QString() << Tr(w.method);
+  lines << QString() << Say(record, lang::Word("RecordMethod"));
   for (const QString& line : record.method) lines << "  " + line;
-  lines << QString() << Tr(w.results);
+  lines << QString() << Say(record, lang::Word("RecordResults"));
   for (const RecordLine& result : record.results) lines << "  " + result.caption + ": " + result.value;
   if (!record.table.headings.isEmpty()) {
     lines << "  " + record.table.headings.join('\t');
@@ -68,9 +66,9 @@ QString RecordText(const CalcRecord& record) {
       for (qsizetype col = 0; col < record.table.rows[row].size(); ++col) cells << CellText(record.table, row, col);
       lines << "  " + cells.join('\t');
     }
-    if (AnyOver(record.table)) lines << "  " + Tr(w.over);
+    if (AnyOver(record.table)) lines << "  " + Say(record, lang::Word("RecordOver"));
   }
-  for (const QString& note : record.notes) lines << "  " + note;
+  for (const QString& note : ClosingNotes(record)) lines << "  " + note;
   return lines.join('\n') + '\n';
 }
 
@@ -194,28 +192,30 @@ int PaintPages(const CalcRecord& record, QPainter& painter, QPaintDevice& device
   QFont title = bold;
   title.setPointSizeF(14.0);
 
-  const Words& w = WordsOf(record);
   const double indent = QFontMetricsF(body, &device).averageCharWidth() * 3.0;
   const double gap = QFontMetricsF(body, &device).lineSpacing() * 0.6;
   PageWriter writer(device, painter, page, newPage);
   writer.Text(Heading() + QStringLiteral("  \u2013  ") + record.tab, title);
   writer.Text(record.at.toString(Qt::ISODate), body);
   writer.Gap(gap);
-  for (const char* fillIn : {w.project, w.object, w.signature}) writer.FillIn(Tr(fillIn), body);
+  for (const lang::Words fillIn :
+       {lang::Word("RecordProject"), lang::Word("RecordObject"), lang::Word("RecordSignature")})
+    writer.FillIn(Say(record, fillIn), body);
   writer.Gap(gap);
-  writer.Text(Tr(w.inputs), bold);
+  writer.Text(Say(record, lang::Word("RecordInputs")), bold);
+  if (record.changed) writer.Text(Say(record, lang::Word("RecordChanged")), bold, indent);
   for (const RecordLine& input : record.inputs) writer.Text(input.caption + ": " + input.value, body, indent);
   writer.Gap(gap);
-  writer.Text(Tr(w.method), bold);
+  writer.Text(Say(record, lang::Word("RecordMethod")), bold);
   for (const QString& line : record.method) writer.Text(line, body, indent);
   writer.Gap(gap);
-  writer.Text(Tr(w.results), bold);
+  writer.Text(Say(record, lang::Word("RecordResults")), bold);
   for (const RecordLine& result : record.results) writer.Text(result.caption + ": " + result.value, body, indent);
   if (!record.table.headings.isEmpty()) {
     writer.Table(record.table, body, bold, indent);
-    if (AnyOver(record.table)) writer.Text(Tr(w.over), body, indent);
+    if (AnyOver(record.table)) writer.Text(Say(record, lang::Word("RecordOver")), body, indent);
   }
-  for (const QString& note : record.notes) writer.Text(note, body, indent);
+  for (const QString& note : ClosingNotes(record)) writer.Text(note, body, indent);
   if (record.chart) {
     writer.Gap(gap);
     writer.Chart(*record.chart, indent);
@@ -250,10 +250,14 @@ QImage RecordPicture(const CalcRecord& record, int dpi) {
   return picture;
 }
 
-bool WriteRecordPdf(const CalcRecord& record, const QString& path) {
+bool WriteRecordPdf(const CalcRecord& record, const QString& path, QString* reason) {
   // The file takes its name only once it is whole.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  const auto fail = [&] {
+    if (reason) *reason = file.errorString();
+    return false;
+  };
+  if (!file.open(QIODevice::WriteOnly)) return fail();
   {
     QPdfWriter writer(&file);
     writer.setResolution(300);
@@ -262,8 +266,8 @@ bool WriteRecordPdf(const CalcRecord& record, const QString& path) {
     writer.setCreator(Heading());
     if (PaintRecord(record, writer) == 0) {
       file.cancelWriting();
-      return false;
+      return fail();
     }
   }
-  return file.commit();
+  return file.commit() || fail();
 }

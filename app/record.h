@@ -1,8 +1,9 @@
 // The record of one tab's calculation, for the project file: a header with
-// the program's version, the tab and the time, the inputs as the tab shows
-// them, a few lines saying how the figures are worked out, and the results as
-// shown. Each tab builds its record from its controls (it never calculates
-// and changes no field); this file turns a record into plain text for the
+// the program's version, the tab and the time, the inputs as the calculation
+// read them, a few lines saying how the figures are worked out, and the
+// results it showed. Each tab builds its record from its controls when a
+// calculation has shown its results and keeps it (it never calculates and
+// changes no field); this file turns a record into plain text for the
 // clipboard and paints it onto pages, for a PDF file and for a printer.
 #pragma once
 
@@ -16,9 +17,14 @@ class QPagedPaintDevice;
 class TPaintBox;
 
 struct RecordLine {
-  QString caption;  // the caption and unit as the tab shows them
+  QString caption;  // the control's name on the screen, in the record's language
   QString value;    // the text as shown
 };
+
+// The inputs of a calculation as typed and chosen, by control name, in the
+// order they are set again when the record is opened: a text, an item index,
+// "1"/"0" for a box or button, "COL,ROW" for a chosen grid cell.
+using TypedInputs = QList<std::pair<QString, QString>>;
 
 // A result grid as shown; a cell over its limit is marked.
 struct RecordTable {
@@ -28,16 +34,22 @@ struct RecordTable {
 };
 
 struct CalcRecord {
-  bool danish = false;  // the interface language when the record was made
+  bool danish = false;  // the interface language of the calculation
+  QString page;         // the tab page's name (Kanalber, Effekt, ...)
   QString tab;          // the tab's caption
   QDateTime at;
   QList<RecordLine> inputs;
   QStringList method;
   QList<RecordLine> results;
   RecordTable table;
-  // How a search ended, what the figures rest on, or that no result is shown.
+  // How a search ended, or what the figures rest on.
   QStringList notes;
+  bool noResult = false;             // no result is shown: the record says so
+  bool changed = false;              // an input has changed since the calculation
   const TPaintBox* chart = nullptr;  // the CO2 chart, drawn again as lines
+  TypedInputs typed;                 // what opening the record sets again
+  QChar separator = '.';             // the decimal separator of the typed inputs
+  QStringList shownResults;          // the result fields' texts when it was kept
 };
 
 // The record as plain text, lines ending in "\n".
@@ -50,5 +62,6 @@ int PaintRecord(const CalcRecord& record, QPagedPaintDevice& device);
 // The first page of the record as a picture at `dpi` (for the manual).
 QImage RecordPicture(const CalcRecord& record, int dpi);
 // Writes the record as a PDF file at `path`. Nothing is left under that name
-// when writing fails; returns whether the file was written.
-bool WriteRecordPdf(const CalcRecord& record, const QString& path);
+// when writing fails; returns whether the file was written, and else the
+// system's reason in `reason`.
+bool WriteRecordPdf(const CalcRecord& record, const QString& path, QString* reason = nullptr);

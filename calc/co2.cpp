@@ -18,10 +18,9 @@ float CO2Formel(float k0, const Room& room, std::int64_t t) {
 
 namespace {
 
-constexpr double kTolerance = 1e-10;
 constexpr std::int64_t kMaxWalkedSeconds = 5000000;
 
-bool Settled(float previous, float c) { return std::fabs(static_cast<double>(previous) - c) < kTolerance; }
+bool Settled(float previous, float c) { return std::fabs(static_cast<double>(previous) - c) < kEquilibriumTolerance; }
 
 // The spacing of singles at the magnitude of `x` (the largest of the two at a
 // power of two).
@@ -60,7 +59,7 @@ std::int64_t LastMovingSecond(std::int64_t t, float c, double k, double ceq, dou
   }
   const double distance = here - spacing / 2.0 - lawError;
   const double step = distance * std::expm1(k);
-  const double threshold = (kTolerance + spacing + 2.0 * lawError) * (1.0 + 1e-9);
+  const double threshold = (kEquilibriumTolerance + spacing + 2.0 * lawError) * (1.0 + 1e-9);
   if (!(step > threshold) || !std::isfinite(step)) return t;
   const double seconds = std::min(std::log(step / threshold) / k, untilCrossing);
   if (!(seconds > 2.0)) return t;

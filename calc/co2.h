@@ -22,6 +22,9 @@ struct Room {
 // C = K0 E + (1 - E) K1 + (1 - E) F / q, with E = e^(-q t / V).
 float CO2Formel(float k0, const Room& room, std::int64_t t);
 
+// Two successive singles closer than this end the equilibrium search.
+inline constexpr double kEquilibriumTolerance = 1e-10;
+
 struct Equilibrium {
   float c = 0.0f;      // ppm
   std::int64_t t = 0;  // whole seconds the search took
@@ -29,7 +32,7 @@ struct Equilibrium {
 
 // The equilibrium: second by second from t = 1 (the value before the first
 // second counts as 1.0) to the first second whose single differs from the one
-// before by less than 1e-10. Equal to walking every second, but it skips the
+// before by less than kEquilibriumTolerance. Equal to walking every second, but it skips the
 // stretch where the curve provably still moves, so it answers at once
 // whatever the time constant. A flow or volume below 0 is refused
 // (CalcLimitError); 0 gives the arithmetic faults of the law.

@@ -41,9 +41,8 @@ std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytR
   }
 
   const double temp = StrToFloat(air.temperature, fmt);
-  const float rho = ToSingle(Div(273.0, 273.0 + temp) * 1.29);
-  // The coefficient is 0.09000001, not 0.09: the air's figures are worked with it.
-  const float nu = ToSingle((0.09000001 * temp + 13.3) * 1e-6);
+  const float rho = ToSingle(Div(kAirZeroCelsius, kAirZeroCelsius + temp) * kAirDensityAt0C);
+  const float nu = ToSingle((kAirViscositySlope * temp + kAirViscosityAt0C) * 1e-6);
 
   if (!innerSizePositive || flode <= 0.0f) return std::nullopt;
 

@@ -23,6 +23,17 @@ struct DuctAir {
 
 using DuctFriction = Friction;
 
+// The air: density rho = kAirZeroCelsius / (kAirZeroCelsius + T) * kAirDensityAt0C
+// kg/m3 and kinematic viscosity nu = (kAirViscositySlope * T +
+// kAirViscosityAt0C) * 1e-6 m2/s at T degrees C. The slope is 0.09000001,
+// not 0.09: the air's figures are worked with it.
+inline constexpr double kAirZeroCelsius = 273.0;
+inline constexpr double kAirDensityAt0C = 1.29;
+inline constexpr double kAirViscositySlope = 0.09000001;
+inline constexpr double kAirViscosityAt0C = 13.3;
+// The roughness of an insulation's surface, in mm.
+inline constexpr double kInsulationRoughnessMm = 0.9;
+
 // Shares its name with TForm1::Rvaerde, not its contract: this one returns
 // both values and touches nothing; the window's reads the tab's temperature,
 // unit and shape, returns the pressure drop and leaves the velocity in

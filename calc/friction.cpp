@@ -21,14 +21,16 @@ float Colebrook(float x, float re, double k, float d, const ColebrookStop& stop)
 }  // namespace
 
 float FrictionFactor(float re, double k, float d, const ColebrookStop& stop) {
-  if (re < 2320.0f) return ToSingle(Div(64.0, re));
-  const float x = Colebrook(re < 3500.0f ? 4.8f : 7.0f, re, k, d, stop);
+  if (re < kLaminarBelowRe) return ToSingle(Div(64.0, re));
+  const float x = Colebrook(re < kTurbulentFromRe ? 4.8f : 7.0f, re, k, d, stop);
   const double turbulent = Div(1.0, static_cast<double>(x) * x);
-  if (re >= 3500.0f) return ToSingle(turbulent);
+  if (re >= kTurbulentFromRe) return ToSingle(turbulent);
   // Transition band: the laminar value at 2320 (64/2320) blended into the
   // Colebrook value over 1200, not over the band's width of 1180. The step
   // this leaves at Re 3500 is part of the model's figures.
-  return ToSingle((turbulent * (re - 2320.0) + (3500.0 - re) * 0.027586206896551724) / 1200.0);
+  const double laminar = kLaminarBelowRe;
+  const double turbulentFrom = kTurbulentFromRe;
+  return ToSingle((turbulent * (re - laminar) + (turbulentFrom - re) * 0.027586206896551724) / 1200.0);
 }
 
 }  // namespace calc

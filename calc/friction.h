@@ -5,6 +5,11 @@
 
 namespace calc {
 
+// The Reynolds numbers that bound the transition band: laminar below the
+// first, Colebrook from the second.
+inline constexpr float kLaminarBelowRe = 2320.0f;
+inline constexpr float kTurbulentFromRe = 3500.0f;
+
 // What one friction calculation gives back: the pressure drop per metre and
 // the mean velocity, both stored as 32-bit singles.
 struct Friction {

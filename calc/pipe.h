@@ -25,6 +25,9 @@ struct Pipe {
 
 using PipeFriction = Friction;
 
+// Pa per mm water column, for pressure drops shown in mm VP.
+inline constexpr double kPaPerMmWater = 9.81;
+
 // Pressure drop per metre and velocity for a flow `q` in m3/s. Intermediates
 // are stored as 32-bit singles, each expression evaluated in double.
 // Arithmetic faults throw MathError; a friction factor that does not settle

@@ -8,7 +8,7 @@ namespace calc {
 Power PowerFromFlow(double flow, FlowUnit flowUnit, double cp, double deltaT, PowerUnit wanted) {
   const float q = ToSingle(flowUnit == FlowUnit::LitresPerHour ? flow / 3600.0 : flow);
   if (wanted == PowerUnit::Watt) return RoundHalfEven(Finite(cp * q * deltaT));
-  return ToSingle(q / 1000.0 * cp * deltaT);
+  return ToSingle(q * kWaterKilogramsPerLitre / 1000.0 * cp * deltaT);
 }
 
 WaterFlow FlowFromPower(double power, PowerUnit powerUnit, double cp, double deltaT, FlowUnit wanted) {

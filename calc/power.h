@@ -16,6 +16,9 @@ using Power = std::variant<std::int64_t, float>;
 // Litres per second as a single, or whole litres per hour.
 using WaterFlow = std::variant<float, std::int64_t>;
 
+// The water's mass per litre, kg/l.
+inline constexpr double kWaterKilogramsPerLitre = 1.0;
+
 // `cp` in J/(kg C), `deltaT` in C.
 Power PowerFromFlow(double flow, FlowUnit flowUnit, double cp, double deltaT, PowerUnit wanted);
 WaterFlow FlowFromPower(double power, PowerUnit powerUnit, double cp, double deltaT, FlowUnit wanted);

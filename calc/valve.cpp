@@ -23,7 +23,7 @@ float VentilKv(float q, float dp) { return ToSingle(Div(q, Sqrt(dp))); }
 
 float VentilFe(float q, float dp, float d) {
   const float v = Velocity(q, Area(d));
-  return ToSingle(Log10(Div(dp * 100000.0, static_cast<double>(v) * v * 500.0)));
+  return ToSingle(Log10(Div(dp * 100000.0, static_cast<double>(v) * v * (kValveWaterDensity / 2.0))));
 }
 
 float VentilTryckfallKv(float q, float kv) {
@@ -41,7 +41,7 @@ float VentilFlodeKv(float dp, float kv) { return ToSingle(Sqrt(dp) * kv); }
 
 float VentilFlodeFe(float dp, float fe, float d) {
   const float area = Area(d);
-  const float v = ToSingle(Sqrt(Div(dp * 100000.0, PowerOfTen(fe) * 500.0)));
+  const float v = ToSingle(Sqrt(Div(dp * 100000.0, PowerOfTen(fe) * (kValveWaterDensity / 2.0))));
   return ToSingle(static_cast<double>(v) * area * 3600.0);
 }
 

@@ -52,7 +52,8 @@ QWidget* Target(TForm1& form, const Assignment& row) {
     case Property::Item: return qobject_cast<TComboBox*>(control);
     case Property::GroupItem: return qobject_cast<TRadioGroup*>(control);
     case Property::Cell: return qobject_cast<TStringGrid*>(control);
-    case Property::Private: return nullptr;
+    case Property::Private:
+    case Property::Word: return nullptr;
   }
   return nullptr;
 }
@@ -83,6 +84,7 @@ void Apply(TForm1& form, const Assignment& row, const QString& text) {
         SpeakAs(control, text);
       break;
     case Property::Private:
+    case Property::Word:
     case Property::Rule: break;
   }
 }
@@ -105,6 +107,7 @@ void TForm1::ApplyLanguage(bool danish) {
   for (const Assignment& row : kTexts) {
     const char* chosen = danish && row.danish ? row.danish : row.swedish;
     const QString text = chosen ? QString::fromUtf8(chosen) : QString();
+    if (row.property == Property::Word) continue;  // taken where they are written
     if (row.property == Property::Rule)
       ApplyLanguageRule(row.index, danish);
     else if (row.property == Property::Private) {
@@ -145,6 +148,7 @@ QStringList lang::UnappliedRows(TForm1& form) {
   QStringList faults;
   for (const Assignment& row : kTexts) {
     const QString name = QString::fromLatin1(row.control);
+    if (row.property == Property::Word) continue;  // the program's own words name no control
     if (row.property == Property::Private) {
       if (!form.PrivateText(name)) faults << name + ": no such private text";
     } else if (!form.findChild<QWidget*>(name)) {

@@ -24,6 +24,9 @@ enum class Property {
                 // what it holds, said before its caption
   Private,      // one of the window's private texts
   Rule,         // rule `index`, below
+  Word,         // a text the program writes itself: the record's words and
+                // method lines, menus and dialogs beyond the classic window,
+                // and the messages about impossible inputs and files
 };
 
 // The rows whose text depends on the window's state.
@@ -55,6 +58,7 @@ inline constexpr Property kCell = Property::Cell;
 inline constexpr Property kSpoken = Property::Spoken;
 inline constexpr Property kPrivate = Property::Private;
 inline constexpr Property kRule = Property::Rule;
+inline constexpr Property kWord = Property::Word;
 
 // Every assignment, in the order both languages make them.
 inline constexpr std::array kTexts = std::to_array<Assignment>({
@@ -220,6 +224,119 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
      "CO2-indholdet i rummet stiger fra %1 ppm ude til %2 ppm på %3 (tim:min)."},
     {"GKurvaUtvadring", kPrivate, 0, 0, "Utvädring från %1 ppm.", "Fortynding fra %1 ppm."},
     {"GKurvaTom", kPrivate, 0, 0, "Ingen kurva ritad.", "Ingen kurve tegnet."},
+    // The program's own words. %1, %2, ... are filled in where they are used:
+    // the model's constants come from calc/, written with the screen's
+    // decimal separator.
+    {"RecordProject", kWord, 0, 0, "Projekt:", nullptr},
+    {"RecordObject", kWord, 0, 0, "Objekt/rum:", nullptr},
+    {"RecordSignature", kWord, 0, 0, "Beräknad av / kontrollerad av:", "Beregnet af / kontrolleret af:"},
+    {"RecordInputs", kWord, 0, 0, "Indata", "Inddata"},
+    {"RecordMethod", kWord, 0, 0, "Metod", "Metode"},
+    {"RecordResults", kWord, 0, 0, "Resultat", nullptr},
+    {"RecordOver", kWord, 0, 0, "* = över gränsvärdet", "* = over grænseværdien"},
+    {"RecordEmpty", kWord, 0, 0, "(tomt)", "(tom)"},
+    {"RecordNoResult", kWord, 0, 0, "Inget resultat visas.", "Intet resultat vises."},
+    {"RecordChanged", kWord, 0, 0, "Indata har ändrats efter beräkningen; här visas beräkningens indata och resultat.",
+     "Inddata er ændret efter beregningen; her vises beregningens inddata og resultater."},
+    {"RecordPage", kWord, 0, 0, "Sida %1 av %2", "Side %1 af %2"},
+    {"RecordShape", kWord, 0, 0, "Form", nullptr},
+    {"RecordPrint", kWord, 0, 0, "Skriv ut beräkning...", "Udskriv beregning..."},
+    {"RecordSave", kWord, 0, 0, "Spara beräkning som PDF...", "Gem beregning som PDF..."},
+    {"RecordCopy", kWord, 0, 0, "Kopiera beräkning som text", "Kopiér beregning som tekst"},
+    {"RecordOpen", kWord, 0, 0, "Öppna beräkning...", "Åbn beregning..."},
+    {"RecordSaveTitle", kWord, 0, 0, "Spara beräkning som PDF", "Gem beregning som PDF"},
+    {"RecordOpenTitle", kWord, 0, 0, "Öppna beräkning", "Åbn beregning"},
+    {"RecordFilter", kWord, 0, 0, "PDF-filer (*.pdf)", nullptr},
+    {"MethodDuctFriction", kWord, 0, 0,
+     "Tryckfall per meter R = λ·v²/dh·ρ/2; λ enligt Colebrook med materialets ytråhet, 64/Re under Re %1 och en "
+     "övergång upp till Re %2.",
+     "Trykfald pr. meter R = λ·v²/dh·ρ/2; λ efter Colebrook med materialets ruhed, 64/Re under Re %1 og en overgang "
+     "op til Re %2."},
+    {"MethodDuctAir", kWord, 0, 0, "Luft vid angiven temperatur T: ρ = %1/(%1+T)·%2 kg/m³, ν = (%3·T+%4)·10⁻⁶ m²/s.",
+     "Luft ved angivet temperatur T: ρ = %1/(%1+T)·%2 kg/m³, ν = (%3·T+%4)·10⁻⁶ m²/s."},
+    {"MethodDuctRectangular", kWord, 0, 0, "Rektangulär kanal: hydraulisk diameter dh = 2ab/(a+b).",
+     "Rektangulær kanal: hydraulisk diameter dh = 2ab/(a+b)."},
+    {"MethodDuctInsulation", kWord, 0, 0,
+     "Isolering minskar varje mått med två tjocklekar, och dess yta har ytråheten %1 mm.",
+     "Isolering mindsker hvert mål med to tykkelser, og dens overflade har ruheden %1 mm."},
+    {"MethodDuctJoint", kWord, 0, 0, "Cirkulär kanal: tryckfallet inkluderar engångsmotståndet ð·v²/2, ð = %1.",
+     "Cirkulær kanal: trykfaldet omfatter enkeltmodstanden ð·v²/2, ð = %1."},
+    {"MethodDuctJointSeries", kWord, 0, 0, "varje dimensions värde ur serien", "hver dimensions værdi fra serien"},
+    {"MethodSearch", kWord, 0, 0, "Sökning: största flöde som håller gränsvärdet inom %1.",
+     "Søgning: største flow som holder grænseværdien inden for %1."},
+    {"MethodPipeWater", kWord, 0, 0, "Vattnets viskositet och densitet ur temperaturen (eller som angivna).",
+     "Vandets viskositet og densitet ud fra temperaturen (eller som angivet)."},
+    {"MethodPipeFriction", kWord, 0, 0,
+     "Tryckfall per meter R = λ·v²/d·ρ/2; λ enligt Colebrook med rörets ytråhet, 64/Re under Re %1 och en "
+     "övergång upp till Re %2; 1 mmVp/m = %3 Pa/m.",
+     "Trykfald pr. meter R = λ·v²/d·ρ/2; λ efter Colebrook med rørets ruhed, 64/Re under Re %1 og en overgang op "
+     "til Re %2; 1 mmVp/m = %3 Pa/m."},
+    {"MethodValveUnits", kWord, 0, 0,
+     "Flöde q i m³/h och tryckfall Δp i bar (1 l/s = %1 m³/h; 1 kPa = %2 bar; 1 mm VP = %3 bar).",
+     "Flow q i m³/h og trykfald Δp i bar (1 l/s = %1 m³/h; 1 kPa = %2 bar; 1 mm VP = %3 bar)."},
+    {"MethodValveKv", kWord, 0, 0, "kv = q / √Δp.", nullptr},
+    {"MethodValveFe", kWord, 0, 0,
+     "Fe är tiologaritmen av tryckförlustkoefficienten: Fe = log10(Δp / (ρ·v²/2)), ρ = %1 kg/m³, v i anslutningen "
+     "med den angivna innerdiametern.",
+     "Fe er titalslogaritmen af trykfaldskoefficienten: Fe = log10(Δp / (ρ·v²/2)), ρ = %1 kg/m³, v i "
+     "tilslutningen med den angivne indvendige diameter."},
+    {"MethodPower", kWord, 0, 0, "P = q·ρ·c·Δt, en liter vatten räknad som ett kilogram (ρ = %1 kg/l).",
+     "P = q·ρ·c·Δt, en liter vand regnet som et kilogram (ρ = %1 kg/l)."},
+    {"MethodPowerCooling", kWord, 0, 0, "Ett negativt Δt är en kyllast, med negativ effekt.",
+     "En negativ Δt er en kølelast, med negativ effekt."},
+    {"MethodCO2Law", kWord, 0, 0, "Fullständigt omblandat rum: C(t) = Cute + F/q + (C0 − Cute − F/q)·e^(−q·t/V).",
+     "Fuldstændigt opblandet rum: C(t) = Cude + F/q + (C0 − Cude − F/q)·e^(−q·t/V)."},
+    {"MethodCO2Equilibrium", kWord, 0, 0,
+     "Jämvikt: första sekunden då två på varandra följande värden skiljer mindre än %1.",
+     "Ligevægt: første sekund hvor to på hinanden følgende værdier afviger mindre end %1."},
+    {"MethodCO2Rate", kWord, 0, 0, "%1 l/h per person räknas som %2 ml/s; alstring F = %3 ml/s.",
+     "%1 l/h pr. person regnes som %2 ml/s; afgivelse F = %3 ml/s."},
+    // Inputs no real case can have.
+    {"NoNegativeFlow", kWord, 0, 0, "Flödet får inte vara negativt", "Flowet må ikke være negativt"},
+    {"NoNegativeVelocityLimit", kWord, 0, 0, "Hastighetsgränsen får inte vara negativ",
+     "Hastighedsgrænsen må ikke være negativ"},
+    {"NoNegativePressureLimit", kWord, 0, 0, "Tryckfallsgränsen får inte vara negativ",
+     "Trykfaldsgrænsen må ikke være negativ"},
+    {"NoNegativeInsulation", kWord, 0, 0, "Isolertjockleken får inte vara negativ",
+     "Isoleringstykkelsen må ikke være negativ"},
+    {"NoNegativeJointCoefficient", kWord, 0, 0, "Förlustkoefficienten får inte vara negativ",
+     "Tabskoefficienten må ikke være negativ"},
+    {"NoNegativeRoughness", kWord, 0, 0, "Ytråheten får inte vara negativ", "Ruheden må ikke være negativ"},
+    {"AboveAbsoluteZero", kWord, 0, 0, "Temperaturen måste vara högre än %1 °C", "Temperaturen skal være over %1 °C"},
+    {"TooManyDimensions", kWord, 0, 0, "För många dimensioner i serien, välj ett större steg",
+     "For mange dimensioner i serien, vælg et større trin"},
+    {"StepAboveZero", kWord, 0, 0, "Steget måste vara större än 0", "Trinnet skal være større end 0"},
+    {"NoNegativeHeatCapacity", kWord, 0, 0, "Värmekapaciteten får inte vara negativ",
+     "Varmekapaciteten må ikke være negativ"},
+    {"NoNegativeKv", kWord, 0, 0, "Kv-värdet får inte vara negativt", "Kv-værdien må ikke være negativ"},
+    {"NoNegativeDiameter", kWord, 0, 0, "Innerdiametern får inte vara negativ",
+     "Den indvendige diameter må ikke være negativ"},
+    {"NoNegativeViscosity", kWord, 0, 0, "Viskositeten får inte vara negativ", "Viskositeten må ikke være negativ"},
+    {"DensityAboveZero", kWord, 0, 0, "Densiteten måste vara större än 0", "Densiteten skal være større end 0"},
+    {"NoNegativeLimit", kWord, 0, 0, "Gränsvärdet får inte vara negativt", "Grænseværdien må ikke være negativ"},
+    {"LimitAboveZero", kWord, 0, 0, "Gränsvärdet måste vara större än 0", "Grænseværdien skal være større end 0"},
+    {"NoFlowForLimit", kWord, 0, 0, "Inget flöde hittades för gränsvärdet", "Intet flow fundet for grænseværdien"},
+    {"LimitNotExact", kWord, 0, 0, "Gränsvärdet kan inte nås exakt, största flöde under gränsen visas",
+     "Grænseværdien kan ikke nås præcist, største flow under grænsen vises"},
+    {"FrictionNotSettled", kWord, 0, 0, "Friktionsfaktorn kan inte beräknas för dessa data",
+     "Friktionsfaktoren kan ikke beregnes for disse data"},
+    {"NoNegativeOutdoorCO2", kWord, 0, 0, "CO2-halten ute får inte vara negativ",
+     "CO2-indholdet ude må ikke være negativt"},
+    {"NoNegativePersons", kWord, 0, 0, "Antalet personer får inte vara negativt",
+     "Antallet af personer må ikke være negativt"},
+    // Saving and opening a record; %1 is the file, %2 the system's reason.
+    {"SaveFailed", kWord, 0, 0, "Beräkningen kunde inte sparas i %1: %2", "Beregningen kunne ikke gemmes i %1: %2"},
+    {"OpenUnreadable", kWord, 0, 0, "%1 kunde inte läsas: %2", "%1 kunne ikke læses: %2"},
+    {"OpenNotRecord", kWord, 0, 0, "%1 är ingen sparad PLUVIK-beräkning.", "%1 er ikke en gemt PLUVIK-beregning."},
+    {"OpenDamaged", kWord, 0, 0, "%1 är skadad eller ofullständig och kan inte öppnas.",
+     "%1 er beskadiget eller ufuldstændig og kan ikke åbnes."},
+    {"OpenNewer", kWord, 0, 0, "%1 är sparad av en nyare PLUVIK (format %2) och kan inte öppnas i denna version.",
+     "%1 er gemt af en nyere PLUVIK (format %2) og kan ikke åbnes i denne version."},
+    {"OpenImpossible", kWord, 0, 0, "%1 innehåller värden som ingen beräkning kan ha: %2",
+     "%1 indeholder værdier som ingen beregning kan have: %2"},
+    {"OpenChanged", kWord, 0, 0, "Beräkningen i %1 ger nu andra värden än de sparade:\n%2",
+     "Beregningen i %1 giver nu andre værdier end de gemte:\n%2"},
+    {"OpenChangedFigure", kWord, 0, 0, "%1: %2 (sparat %3)", "%1: %2 (gemt %3)"},
 });
 
 // A text of the table, written into a control as a QString.
@@ -236,6 +353,21 @@ consteval Text Swedish(std::string_view control, Property property, int index = 
       return {a.swedish};
   }
   throw "the language table holds no such text";
+}
+
+// A word of the program's own in both languages.
+struct Words {
+  const char* swedish;
+  const char* danish;
+};
+
+// The program's own word `name` (a row of kind kWord). A name the table does
+// not hold fails the build.
+consteval Words Word(std::string_view name) {
+  for (const Assignment& a : kTexts) {
+    if (a.property == Property::Word && a.control == name) return {a.swedish, a.danish ? a.danish : a.swedish};
+  }
+  throw "the language table holds no such word";
 }
 
 // The table's rows that name no control of `form`, or one of a kind the row

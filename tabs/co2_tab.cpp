@@ -100,6 +100,7 @@ void TForm1::PlaceTimeBesideItsCaption() {
 // ---- The calculation ---------------------------------------------------------
 
 void TForm1::CO2CalcButtonClick() {
+  const Calculation calculation(*this, CO2TabSheet);
   // However the calculation ends, the chart's words follow what it shows.
   const auto describe = qScopeGuard([this] { DescribeCO2Chart(); });
   // A dilution can be drawn without anybody generating CO2.
@@ -127,9 +128,9 @@ bool TForm1::CO2InputsPossible() {
   };
   return InputsPossible(
       {
-          NotNegative(CO2Ute, CO2Ute->Text(), "CO2-halten ute får inte vara negativ"),
-          NotNegative(AntalPers, whole(AntalPers), "Antalet personer får inte vara negativt"),
-          NotNegative(AntalPersUtspadning, whole(AntalPersUtspadning), "Antalet personer får inte vara negativt"),
+          NotNegative(CO2Ute, CO2Ute->Text(), lang::Word("NoNegativeOutdoorCO2")),
+          NotNegative(AntalPers, whole(AntalPers), lang::Word("NoNegativePersons")),
+          NotNegative(AntalPersUtspadning, whole(AntalPersUtspadning), lang::Word("NoNegativePersons")),
       },
       // The chart is cleared as a calculation clears it.
       [this] {
@@ -359,15 +360,13 @@ CalcRecord TForm1::CO2Record() {
   CalcRecord record = NewRecord();
   const QString activity = CO2Grid->Cell(0, GCO2Row) + ", " + CO2Grid->Cell(GCO2Col, 0);
   const QString rates = CO2Grid->Cell(GCO2Col, GCO2Row);
-  record.inputs << Shown(CO2Ute->LabelCaption() + " (ppm)", CO2Ute->Text())
-                << Shown(UteLuft->LabelCaption(), UteLuft->Text()) << Shown(RumVolym->LabelCaption(), RumVolym->Text())
-                << Shown(Label5->Caption(), activity + ": " + rates)
-                << Shown(GroupBox3->title() + ", " + AntalPers->LabelCaption(), AntalPers->Text())
-                << Shown(GroupBox2->title() + ", " + AntalPersUtspadning->LabelCaption(), AntalPersUtspadning->Text());
-  record.method << Say("Fullständigt omblandat rum: C(t) = Cute + F/q + (C0 − Cute − F/q)·e^(−q·t/V).",
-                       "Fuldstændigt opblandet rum: C(t) = Cude + F/q + (C0 − Cude − F/q)·e^(−q·t/V).")
-                << Say("Jämvikt: första sekunden då två på varandra följande värden skiljer mindre än 1e-10.",
-                       "Ligevægt: første sekund hvor to på hinanden følgende værdier afviger mindre end 1e-10.");
+  record.inputs << InputLine(CO2Ute, CO2Ute->Text(), Hint(CO2Ute)) << InputLine(UteLuft, UteLuft->Text())
+                << InputLine(RumVolym, RumVolym->Text()) << Shown(Label5->Caption(), activity + ": " + rates)
+                << InputLine(AntalPers, AntalPers->Text())
+                << InputLine(CO2utspadning, CO2utspadning->Text(), Hint(CO2Ute))
+                << InputLine(AntalPersUtspadning, AntalPersUtspadning->Text());
+  record.method << Say(lang::Word("MethodCO2Law"))
+                << Say(lang::Word("MethodCO2Equilibrium")).arg(Figure(calc::kEquilibriumTolerance));
   // The rate per person as the law takes it: the table's l/h made whole in
   // ml/s (9 l/h counts as 2 ml/s).
   const QStringList parts = rates.split('-');
@@ -377,11 +376,7 @@ CalcRecord TForm1::CO2Record() {
     int rate = 0;
     if (!calc::TryStrToInt(part.toStdString(), rate) || !personsRead) continue;
     const auto perPerson = calc::CO2Alstring(rate, 1);
-    record.method << Say("%1 l/h per person räknas som %2 ml/s; alstring F = %3 ml/s.",
-                         "%1 l/h pr. person regnes som %2 ml/s; afgivelse F = %3 ml/s.")
-                         .arg(rate)
-                         .arg(perPerson)
-                         .arg(calc::CO2Alstring(rate, persons));
+    record.method << Say(lang::Word("MethodCO2Rate")).arg(rate).arg(perPerson).arg(calc::CO2Alstring(rate, persons));
   }
   // A red field is missing or impossible: what the range shows belongs to
   // earlier inputs.
@@ -389,12 +384,24 @@ CalcRecord TForm1::CO2Record() {
   for (const TEdit* field : {CO2Ute, UteLuft, RumVolym, AntalPers, AntalPersUtspadning})
     stale = stale || field->Color() == TColor::clRed;
   if (CO2Min->Text().isEmpty() || stale) {
-    record.notes << NoResultShown();
+    record.noResult = true;
   } else {
-    record.results << Shown(CO2Min->LabelCaption() + " (ppm)", CO2Min->Text())
-                   << Shown(Label7->Caption(), Tid->Caption().trimmed())
-                   << Shown(GroupBox2->title() + " (ppm)", CO2utspadning->Text());
+    record.results << InputLine(CO2Min, CO2Min->Text(), Hint(CO2Ute))
+                   << Shown(Label7->Caption(), Tid->Caption().trimmed());
     record.chart = COkurva;
   }
   return record;
+}
+
+TypedInputs TForm1::CO2Inputs() const {
+  TypedInputs typed;
+  for (const TEdit* field : {CO2Ute, UteLuft, RumVolym}) typed << std::pair{field->objectName(), field->Text()};
+  typed << std::pair{CO2Grid->objectName(), QStringLiteral("%1,%2").arg(GCO2Col).arg(GCO2Row)};
+  // The own choice's rates are typed into the table.
+  if (GCO2Row == CO2Grid->RowCount() - 1)
+    typed << std::pair{QStringLiteral("CO2GridRates"), CO2Grid->Cell(GCO2Col, GCO2Row)};
+  for (const TEdit* field : {AntalPers, CO2utspadning, AntalPersUtspadning})
+    typed << std::pair{field->objectName(), field->Text()};
+  typed << std::pair{SparaKurva->objectName(), QString(SparaKurva->Checked() ? "1" : "0")};
+  return typed;
 }

@@ -344,7 +344,7 @@ void TForm1::StegChange() { Steg->ColourRequired(); }
 void TForm1::IsoleringChange() {
   Isolering->ColourRequired();
   if (Isolering->Text().isEmpty()) Isolering->SetText("0");
-  Ytrahet->SetText(Isolering->Text() != "0" ? DecimalFormat("0.900") : MaterialRoughness());
+  Ytrahet->SetText(Isolering->Text() != "0" ? InsulationRoughness() : MaterialRoughness());
   Ytrahet->update();
   ComboBox1Click();
 }
@@ -390,9 +390,9 @@ bool TForm1::RectangularSeriesAccepted(long long step, const calc::RectangularSe
   // length that can be listed.
   QString refusal;
   if (step <= 0)
-    refusal = QString::fromUtf8("Steget måste vara större än 0");
+    refusal = Say(lang::Word("StepAboveZero"));
   else if (series.count > kMaxSeriesRows)
-    refusal = QString::fromUtf8("För många dimensioner i serien, välj ett större steg");
+    refusal = Say(lang::Word("TooManyDimensions"));
   if (refusal.isEmpty()) return true;
   Steg->SetColor(TColor::clRed);
   ShowMessage(refusal);
@@ -400,6 +400,7 @@ bool TForm1::RectangularSeriesAccepted(long long step, const calc::RectangularSe
 }
 
 void TForm1::SpeedButton1Click() {
+  const Calculation calculation(*this, Kanalber);
   ductSearchEnd_.clear();
   if (!CheckBox1->Checked()) SummaFlow();
   if (Flow->Color() == TColor::clRed) return;
@@ -444,13 +445,13 @@ bool TForm1::SizingInputsPossible() {
   // The joint coefficient counts for one circular duct without insulation.
   const bool jointCoefficient = CirkRadioButton->Checked() && !Sida->Text().isEmpty() && !insulated;
   return InputsPossible({
-      NotNegative(Flow, Flow->Text(), "Flödet får inte vara negativt"),
-      NotNegative(MaxMeterPerSek, MaxMeterPerSek->Text(), "Hastighetsgränsen får inte vara negativ"),
-      NotNegative(MaxPaPerMeter, MaxPaPerMeter->Text(), "Tryckfallsgränsen får inte vara negativ"),
-      NotNegative(Isolering, Isolering->Text(), "Isolertjockleken får inte vara negativ"),
-      NotNegative(Steg, jointCoefficient ? Steg->Text() : QString(), "Förlustkoefficienten får inte vara negativ"),
+      NotNegative(Flow, Flow->Text(), lang::Word("NoNegativeFlow")),
+      NotNegative(MaxMeterPerSek, MaxMeterPerSek->Text(), lang::Word("NoNegativeVelocityLimit")),
+      NotNegative(MaxPaPerMeter, MaxPaPerMeter->Text(), lang::Word("NoNegativePressureLimit")),
+      NotNegative(Isolering, Isolering->Text(), lang::Word("NoNegativeInsulation")),
+      NotNegative(Steg, jointCoefficient ? Steg->Text() : QString(), lang::Word("NoNegativeJointCoefficient")),
       Above(Temperatur, Temperatur->Text(), -273.15, AbsoluteZeroMessage()),
-      NotNegative(Ytrahet, roughness, "Ytråheten får inte vara negativ"),
+      NotNegative(Ytrahet, roughness, lang::Word("NoNegativeRoughness")),
   });
 }
 
@@ -479,7 +480,11 @@ void TForm1::WriteResultRow(int row, const QString& dimension, std::optional<flo
 }
 
 void TForm1::SetRoughnessForInsulation(int i) {
-  Ytrahet->SetText(i <= 0 ? MaterialRoughness() : DecimalFormat("0.900"));
+  Ytrahet->SetText(i <= 0 ? MaterialRoughness() : InsulationRoughness());
+}
+
+QString TForm1::InsulationRoughness() const {
+  return DecimalFormat(QString::number(calc::kInsulationRoughnessMm, 'f', 3));
 }
 
 void TForm1::Cirk() {
@@ -551,13 +556,16 @@ void TForm1::WriteRectangularSeries(const QString& side, long long step, const c
 bool TForm1::OverLimit(int col, int row) const {
   if (row < 1 || col > 1) return false;
   const TEdit* limitField = col == 0 ? MaxMeterPerSek : MaxPaPerMeter;
-  const QString text = StringGrid1->Cell(col, row);
-  if (limitField->Text().isEmpty() || text.isEmpty()) return false;
+  return OverLimitOf(StringGrid1->Cell(col, row), limitField->Text());
+}
+
+bool TForm1::OverLimitOf(const QString& cell, const QString& limitText) const {
+  if (limitText.isEmpty() || cell.isEmpty()) return false;
   // A limit or cell that does not read as a number marks nothing.
   double limit = 0.0;
   double shown = 0.0;
-  if (!calc::TryStrToFloat(limitField->Text().toStdString(), Fmt(), limit) ||
-      !calc::TryStrToFloat(text.toStdString(), Fmt(), shown))
+  if (!calc::TryStrToFloat(limitText.toStdString(), Fmt(), limit) ||
+      !calc::TryStrToFloat(cell.toStdString(), Fmt(), shown))
     return false;
   return !(limit >= shown);
 }
@@ -687,12 +695,11 @@ bool TForm1::SearchInputsPossible(int isolering) {
   };
   return InputsPossible(
       {
-          NotNegative(Isolering, isolering < 0 ? Isolering->Text() : QString(),
-                      "Isolertjockleken får inte vara negativ"),
+          NotNegative(Isolering, isolering < 0 ? Isolering->Text() : QString(), lang::Word("NoNegativeInsulation")),
           NotNegative(Steg, CirkRadioButton->Checked() ? DecimalFormat(Steg->Text()) : QString(),
-                      "Förlustkoefficienten får inte vara negativ"),
+                      lang::Word("NoNegativeJointCoefficient")),
           Above(Temperatur, Temperatur->Text(), -273.15, AbsoluteZeroMessage()),
-          NotNegative(Ytrahet, Ytrahet->Text(), "Ytråheten får inte vara negativ"),
+          NotNegative(Ytrahet, Ytrahet->Text(), lang::Word("NoNegativeRoughness")),
       },
       emptyResults);
 }
@@ -702,7 +709,7 @@ bool TForm1::ShowSearchResult(const calc::FlowSearch& search, TEdit* limitField,
                               const std::function<std::optional<calc::DuctFriction>(float)>& evaluate) {
   float flow = search.q;
   calc::DuctFriction shown = search.atQ;
-  const QString message = SearchEndMessage(SearchTab::Duct, search);
+  const QString message = SearchEndMessage(SearchTab::Duct, search, danishTexts_);
   if (!message.isEmpty()) ductSearchEnd_ = message;
   switch (search.end) {
     case calc::SearchEnd::Met: break;
@@ -774,79 +781,102 @@ void TForm1::SummaFlow() {
 
 // ---- The record -------------------------------------------------------------
 
-CalcRecord TForm1::DuctRecord() {
+CalcRecord TForm1::DuctRecord(bool withRows) {
   CalcRecord record = NewRecord();
   const bool search = CheckBox1->Checked();
   const bool circular = CirkRadioButton->Checked();
-  const QString flow = Say("Flöde", "Flow") + " (" + Flow->LabelCaption() + ")";
-  record.inputs << Shown(Say("Material", "Materiale"), ComboBox1->Text())
-                << Shown(Say("Form", "Form"), circular                     ? CirkRadioButton->text()
-                                              : RektRadioButton->Checked() ? RektRadioButton->text()
-                                                                           : QString());
-  if (!search) record.inputs << Shown(flow, Flow->Text());
-  record.inputs << Shown(MaxMeterPerSek->LabelCaption(), MaxMeterPerSek->Text())
-                << Shown(MaxPaPerMeter->LabelCaption(), MaxPaPerMeter->Text())
-                << Shown(SidaLabel->Caption(), Sida->Text()) << Shown(Steg->LabelCaption(), Steg->Text());
-  if (RektRadioButton->Checked()) record.inputs << Shown(Label1->Caption(), SpinEdit1->Text());
-  record.inputs << Shown(Isolering->LabelCaption(), Isolering->Text())
-                << Shown(Temperatur->LabelCaption(), Temperatur->Text())
-                << Shown(Ytrahet->LabelCaption(), Ytrahet->Text());
+  const QAbstractButton* shape = circular ? CirkRadioButton : RektRadioButton->Checked() ? RektRadioButton : nullptr;
+  record.inputs << InputLine(ComboBox1, ComboBox1->Text())
+                << Shown(Say(lang::Word("RecordShape")), shape ? ScreenName(shape) : QString());
+  if (!search) record.inputs << InputLine(Flow, Flow->Text());
+  record.inputs << InputLine(MaxMeterPerSek, MaxMeterPerSek->Text()) << InputLine(MaxPaPerMeter, MaxPaPerMeter->Text())
+                << InputLine(Sida, Sida->Text()) << InputLine(Steg, Steg->Text());
+  if (RektRadioButton->Checked()) record.inputs << InputLine(SpinEdit1, SpinEdit1->Text());
+  record.inputs << InputLine(Isolering, Isolering->Text()) << InputLine(Temperatur, Temperatur->Text())
+                << InputLine(Ytrahet, Ytrahet->Text());
 
-  record.method << Say("Tryckfall per meter R = λ·v²/dh·ρ/2; λ enligt Colebrook med materialets ytråhet, "
-                       "64/Re under Re 2320 och en övergång upp till Re 3500.",
-                       "Tryktab pr. meter R = λ·v²/dh·ρ/2; λ efter Colebrook med materialets ruhed, "
-                       "64/Re under Re 2320 og en overgang op til Re 3500.")
-                << Say("Luft vid angiven temperatur T: ρ = 273/(273+T)·1,29 kg/m³, "
-                       "ν = (0,09000001·T+13,3)·10⁻⁶ m²/s.",
-                       "Luft ved angivet temperatur T: ρ = 273/(273+T)·1,29 kg/m³, "
-                       "ν = (0,09000001·T+13,3)·10⁻⁶ m²/s.");
-  if (RektRadioButton->Checked())
-    record.method << Say("Rektangulär kanal: hydraulisk diameter dh = 2ab/(a+b).",
-                         "Rektangulær kanal: hydraulisk diameter dh = 2ab/(a+b).");
-  record.method << Say("Isolering minskar varje mått med två tjocklekar, och dess yta har ytråheten 0,9 mm.",
-                       "Isolering mindsker hvert mål med to tykkelser, og dens overflade har ruheden 0,9 mm.");
+  record.method
+      << Say(lang::Word("MethodDuctFriction")).arg(Figure(calc::kLaminarBelowRe), Figure(calc::kTurbulentFromRe))
+      << Say(lang::Word("MethodDuctAir"))
+             .arg(Figure(calc::kAirZeroCelsius), Figure(calc::kAirDensityAt0C), Figure(calc::kAirViscositySlope),
+                  Figure(calc::kAirViscosityAt0C));
+  if (RektRadioButton->Checked()) record.method << Say(lang::Word("MethodDuctRectangular"));
+  record.method << Say(lang::Word("MethodDuctInsulation")).arg(Figure(calc::kInsulationRoughnessMm));
   // The joint term counts only without insulation (a thickness of 0).
   int insulation = 0;
   if (circular && calc::TryStrToInt(Isolering->Text().toStdString(), insulation) && insulation == 0) {
-    const QString coefficient = Sida->Text().isEmpty()
-                                    ? Say("varje dimensions värde ur serien", "hver dimensions værdi fra serien")
-                                    : Steg->Text();
-    record.method << Say("Cirkulär kanal: tryckfallet inkluderar engångsmotståndet ð·v²/2, ð = ",
-                         "Cirkulær kanal: tryktabet omfatter enkeltmodstanden ð·v²/2, ð = ") +
-                         coefficient + ".";
+    const QString coefficient = Sida->Text().isEmpty() ? Say(lang::Word("MethodDuctJointSeries")) : Steg->Text();
+    record.method << Say(lang::Word("MethodDuctJoint")).arg(coefficient);
   }
   if (search) {
-    record.method << Say("Sökning: största flöde som håller gränsvärdet inom 0,001.",
-                         "Søgning: største flow som holder grænseværdien inden for 0,001.");
-    record.results << Shown(flow, Flow->Text());
+    record.method << Say(lang::Word("MethodSearch")).arg(Figure(calc::kDuctSearchRules.tolerance));
+    record.results << InputLine(Flow, Flow->Text());
   }
 
   RecordTable& table = record.table;
   for (int col = 0; col < StringGrid1->ColCount(); ++col) table.headings << StringGrid1->Cell(col, 0);
+  bool anyShown = false;
+  for (int row = 1; row < StringGrid1->RowCount() && !anyShown; ++row)
+    anyShown = !StringGrid1->Cell(0, row).isEmpty() || !StringGrid1->Cell(1, row).isEmpty();
+  if (withRows) FillDuctRows(table, DuctInputs());
+  if (!ductSearchEnd_.isEmpty()) record.notes << ductSearchEnd_;
+  // A red input stopped the run or was refused: rows still shown belong to
+  // earlier inputs.
+  bool stale = !search && Flow->Color() == TColor::clRed;
+  for (const QWidget* field :
+       std::initializer_list<const QWidget*>{Sida, Steg, Isolering, Temperatur, Ytrahet, MaxMeterPerSek, MaxPaPerMeter})
+    stale = stale || Background(field) == TColor::clRed;
+  if (!anyShown || stale) {
+    table.rows.clear();
+    table.over.clear();
+    record.noResult = true;
+  }
+  return record;
+}
+
+void TForm1::FillDuctRows(RecordTable& table, const TypedInputs& typed) const {
+  // The marks follow the limits the calculation read, not the fields now.
+  QString limits[2];
+  for (const auto& [name, value] : typed) {
+    if (name == MaxMeterPerSek->objectName()) limits[0] = value;
+    if (name == MaxPaPerMeter->objectName()) limits[1] = value;
+  }
+  table.rows.clear();
+  table.over.clear();
   for (int row = 1; row < StringGrid1->RowCount(); ++row) {
     QStringList cells;
     QList<bool> over;
     bool shown = false;
     for (int col = 0; col < StringGrid1->ColCount(); ++col) {
       cells << StringGrid1->Cell(col, row);
-      over << OverLimit(col, row);
+      over << (col < 2 && OverLimitOf(cells.back(), limits[col]));
       shown = shown || (col < 2 && !cells.back().isEmpty());
     }
     if (!shown) continue;
     table.rows << cells;
     table.over << over;
   }
-  if (!ductSearchEnd_.isEmpty()) record.notes << ductSearchEnd_;
-  // A red input stopped the last run or was refused: rows still shown belong
-  // to earlier inputs.
-  bool stale = !search && Flow->Color() == TColor::clRed;
-  for (const QWidget* field :
-       std::initializer_list<const QWidget*>{Sida, Steg, Isolering, Temperatur, Ytrahet, MaxMeterPerSek, MaxPaPerMeter})
-    stale = stale || Background(field) == TColor::clRed;
-  if (table.rows.isEmpty() || stale) {
-    table.rows.clear();
-    table.over.clear();
-    record.notes << NoResultShown();
-  }
-  return record;
+}
+
+TypedInputs TForm1::DuctInputs() const {
+  const auto text = [](const QWidget* control, const QString& value) {
+    return std::pair{control->objectName(), value};
+  };
+  const auto on = [](const QAbstractButton* button) {
+    return std::pair{button->objectName(), QString(button->isChecked() ? "1" : "0")};
+  };
+  TypedInputs typed{text(EnhetRadioGroup, QString::number(EnhetRadioGroup->ItemIndex())),
+                    text(ComboBox1, QString::number(ComboBox1->currentIndex())),
+                    on(CirkRadioButton),
+                    on(RektRadioButton),
+                    on(CheckBox1),
+                    text(Sida, Sida->Text()),
+                    text(Steg, Steg->Text()),
+                    text(SpinEdit1, SpinEdit1->Text()),
+                    text(Isolering, Isolering->Text()),
+                    text(Temperatur, Temperatur->Text()),
+                    text(Ytrahet, Ytrahet->Text())};
+  if (!CheckBox1->Checked()) typed << text(Flow, Flow->Text());
+  typed << text(MaxMeterPerSek, MaxMeterPerSek->Text()) << text(MaxPaPerMeter, MaxPaPerMeter->Text());
+  return typed;
 }

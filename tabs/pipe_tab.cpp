@@ -16,7 +16,7 @@ namespace {
 constexpr std::array<const char*, 5> kPipeRoughness = {"0.045", "0.0015", "0.010", "0.015", "0.0005"};
 
 // One mm of water column per metre, in Pa/m.
-constexpr double kPaPerMmWater = 9.81;
+using calc::kPaPerMmWater;
 
 }  // namespace
 
@@ -216,16 +216,16 @@ bool TForm1::PipeInputsPossible() {
   };
   return InputsPossible(
       {
-          NotNegative(RInvDiam, DecimalFormat(RInvDiam->Text()), "Innerdiametern får inte vara negativ"),
-          NotNegative(RKinViskos, RKinViskos->Text(), "Viskositeten får inte vara negativ"),
-          Above(RDensitet, DecimalFormat(RDensitet->Text()), 0.0,
-                QString::fromUtf8("Densiteten måste vara större än 0")),
-          NotNegative(RFlow, search ? QString() : DecimalFormat(RFlow->Text()), "Flödet får inte vara negativt"),
+          NotNegative(RInvDiam, DecimalFormat(RInvDiam->Text()), lang::Word("NoNegativeDiameter")),
+          NotNegative(RKinViskos, RKinViskos->Text(), lang::Word("NoNegativeViscosity")),
+          Above(RDensitet, DecimalFormat(RDensitet->Text()), 0.0, Say(lang::Word("DensityAboveZero"))),
+          NotNegative(RFlow, search ? QString() : DecimalFormat(RFlow->Text()), lang::Word("NoNegativeFlow")),
       },
       emptyResults);
 }
 
 void TForm1::SpeedButton3Click() {
+  const Calculation calculation(*this, Rorber);
   pipeSearchEnd_.clear();
   if (!TestRorIndata()) return;
   if (!PipeInputsPossible()) return;
@@ -321,7 +321,7 @@ void TForm1::ShowWaterSearchResult(const calc::FlowSearch& search, TEdit* limitF
                                    const std::function<std::optional<calc::PipeFriction>(float)>& evaluate) {
   float q = search.q;
   calc::PipeFriction shown = search.atQ;
-  const QString message = SearchEndMessage(SearchTab::Pipe, search);
+  const QString message = SearchEndMessage(SearchTab::Pipe, search, danishTexts_);
   if (!message.isEmpty()) pipeSearchEnd_ = message;
   switch (search.end) {
     case calc::SearchEnd::Met: break;
@@ -354,43 +354,47 @@ void TForm1::ShowWaterSearchResult(const calc::FlowSearch& search, TEdit* limitF
 
 // ---- The record -------------------------------------------------------------
 
+TEdit* TForm1::WaterSearchLimit() const {
+  // With the search on, the field the user typed last is the limit; the other
+  // is grey and receives a result.
+  return RvardeRoer->Color() == TColor::clWindow ? RvardeRoer : RHast;
+}
+
 CalcRecord TForm1::PipeRecord() {
   CalcRecord record = NewRecord();
   const bool search = CheckBox2->Checked();
-  const QString flow = Say("Flöde", "Flow") + " (" + RFlow->LabelCaption() + ")";
-  const QString velocity = RHast->LabelCaption();
-  const QString pressureDrop = Say("Tryckfall", "Tryktab") + " (" + RvardeRoer->LabelCaption() + ")";
-  record.inputs << Shown(GroupBox1->title(), RMtrlComboBox->Text()) << Shown(RYtrahet->LabelCaption(), RYtrahet->Text())
-                << Shown(RInvDiam->LabelCaption(), RInvDiam->Text()) << Shown(RTemp->LabelCaption(), RTemp->Text())
-                << Shown(RKinViskos->LabelCaption() + " (" + Hint(RKinViskos) + ")", RKinViskos->Text())
-                << Shown(RDensitet->LabelCaption() + " (" + Hint(RDensitet) + ")", RDensitet->Text());
-  // With the search on, the field the user typed is the limit.
-  const bool byPressureDrop = RvardeRoer->Color() == TColor::clWindow;
-  if (!search) {
-    record.inputs << Shown(flow, RFlow->Text());
-  } else {
-    record.inputs << (byPressureDrop ? Shown(pressureDrop, RvardeRoer->Text()) : Shown(velocity, RHast->Text()));
-  }
+  record.inputs << InputLine(RMtrlComboBox, RMtrlComboBox->Text()) << InputLine(RYtrahet, RYtrahet->Text())
+                << InputLine(RInvDiam, RInvDiam->Text()) << InputLine(RTemp, RTemp->Text())
+                << InputLine(RKinViskos, RKinViskos->Text(), Hint(RKinViskos))
+                << InputLine(RDensitet, RDensitet->Text(), Hint(RDensitet));
+  TEdit* limit = WaterSearchLimit();
+  TEdit* other = limit == RvardeRoer ? RHast : RvardeRoer;
+  record.inputs << (search ? InputLine(limit, limit->Text()) : InputLine(RFlow, RFlow->Text()));
 
-  record.method << Say("Vattnets viskositet och densitet ur temperaturen (eller som angivna).",
-                       "Vandets viskositet og densitet ud fra temperaturen (eller som angivet).")
-                << Say("Tryckfall per meter R = λ·v²/d·ρ/2; λ enligt Colebrook med rörets ytråhet, "
-                       "64/Re under Re 2320 och en övergång upp till Re 3500; 1 mmVp/m = 9,81 Pa/m.",
-                       "Tryktab pr. meter R = λ·v²/d·ρ/2; λ efter Colebrook med rørets ruhed, "
-                       "64/Re under Re 2320 og en overgang op til Re 3500; 1 mmVp/m = 9,81 Pa/m.");
-  if (search)
-    record.method << Say("Sökning: största flöde som håller gränsvärdet inom 0,0001.",
-                         "Søgning: største flow som holder grænseværdien inden for 0,0001.");
-
-  const QString shownFlow = search ? RFlow->Text() : QString();
-  if (!search) {
-    record.results << Shown(velocity, RHast->Text()) << Shown(pressureDrop, RvardeRoer->Text());
+  record.method << Say(lang::Word("MethodPipeWater"))
+                << Say(lang::Word("MethodPipeFriction"))
+                       .arg(Figure(calc::kLaminarBelowRe), Figure(calc::kTurbulentFromRe), Figure(calc::kPaPerMmWater));
+  if (search) {
+    const double tolerance = calc::PipeSearchRules(calc::SearchCriterion::PressureDrop).tolerance;
+    record.method << Say(lang::Word("MethodSearch")).arg(Figure(tolerance));
+    record.results << InputLine(RFlow, RFlow->Text()) << InputLine(other, other->Text());
   } else {
-    record.results << Shown(flow, shownFlow)
-                   << (byPressureDrop ? Shown(velocity, RHast->Text()) : Shown(pressureDrop, RvardeRoer->Text()));
+    record.results << InputLine(RHast, RHast->Text()) << InputLine(RvardeRoer, RvardeRoer->Text());
   }
   if (!pipeSearchEnd_.isEmpty()) record.notes << pipeSearchEnd_;
-  const bool noResult = search ? shownFlow.isEmpty() : RHast->Text().isEmpty() || RvardeRoer->Text().isEmpty();
-  if (noResult) record.notes << NoResultShown();
+  record.noResult = search ? RFlow->Text().isEmpty() : RHast->Text().isEmpty() || RvardeRoer->Text().isEmpty();
+  if (record.noResult) record.results.clear();
   return record;
+}
+
+TypedInputs TForm1::PipeInputs() const {
+  TypedInputs typed{{EnhetRorRadioGroup->objectName(), QString::number(EnhetRorRadioGroup->ItemIndex())},
+                    {EnhetRorDpRadioGroup->objectName(), QString::number(EnhetRorDpRadioGroup->ItemIndex())},
+                    {RMtrlComboBox->objectName(), QString::number(RMtrlComboBox->currentIndex())}};
+  for (const TEdit* field : {RYtrahet, RInvDiam, RTemp, RKinViskos, RDensitet})
+    typed << std::pair{field->objectName(), field->Text()};
+  typed << std::pair{CheckBox2->objectName(), QString(CheckBox2->Checked() ? "1" : "0")};
+  const TEdit* input = CheckBox2->Checked() ? WaterSearchLimit() : RFlow;
+  typed << std::pair{input->objectName(), input->Text()};
+  return typed;
 }

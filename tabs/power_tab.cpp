@@ -99,11 +99,12 @@ bool TForm1::PowerInputsPossible() {
   // gives no power, and back to a flow it divides by zero, as it always has.
   TEdit* result = PowerToFlow() ? EffektFlowEdit : EffektEdit;
   return InputsPossible(
-      {NotNegative(SpecHeatKapacitet, SpecHeatKapacitet->Text(), "Värmekapaciteten får inte vara negativ")},
+      {NotNegative(SpecHeatKapacitet, SpecHeatKapacitet->Text(), lang::Word("NoNegativeHeatCapacity"))},
       [result] { result->SetText(QString()); });
 }
 
 void TForm1::SpeedButton4Click() {
+  const Calculation calculation(*this, Effekt);
   // Required fields found empty turn red; this never turns one back.
   const auto mark = [](TEdit* field) {
     if (field->Text().isEmpty()) field->SetColor(TColor::clRed);
@@ -198,25 +199,29 @@ void TForm1::EffektFlowEditChange() {
 
 CalcRecord TForm1::PowerRecord() {
   CalcRecord record = NewRecord();
-  const QString flow = Say("Flöde", "Flow") + " (" + EffektFlowEdit->LabelCaption() + ")";
-  const QString power = Say("Effekt", "Effekt") + " (" + EffektEdit->LabelCaption() + ")";
-  const QString deltaT = Say("Temperaturdifferens Δt (°C)", "Temperaturdifferens Δt (°C)");
-  const QString cp = Say("Specifik värmekapacitet", "Specifik varmekapacitet") + " (" + Label3->Caption() + ")";
-  record.inputs << Shown(CalkValRadioGroup->title(), CalkValRadioGroup->ItemText(CalkValRadioGroup->ItemIndex()));
-  record.inputs << (PowerToFlow() ? Shown(power, EffektEdit->Text()) : Shown(flow, EffektFlowEdit->Text()))
-                << Shown(deltaT, DeltaT->Text()) << Shown(cp, SpecHeatKapacitet->Text());
-  record.method << Say("P = q·ρ·c·Δt, en liter vatten räknad som ett kilogram (ρ = 1 kg/l).",
-                       "P = q·ρ·c·Δt, en liter vand regnet som et kilogram (ρ = 1 kg/l).")
-                << Say("Ett negativt Δt är en kyllast, med negativ effekt.",
-                       "En negativ Δt er en kølelast, med negativ effekt.");
   TEdit* result = PowerToFlow() ? EffektFlowEdit : EffektEdit;
   TEdit* input = PowerToFlow() ? EffektEdit : EffektFlowEdit;
+  record.inputs << Shown(ScreenName(CalkValRadioGroup), CalkValRadioGroup->ItemText(CalkValRadioGroup->ItemIndex()))
+                << InputLine(input, input->Text()) << InputLine(DeltaT, DeltaT->Text())
+                << InputLine(SpecHeatKapacitet, SpecHeatKapacitet->Text());
+  record.method << Say(lang::Word("MethodPower")).arg(Figure(calc::kWaterKilogramsPerLitre))
+                << Say(lang::Word("MethodPowerCooling"));
   // A red field stopped the last ENTER: a shown result belongs to earlier inputs.
   bool stale = false;
   for (const TEdit* field : {input, DeltaT, SpecHeatKapacitet}) stale = stale || field->Color() == TColor::clRed;
   if (result->Text().isEmpty() || stale)
-    record.notes << NoResultShown();
+    record.noResult = true;
   else
-    record.results << Shown(PowerToFlow() ? flow : power, result->Text());
+    record.results << InputLine(result, result->Text());
   return record;
+}
+
+TypedInputs TForm1::PowerInputs() const {
+  TEdit* input = PowerToFlow() ? EffektEdit : EffektFlowEdit;
+  return {{CalkValRadioGroup->objectName(), QString::number(CalkValRadioGroup->ItemIndex())},
+          {EnhetFlowRadioGroup->objectName(), QString::number(EnhetFlowRadioGroup->ItemIndex())},
+          {EnhetEffektRadioGroup->objectName(), QString::number(EnhetEffektRadioGroup->ItemIndex())},
+          {DeltaT->objectName(), DeltaT->Text()},
+          {SpecHeatKapacitet->objectName(), SpecHeatKapacitet->Text()},
+          {input->objectName(), input->Text()}};
 }

@@ -8,6 +8,6 @@
 
 enum class SearchTab { Duct, Pipe };
 
-// The message box text for how `search` ended on `tab`; empty where the tab
-// shows its result without one.
-QString SearchEndMessage(SearchTab tab, const calc::FlowSearch& search);
+// The message box text for how `search` ended on `tab`, in the interface
+// language; empty where the tab shows its result without one.
+QString SearchEndMessage(SearchTab tab, const calc::FlowSearch& search, bool danish);

@@ -30,7 +30,7 @@ void Off(TEdit* field) {
 // The flow group's units (l/s, l/h, m3/h) to and from m3/h, and the pressure
 // group's (kPa, mm VP, bar) to and from bar, each worked as written.
 double ToCubicMetresPerHour(double value, int unit) {
-  if (unit == 0) return value * 3.6;
+  if (unit == 0) return value * calc::kCubicMetresPerHourPerLitrePerSecond;
   if (unit == 1) return value / 1000.0;
   return value;
 }
@@ -42,14 +42,14 @@ double FromCubicMetresPerHour(double q, int unit) {
 }
 
 double ToBar(double value, int unit) {
-  if (unit == 0) return value / 100.0;
-  if (unit == 1) return value / 10000.0;
+  if (unit == 0) return value / calc::kKiloPascalsPerBar;
+  if (unit == 1) return value / calc::kMmWaterPerBar;
   return value;
 }
 
 double FromBar(double dp, int unit) {
-  if (unit == 0) return dp * 100.0;
-  if (unit == 1) return dp * 10000.0;
+  if (unit == 0) return dp * calc::kKiloPascalsPerBar;
+  if (unit == 1) return dp * calc::kMmWaterPerBar;
   return dp;
 }
 
@@ -220,16 +220,16 @@ bool TForm1::ValveInputsPossible() {
   const bool kvIn = !fe && (flowMode || pressureMode);
   return InputsPossible(
       {
-          NotNegative(FlowEdit, flowMode ? QString() : DecimalFormat(FlowEdit->Text()),
-                      "Flödet får inte vara negativt"),
-          NotNegative(KvsEdit, kvIn ? DecimalFormat(KvsEdit->Text()) : QString(), "Kv-värdet får inte vara negativt"),
+          NotNegative(FlowEdit, flowMode ? QString() : DecimalFormat(FlowEdit->Text()), lang::Word("NoNegativeFlow")),
+          NotNegative(KvsEdit, kvIn ? DecimalFormat(KvsEdit->Text()) : QString(), lang::Word("NoNegativeKv")),
           NotNegative(InvDiamEdit, fe ? DecimalFormat(InvDiamEdit->Text()) : QString(),
-                      "Innerdiametern får inte vara negativ"),
+                      lang::Word("NoNegativeDiameter")),
       },
       [result] { result->SetText(QString()); });
 }
 
 void TForm1::SpeedButton2Click() {
+  const Calculation calculation(*this, Kvs);
   if (!KontrollData()) return;
   if (!ValveInputsPossible()) return;
   const bool fe = FeCheckBox->Checked();
@@ -268,44 +268,56 @@ void TForm1::SpeedButton2Click() {
 
 // ---- The record -------------------------------------------------------------
 
+TEdit* TForm1::ValveResultField() const {
+  return RadioButton1->Checked()   ? FlowEdit
+         : RadioButton2->Checked() ? TryckEdit
+         : RadioButton3->Checked() ? KvsEdit
+                                   : FeEdit1;
+}
+
+QList<TEdit*> TForm1::ValveInputFields() const {
+  // kv without Fe, Fe and the inner diameter with it; never the result.
+  const bool fe = FeCheckBox->Checked();
+  QList<TEdit*> fields;
+  for (TEdit* field : {FlowEdit, TryckEdit, KvsEdit, FeEdit1, InvDiamEdit}) {
+    const bool used = field == KvsEdit ? !fe : field == FeEdit1 || field == InvDiamEdit ? fe : true;
+    if (used && field != ValveResultField()) fields << field;
+  }
+  return fields;
+}
+
 CalcRecord TForm1::ValveRecord() {
   CalcRecord record = NewRecord();
-  const bool fe = FeCheckBox->Checked();
-  TEdit* result = RadioButton1->Checked()   ? FlowEdit
-                  : RadioButton2->Checked() ? TryckEdit
-                  : RadioButton3->Checked() ? KvsEdit
-                                            : FeEdit1;
-  const QString flow = Say("Flöde", "Flow") + " (" + FlowEdit->LabelCaption() + ")";
-  const QString pressure = Say("Tryckfall", "Tryktab") + " (" + TryckEdit->LabelCaption() + ")";
-  const QList<std::pair<TEdit*, QString>> fields = {{FlowEdit, flow},
-                                                    {TryckEdit, pressure},
-                                                    {KvsEdit, KvsEdit->LabelCaption()},
-                                                    {FeEdit1, FeEdit1->LabelCaption()},
-                                                    {InvDiamEdit, FeInvDiamLabel->Caption()}};
+  TEdit* result = ValveResultField();
   bool stale = false;
-  for (const auto& [field, caption] : fields) {
-    // kv without Fe, Fe and the inner diameter with it.
-    const bool used = field == KvsEdit ? !fe : field == FeEdit1 || field == InvDiamEdit ? fe : true;
-    if (!used || field == result) continue;
-    record.inputs << Shown(caption, field->Text());
+  for (TEdit* field : ValveInputFields()) {
+    record.inputs << InputLine(field, field->Text());
     // A red input was missing at the last ENTER: what the result field
     // still shows belongs to earlier inputs.
     stale = stale || field->Color() == TColor::clRed;
   }
-  record.method << Say(
-      "Flöde q i m³/h och tryckfall Δp i bar (1 l/s = 3,6 m³/h; 1 kPa = 0,01 bar; 1 mm VP = 0,0001 bar).",
-      "Flow q i m³/h og tryktab Δp i bar (1 l/s = 3,6 m³/h; 1 kPa = 0,01 bar; 1 mm VP = 0,0001 bar).");
-  if (!fe) record.method << Say("kv = q / √Δp.", "kv = q / √Δp.");
-  if (fe)
-    record.method << Say(
-        "Fe är tiologaritmen av tryckförlustkoefficienten: Fe = log10(Δp / (ρ·v²/2)), "
-        "ρ = 1000 kg/m³, v i anslutningen med den angivna innerdiametern.",
-        "Fe er titalslogaritmen af tryktabskoefficienten: Fe = log10(Δp / (ρ·v²/2)), "
-        "ρ = 1000 kg/m³, v i tilslutningen med den angivne indvendige diameter.");
-  const QString resultCaption = result == FlowEdit ? flow : result == TryckEdit ? pressure : result->LabelCaption();
-  if (result->Text().isEmpty() || stale)
-    record.notes << NoResultShown();
+  record.method << Say(lang::Word("MethodValveUnits"))
+                       .arg(Figure(calc::kCubicMetresPerHourPerLitrePerSecond), Figure(1.0 / calc::kKiloPascalsPerBar),
+                            Figure(1.0 / calc::kMmWaterPerBar));
+  if (FeCheckBox->Checked())
+    record.method << Say(lang::Word("MethodValveFe")).arg(Figure(calc::kValveWaterDensity));
   else
-    record.results << Shown(resultCaption, result->Text());
+    record.method << Say(lang::Word("MethodValveKv"));
+  if (result->Text().isEmpty() || stale)
+    record.noResult = true;
+  else
+    record.results << InputLine(result, result->Text());
   return record;
+}
+
+TypedInputs TForm1::ValveInputs() const {
+  TypedInputs typed{{FlowRadioGroup->objectName(), QString::number(FlowRadioGroup->ItemIndex())},
+                    {TryckRadioGroup->objectName(), QString::number(TryckRadioGroup->ItemIndex())}};
+  for (const QAbstractButton* button :
+       {static_cast<QAbstractButton*>(RadioButton1), static_cast<QAbstractButton*>(RadioButton2),
+        static_cast<QAbstractButton*>(RadioButton3), static_cast<QAbstractButton*>(RadioButton4),
+        static_cast<QAbstractButton*>(FeCheckBox)})
+    typed << std::pair{button->objectName(), QString(button->isChecked() ? "1" : "0")};
+  for (const TEdit* field : ValveInputFields()) typed << std::pair{field->objectName(), field->Text()};
+  return typed;
 }

@@ -72,6 +72,13 @@ void TEdit::SetSpokenWhat(const QString& what) {
 }
 
 void TEdit::UpdateSpokenName() {
+  QString name = SpokenCaption();
+  // The same word in Swedish and Danish.
+  if (ShowsResult()) name += QStringLiteral(", resultat");
+  if (name != accessibleName()) setAccessibleName(name);
+}
+
+QString TEdit::SpokenCaption() const {
   QStringList parts;
   auto* group = qobject_cast<QGroupBox*>(parentWidget());
   if (group && !group->title().isEmpty()) parts << group->title() + ':';
@@ -83,10 +90,7 @@ void TEdit::UpdateSpokenName() {
       if (other->buddy() == this) caption = other->Caption();
   }
   if (!caption.isEmpty()) parts << caption;
-  QString name = parts.join(' ');
-  // The same word in Swedish and Danish.
-  if (ShowsResult()) name += QStringLiteral(", resultat");
-  if (name != accessibleName()) setAccessibleName(name);
+  return parts.join(' ');
 }
 
 void TEdit::changeEvent(QEvent* event) {

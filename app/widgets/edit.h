@@ -85,6 +85,9 @@ class TEdit : public QLineEdit {
   }
   bool ShowsResult() const { return isEnabled() && (resultWhen_ ? resultWhen_() : isReadOnly()); }
   void UpdateSpokenName();
+  // The field's name on the screen as a screen reader hears it, without the
+  // word that it shows a result: the record names an input by it.
+  QString SpokenCaption() const;
 
   // Left/top/width/height as the fitting routine sets them; the label follows.
   void SetBounds(int left, int top, int width, int height);
