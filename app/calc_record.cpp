@@ -8,9 +8,13 @@
 // changed since is said in one line; results no longer shown give a record
 // that says no result is shown.
 #include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QLibraryInfo>
 #include <QMenu>
+#include <QTranslator>
 
 #include "app/mainwindow.h"
 #include "app/platform.h"
@@ -136,7 +140,10 @@ CalcRecord TForm1::ActiveRecord() {
   return record;
 }
 
-void TForm1::CopyRecord() { platform_.SetClipboardText(RecordText(ActiveRecord())); }
+void TForm1::CopyRecord() {
+  const CalcRecord record = ActiveRecord();
+  platform_.SetClipboardTextAndHtml(RecordText(record), RecordHtml(record));
+}
 
 void TForm1::SaveRecord() {
   const CalcRecord record = ActiveRecord();
@@ -146,6 +153,7 @@ void TForm1::SaveRecord() {
   for (const QChar forbidden : QStringLiteral("/\\:*?\"<>|")) name.replace(forbidden, '-');
   const QString proposed = QDir(platform_.DocumentsFolder()).filePath(name);
   const QString title = Say(lang::Word("RecordSaveTitle"));
+  LoadQtTranslation();
   QString path;
   RunDialog([&] { path = platform_.SaveFileName(this, title, proposed); });
   if (path.isEmpty()) return;
@@ -156,38 +164,80 @@ void TForm1::SaveRecord() {
 
 void TForm1::PrintRecord() {
   const CalcRecord record = ActiveRecord();
+  LoadQtTranslation();
   RunDialog(
       [&] { platform_.Print(this, [&record](QPagedPaintDevice& device) { return PaintRecord(record, device); }); });
 }
 
+void TForm1::LoadQtTranslation() {
+  const QString language = danishTexts_ ? QStringLiteral("da") : QStringLiteral("sv");
+  if (qtTranslation_ == language) return;
+  qtTranslation_ = language;
+  if (qtTranslator_) QCoreApplication::removeTranslator(qtTranslator_);
+  delete qtTranslator_;
+  qtTranslator_ = new QTranslator(this);
+  // Qt's own translations, where Qt keeps them, or beside the program; Qt
+  // has its base module's texts in Danish in their own file, in Swedish only
+  // in the older whole one.
+  const QStringList folders{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))};
+  for (const QString& name : {QStringLiteral("qtbase_") + language, QStringLiteral("qt_") + language})
+    for (const QString& folder : folders)
+      if (qtTranslator_->load(name, folder)) {
+        QCoreApplication::installTranslator(qtTranslator_);
+        return;
+      }
+}
+
+QAction* TForm1::RecordActionOf(RecordAction which) {
+  struct Made {
+    lang::Words name;
+    QKeySequence key;
+    void (TForm1::*run)();
+  };
+  const Made made =
+      which == RecordAction::Print
+          ? Made{lang::Word("RecordPrint"), QKeySequence(Qt::CTRL | Qt::Key_P), &TForm1::PrintRecord}
+      : which == RecordAction::Save
+          ? Made{lang::Word("RecordSave"), QKeySequence(Qt::CTRL | Qt::Key_S), &TForm1::SaveRecord}
+      : which == RecordAction::Copy
+          ? Made{lang::Word("RecordCopy"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TForm1::CopyRecord}
+          : Made{lang::Word("RecordOpen"), QKeySequence(Qt::CTRL | Qt::Key_O), &TForm1::OpenRecordDialog};
+  QAction*& action = recordActions_[static_cast<int>(which)];
+  if (!action) {
+    action = new QAction(this);
+    // The window takes the keys itself (RecordKey); the action shows them.
+    action->setShortcut(made.key);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    connect(action, &QAction::triggered, this,
+            [this, run = made.run] { RunGuarded(this, [this, run] { (this->*run)(); }); });
+  }
+  action->setText(Say(made.name));
+  return action;
+}
+
 bool TForm1::RecordKey(int key, Qt::KeyboardModifiers modifiers) {
   const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
-  if (modifiers == (ctrl | Qt::ShiftModifier) && key == Qt::Key_C) {
-    RunGuarded(this, [this] { CopyRecord(); });
-    return true;
-  }
-  if (modifiers == ctrl && key == Qt::Key_S) {
-    RunGuarded(this, [this] { SaveRecord(); });
-    return true;
-  }
-  if (modifiers == ctrl && key == Qt::Key_P) {
-    RunGuarded(this, [this] { PrintRecord(); });
-    return true;
-  }
-  return false;
+  std::optional<RecordAction> which;
+  if (modifiers == (ctrl | Qt::ShiftModifier) && key == Qt::Key_C) which = RecordAction::Copy;
+  if (modifiers == ctrl && key == Qt::Key_S) which = RecordAction::Save;
+  if (modifiers == ctrl && key == Qt::Key_P) which = RecordAction::Print;
+  if (modifiers == ctrl && key == Qt::Key_O) which = RecordAction::Open;
+  if (!which) return false;
+  RecordActionOf(*which)->trigger();
+  return true;
 }
 
 void TForm1::ShowRecordMenu(QWidget* page, const QPoint& at) {
   QMenu menu(page);
-  QAction* print = menu.addAction(Say(lang::Word("RecordPrint")));
-  print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  QAction* save = menu.addAction(Say(lang::Word("RecordSave")));
-  save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  QAction* copy = menu.addAction(Say(lang::Word("RecordCopy")));
-  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  QList<QAction*> actions;
+  for (const RecordAction which : {RecordAction::Print, RecordAction::Save, RecordAction::Copy, RecordAction::Open})
+    actions << RecordActionOf(which);
+  menu.addActions(actions);
+  // The chosen entry runs once the menu has closed, not inside it.
+  for (QAction* action : actions) action->blockSignals(true);
   QAction* chosen = nullptr;
   RunDialog([&] { chosen = menu.exec(page->mapToGlobal(at)); });
-  if (chosen == print) PrintRecord();
-  if (chosen == save) SaveRecord();
-  if (chosen == copy) CopyRecord();
+  for (QAction* action : actions) action->blockSignals(false);
+  if (chosen) chosen->trigger();
 }

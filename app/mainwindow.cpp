@@ -26,6 +26,8 @@ TForm1::TForm1(Platform& platform) : platform_(platform) {
   windowFont.setPointSize(8);
   setFont(windowFont);
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  // A saved record dropped on the window opens again.
+  setAcceptDrops(true);
 
   PageControl1 = new TPageControl(this, "PageControl1");
   Kanalber = new QWidget;
@@ -235,11 +237,7 @@ void TForm1::PageControl1Change() {
 
 void TForm1::FormKeyDown(int key) {
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-    if (PageControl1->ActivePage() == Kanalber) SpeedButton1Click();
-    if (PageControl1->ActivePage() == Kvs) SpeedButton2Click();
-    if (PageControl1->ActivePage() == Rorber) SpeedButton3Click();
-    if (PageControl1->ActivePage() == Effekt) SpeedButton4Click();
-    if (PageControl1->ActivePage() == CO2TabSheet) CO2CalcButtonClick();
+    CalculateActiveTab();
   } else if (key == Qt::Key_F1) {
     ShowAboutBox();
     FormActivate();

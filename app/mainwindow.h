@@ -44,7 +44,11 @@ namespace lang {
 QStringList UnappliedRows(TForm1& form);
 }
 class TAboutBox;
+class QAction;
 class QGroupBox;
+class QMimeData;
+class QTranslator;
+struct RecordFile;
 class QFrame;
 
 class TForm1 : public QWidget, public ErrorSink {
@@ -258,9 +262,24 @@ class TForm1 : public QWidget, public ErrorSink {
   void CopyRecord();
   void SaveRecord();
   void PrintRecord();
-  // Ctrl+Shift+C, Ctrl+S and Ctrl+P; true when the key was one of them.
+  // Ctrl+Shift+C, Ctrl+S, Ctrl+P and Ctrl+O; true when the key was one of them.
   bool RecordKey(int key, Qt::KeyboardModifiers modifiers);
   void ShowRecordMenu(QWidget* page, const QPoint& at);
+  // The record's actions, shared by the keys and the page's context menu,
+  // made at their first use, named in the interface language.
+  enum class RecordAction { Print, Save, Copy, Open };
+  QAction* RecordActionOf(RecordAction which);
+
+  // ---- Opening a record again (app/record_open.cpp) --------------------------
+  void OpenRecordDialog();
+  // Opens the record saved in the PDF at `path`: one message for a file that
+  // is none, or for figures this version computes otherwise.
+  void OpenRecord(const QString& path);
+  // Runs the active tab's ENTER handler, as Enter does.
+  void CalculateActiveTab();
+  // Qt's own dialogs (the file dialogs, the print preview) in the interface
+  // language: its translation is loaded before such a dialog is shown.
+  void LoadQtTranslation();
 
   // ---- Impossible inputs (app/input_checks.cpp) -----------------------------
   // One input of a calculation and the least value a real case can have.
@@ -427,6 +446,8 @@ class TForm1 : public QWidget, public ErrorSink {
 
  protected:
   bool event(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
@@ -454,6 +475,17 @@ class TForm1 : public QWidget, public ErrorSink {
   RecordLine InputLine(const QWidget* control, const QString& text, const QString& unit = QString()) const;
   QString ScreenName(const QWidget* control) const;
   CalcRecord BuildRecord(const QWidget* page);
+  // What in a record's file no calculation can have ("Flow: -5"); empty when
+  // every input is possible.
+  QString ImpossibleInput(const RecordFile& file) const;
+  // The material lists, whose inputs are item indexes; the side is typed.
+  bool ListChoice(const TComboBox* box) const;
+  // A saved input as it is set again: a typed number with the separator in use.
+  QString TypedValue(const RecordFile& file, const QString& name, const QString& saved) const;
+  // Sets one input of a record as the user would.
+  void PutInput(QWidget* page, const QString& name, const QString& value);
+  // The one PDF file a drag carries, or an empty text.
+  QString PdfFileOf(const QMimeData* data) const;
   void KeepCalculation(QWidget* page);
   // The record of a tab that shows no result: its inputs as they stand.
   CalcRecord NoResultRecord(QWidget* page);
@@ -536,6 +568,10 @@ class TForm1 : public QWidget, public ErrorSink {
   // inside one another now.
   QHash<const QWidget*, CalcRecord> kept_;
   int calculating_ = 0;
+  QHash<int, QAction*> recordActions_;  // made at their first use
+  QTranslator* qtTranslator_ = nullptr;
+  QString qtTranslation_;  // the language of the Qt translation loaded
+
   bool danishTexts_ = false;  // Danish was the language applied last
   // How the last largest-flow search of the duct and of the pipe tab ended,
   // when it ended with a message; a new run forgets it.

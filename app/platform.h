@@ -34,6 +34,9 @@ class Platform {
   virtual QChar DecimalSeparator() = 0;
   // Puts a text on the system's clipboard.
   virtual void SetClipboardText(const QString& text) = 0;
+  // Puts a text and the same as HTML on the clipboard, for a word processor
+  // or a spreadsheet to paste as a table.
+  virtual void SetClipboardTextAndHtml(const QString& text, const QString& html) = 0;
   // The local date and time.
   virtual QDateTime Now() = 0;
   // The user's documents folder.
@@ -41,6 +44,9 @@ class Platform {
   // The save dialog for a PDF file, proposing `proposed`; the chosen path, or
   // an empty text when the user cancels.
   virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed) = 0;
+  // The open dialog for a PDF file in `folder`; the chosen path, or an empty
+  // text when the user cancels.
+  virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) = 0;
   // The print dialog with a preview; `paint` draws the pages onto the printer
   // the user chose and returns how many it drew.
   virtual void Print(QWidget* parent, const std::function<int(QPagedPaintDevice&)>& paint) = 0;

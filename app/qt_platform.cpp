@@ -9,6 +9,7 @@
 #include <QLibrary>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStyle>
@@ -53,6 +54,17 @@ QChar QtPlatform::DecimalSeparator() {
 }
 
 void QtPlatform::SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+void QtPlatform::SetClipboardTextAndHtml(const QString& text, const QString& html) {
+  auto* data = new QMimeData;
+  data->setText(text);
+  data->setHtml(html);
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+QString QtPlatform::OpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) {
+  return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
 
 QDateTime QtPlatform::Now() { return QDateTime::currentDateTime(); }
 

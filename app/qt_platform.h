@@ -14,6 +14,8 @@ class QtPlatform : public Platform {
   int ScrollBarWidth() override;
   QChar DecimalSeparator() override;
   void SetClipboardText(const QString& text) override;
+  void SetClipboardTextAndHtml(const QString& text, const QString& html) override;
+  QString OpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
   QDateTime Now() override;
   QString DocumentsFolder() override;
   QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed) override;

@@ -1,5 +1,7 @@
 #include "app/record.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
@@ -7,8 +9,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextObjectInterface>
 #include <functional>
+#include <memory>
 
+#include "app/record_file.h"
 #include "app/version.h"
 #include "app/widgets/paintbox.h"
 #include "lang/texts.h"
@@ -74,111 +81,92 @@ QString RecordText(const CalcRecord& record) {
 
 namespace {
 
-// Lays the record out from the top of a page downwards, a new page when the
-// next line does not fit.
-class PageWriter {
+QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
+
+// Caption and value pairs as a table of two columns.
+QString LinesTable(const QList<RecordLine>& lines) {
+  if (lines.isEmpty()) return {};
+  QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
+  for (const RecordLine& line : lines)
+    html += "<tr><td>" + Escaped(line.caption) + ":&nbsp;&nbsp;</td><td>" + Escaped(line.value) + "</td></tr>";
+  return html + "</table>";
+}
+
+// The grid as shown, its heading row repeated on every page; a cell over
+// its limit bold, with its star.
+QString GridTable(const RecordTable& table) {
+  QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><thead><tr>");
+  for (const QString& heading : table.headings) html += "<th>" + Escaped(heading) + "</th>";
+  html += QStringLiteral("</tr></thead>");
+  for (qsizetype row = 0; row < table.rows.size(); ++row) {
+    html += QStringLiteral("<tr>");
+    for (qsizetype col = 0; col < table.rows[row].size(); ++col) {
+      const QString cell = Escaped(CellText(table, row, col));
+      const bool over = row < table.over.size() && col < table.over[row].size() && table.over[row][col];
+      html += QStringLiteral("<td align=\"right\">") + (over ? "<b>" + cell + "</b>" : cell) + "</td>";
+    }
+    html += QStringLiteral("</tr>");
+  }
+  return html + "</table>";
+}
+
+QString RecordHtmlOf(const CalcRecord& record, bool forPaper) {
+  QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>") + Escaped(Heading() + ' ' + record.tab) +
+                 "</title></head><body>";
+  html += "<h2>" + Escaped(Heading() + QStringLiteral(" \u2013 ") + record.tab) + "</h2>";
+  html += "<p>" + Escaped(record.at.toString(Qt::ISODate)) + "</p>";
+  // Lines to fill in by hand, and to sign.
+  html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">");
+  for (const lang::Words fillIn :
+       {lang::Word("RecordProject"), lang::Word("RecordObject"), lang::Word("RecordSignature")}) {
+    html += "<tr><td width=\"1%\" style=\"white-space: nowrap\">" + Escaped(Say(record, fillIn)) +
+            "</td><td style=\"border-bottom: 1px solid black\">&nbsp;</td></tr>";
+  }
+  html += QStringLiteral("</table>");
+  html += "<h3>" + Escaped(Say(record, lang::Word("RecordInputs"))) + "</h3>";
+  if (record.changed) html += "<p><b>" + Escaped(Say(record, lang::Word("RecordChanged"))) + "</b></p>";
+  html += LinesTable(record.inputs);
+  html += "<h3>" + Escaped(Say(record, lang::Word("RecordMethod"))) + "</h3>";
+  for (const QString& line : record.method) html += "<p>" + Escaped(line) + "</p>";
+  html += "<h3>" + Escaped(Say(record, lang::Word("RecordResults"))) + "</h3>";
+  html += LinesTable(record.results);
+  if (!record.table.headings.isEmpty() && !record.table.rows.isEmpty()) {
+    html += GridTable(record.table);
+    if (AnyOver(record.table)) html += "<p>" + Escaped(Say(record, lang::Word("RecordOver"))) + "</p>";
+  }
+  for (const QString& note : ClosingNotes(record)) html += "<p>" + Escaped(note) + "</p>";
+  // On paper the chart follows, drawn as lines (ChartObject).
+  if (forPaper && record.chart) html += QStringLiteral("<p id=\"chart\"></p>");
+  return html + "</body></html>";
+}
+
+// The CO2 chart inside the document: drawn again from its record of lines
+// and texts, as vector graphics, scaled from the screen's pixels to the page.
+class ChartObject : public QObject, public QTextObjectInterface {
+  Q_OBJECT
+  Q_INTERFACES(QTextObjectInterface)
+
  public:
-  // `newPage` starts the next page; a picture of the first page has none.
-  PageWriter(QPaintDevice& device, QPainter& painter, QSizeF page, std::function<void()> newPage)
-      : device_(device), painter_(painter), page_(page), newPage_(std::move(newPage)) {}
+  static constexpr int kType = QTextFormat::UserObject + 1;
 
-  // A text, wrapped at blanks to the width of the page.
-  void Text(const QString& text, const QFont& font, double indent = 0.0) {
-    const QFontMetricsF metrics(font, &device_);
-    const double width = page_.width() - indent;
-    painter_.setFont(font);
-    QString line;
-    const auto flush = [&] {
-      Room(metrics.lineSpacing());
-      painter_.setFont(font);
-      painter_.drawText(QPointF(indent, y_ + metrics.ascent()), line);
-      y_ += metrics.lineSpacing();
-      line.clear();
-    };
-    for (const QString& word : text.split(' ')) {
-      const QString longer = line.isEmpty() ? word : line + ' ' + word;
-      if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
-        flush();
-        line = word;
-      } else {
-        line = longer;
-      }
-    }
-    flush();
+  ChartObject(const TPaintBox& chart, double scale) : chart_(chart), scale_(scale) {}
+
+  QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override {
+    return QSizeF(chart_.width() * scale_, chart_.height() * scale_);
   }
 
-  // A line to fill in by hand: the caption and a rule after it.
-  void FillIn(const QString& caption, const QFont& font) {
-    const QFontMetricsF metrics(font, &device_);
-    Room(metrics.lineSpacing() * 1.6);
-    painter_.setFont(font);
-    const double base = y_ + metrics.lineSpacing() * 1.2;
-    painter_.drawText(QPointF(0.0, base), caption);
-    const double from = metrics.horizontalAdvance(caption) + metrics.averageCharWidth();
-    painter_.drawLine(QPointF(from, base + metrics.descent()), QPointF(page_.width(), base + metrics.descent()));
-    y_ += metrics.lineSpacing() * 1.6;
+  void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat&) override {
+    painter->save();
+    painter->translate(rect.topLeft());
+    painter->scale(scale_, scale_);
+    chart_.Replay(*painter);
+    painter->restore();
   }
-
-  void Gap(double height) { y_ += height; }
-
-  void Table(const RecordTable& table, const QFont& font, const QFont& marked, double indent) {
-    const QFontMetricsF metrics(marked, &device_);
-    QList<double> widths;
-    for (qsizetype col = 0; col < table.headings.size(); ++col) {
-      double width = metrics.horizontalAdvance(table.headings[col]);
-      for (qsizetype row = 0; row < table.rows.size(); ++row)
-        width = std::max(width, metrics.horizontalAdvance(CellText(table, row, col)));
-      widths << width + 3.0 * metrics.averageCharWidth();
-    }
-    const auto line = [&](const QStringList& cells, const QList<bool>& over) {
-      Room(metrics.lineSpacing());
-      double x = indent;
-      for (qsizetype col = 0; col < cells.size() && col < widths.size(); ++col) {
-        const bool isOver = col < over.size() && over[col];
-        painter_.setFont(isOver ? marked : font);
-        painter_.drawText(QPointF(x, y_ + metrics.ascent()), isOver ? cells[col] + QStringLiteral(" *") : cells[col]);
-        x += widths[col];
-      }
-      y_ += metrics.lineSpacing();
-    };
-    line(table.headings, {});
-    for (qsizetype row = 0; row < table.rows.size(); ++row)
-      line(table.rows[row], row < table.over.size() ? table.over[row] : QList<bool>{});
-  }
-
-  // The chart in its own pixels, scaled to the page as the screen shows it.
-  void Chart(const TPaintBox& chart, double indent) {
-    const double scale = device_.logicalDpiX() / 96.0;
-    Room(chart.height() * scale);
-    painter_.save();
-    painter_.translate(indent, y_);
-    painter_.scale(scale, scale);
-    chart.Replay(painter_);
-    painter_.restore();
-    y_ += chart.height() * scale;
-  }
-
-  int Pages() const { return pages_; }
 
  private:
-  void Room(double height) {
-    if (y_ + height <= page_.height() || y_ == 0.0 || !newPage_) return;
-    newPage_();
-    ++pages_;
-    y_ = 0.0;
-  }
-
-  QPaintDevice& device_;
-  QPainter& painter_;
-  QSizeF page_;
-  std::function<void()> newPage_;
-  double y_ = 0.0;
-  int pages_ = 1;
+  const TPaintBox& chart_;
+  double scale_;
 };
-
-}  // namespace
-
-namespace {
 
 int PaintPages(const CalcRecord& record, QPainter& painter, QPaintDevice& device, QSizeF page,
                const std::function<void()>& newPage) {
@@ -187,43 +175,53 @@ int PaintPages(const CalcRecord& record, QPainter& painter, QPaintDevice& device
   body.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
   body.setStyleHint(QFont::SansSerif);
   body.setPointSizeF(10.0);
-  QFont bold = body;
-  bold.setBold(true);
-  QFont title = bold;
-  title.setPointSizeF(14.0);
 
-  const double indent = QFontMetricsF(body, &device).averageCharWidth() * 3.0;
-  const double gap = QFontMetricsF(body, &device).lineSpacing() * 0.6;
-  PageWriter writer(device, painter, page, newPage);
-  writer.Text(Heading() + QStringLiteral("  \u2013  ") + record.tab, title);
-  writer.Text(record.at.toString(Qt::ISODate), body);
-  writer.Gap(gap);
-  for (const lang::Words fillIn :
-       {lang::Word("RecordProject"), lang::Word("RecordObject"), lang::Word("RecordSignature")})
-    writer.FillIn(Say(record, fillIn), body);
-  writer.Gap(gap);
-  writer.Text(Say(record, lang::Word("RecordInputs")), bold);
-  if (record.changed) writer.Text(Say(record, lang::Word("RecordChanged")), bold, indent);
-  for (const RecordLine& input : record.inputs) writer.Text(input.caption + ": " + input.value, body, indent);
-  writer.Gap(gap);
-  writer.Text(Say(record, lang::Word("RecordMethod")), bold);
-  for (const QString& line : record.method) writer.Text(line, body, indent);
-  writer.Gap(gap);
-  writer.Text(Say(record, lang::Word("RecordResults")), bold);
-  for (const RecordLine& result : record.results) writer.Text(result.caption + ": " + result.value, body, indent);
-  if (!record.table.headings.isEmpty()) {
-    writer.Table(record.table, body, bold, indent);
-    if (AnyOver(record.table)) writer.Text(Say(record, lang::Word("RecordOver")), body, indent);
-  }
-  for (const QString& note : ClosingNotes(record)) writer.Text(note, body, indent);
+  QTextDocument document;
+  document.documentLayout()->setPaintDevice(&device);
+  document.setDefaultFont(body);
+  document.setDocumentMargin(0.0);
+  document.setHtml(RecordHtmlOf(record, true));
+  const double scale = device.logicalDpiX() / 96.0;
+  std::unique_ptr<ChartObject> chart;
   if (record.chart) {
-    writer.Gap(gap);
-    writer.Chart(*record.chart, indent);
+    chart = std::make_unique<ChartObject>(*record.chart, scale);
+    document.documentLayout()->registerHandler(ChartObject::kType, chart.get());
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    QTextCharFormat format;
+    format.setObjectType(ChartObject::kType);
+    cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
   }
-  return writer.Pages();
+
+  // Every page ends with a footer: the tab, the time and "Sida 1 av 3".
+  const QFontMetricsF metrics(body, &device);
+  const double footer = metrics.lineSpacing() * 2.0;
+  const QSizeF text(page.width(), page.height() - footer);
+  document.setPageSize(text);
+  const int pages = newPage ? document.pageCount() : 1;
+  for (int index = 0; index < pages; ++index) {
+    if (index > 0) newPage();
+    painter.save();
+    painter.setClipRect(QRectF(QPointF(0.0, 0.0), text));
+    painter.translate(0.0, -index * text.height());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0.0, index * text.height(), text.width(), text.height());
+    context.palette.setColor(QPalette::Text, Qt::black);
+    document.documentLayout()->draw(&painter, context);
+    painter.restore();
+    painter.setFont(body);
+    painter.setPen(Qt::black);
+    const QRectF footerRect(0.0, page.height() - metrics.lineSpacing(), page.width(), metrics.lineSpacing());
+    painter.drawText(footerRect, Qt::AlignLeft, record.tab + QStringLiteral("   ") + record.at.toString(Qt::ISODate));
+    painter.drawText(footerRect, Qt::AlignRight,
+                     Say(record, lang::Word("RecordPage")).arg(index + 1).arg(document.pageCount()));
+  }
+  return pages;
 }
 
 }  // namespace
+
+QString RecordHtml(const CalcRecord& record) { return RecordHtmlOf(record, false); }
 
 void SetRecordPage(QPagedPaintDevice& device) {
   device.setPageSize(QPageSize(QPageSize::A4));
@@ -258,8 +256,12 @@ bool WriteRecordPdf(const CalcRecord& record, const QString& path, QString* reas
     return false;
   };
   if (!file.open(QIODevice::WriteOnly)) return fail();
+  // The pages are made in memory; the calculation is embedded after them so
+  // that the program can open the record again.
+  QBuffer pages;
+  pages.open(QIODevice::WriteOnly);
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&pages);
     writer.setResolution(300);
     SetRecordPage(writer);
     writer.setTitle(Heading() + QStringLiteral(" ") + record.tab);
@@ -269,5 +271,12 @@ bool WriteRecordPdf(const CalcRecord& record, const QString& path, QString* reas
       return fail();
     }
   }
+  const QByteArray pdf = WithEmbeddedRecord(pages.data(), RecordFileBytes(record));
+  if (pdf.isEmpty() || file.write(pdf) != pdf.size()) {
+    file.cancelWriting();
+    return fail();
+  }
   return file.commit() || fail();
 }
+
+#include "record.moc"

@@ -54,6 +54,9 @@ struct CalcRecord {
 
 // The record as plain text, lines ending in "\n".
 QString RecordText(const CalcRecord& record);
+// The record as HTML, its inputs, results and grid as tables, for a word
+// processor or a spreadsheet.
+QString RecordHtml(const CalcRecord& record);
 // A4 with the record's margins: what a PDF file gets, and what the print
 // dialog proposes (the user may choose another page there).
 void SetRecordPage(QPagedPaintDevice& device);

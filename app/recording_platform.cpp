@@ -77,6 +77,12 @@ QString RecordingPlatform::SaveFileName(QWidget*, const QString&, const QString&
   return std::exchange(saveFile, QString());
 }
 
+QString RecordingPlatform::OpenFileName(QWidget*, const QString&, const QString& folder, const QString&) {
+  messages_ << "opendialog: " + folder;
+  TakeFocus();
+  return std::exchange(openFile, QString());
+}
+
 void RecordingPlatform::Print(QWidget*, const std::function<int(QPagedPaintDevice&)>& paint) {
   QBuffer pdf;
   pdf.open(QIODevice::WriteOnly);

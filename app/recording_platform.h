@@ -18,7 +18,16 @@ class RecordingPlatform : public QtPlatform {
   QString ProgramPath() override;
   QSize ScreenSize() override { return screen; }
   QChar DecimalSeparator() override { return separator; }
-  void SetClipboardText(const QString& text) override { clipboard = text; }
+  void SetClipboardText(const QString& text) override {
+    clipboard = text;
+    clipboardHtml.clear();
+  }
+  void SetClipboardTextAndHtml(const QString& text, const QString& html) override {
+    clipboard = text;
+    clipboardHtml = html;
+  }
+  // Records "opendialog: FOLDER" and answers with `openFile`.
+  QString OpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
   QDateTime Now() override { return now.isValid() ? now : QtPlatform::Now(); }
   QString DocumentsFolder() override { return documents.isEmpty() ? QtPlatform::DocumentsFolder() : documents; }
   // Answers the save dialog with `saveFile` (empty: the user cancels) and
@@ -42,15 +51,17 @@ class RecordingPlatform : public QtPlatform {
   bool aboutManual = false;
   // A real box takes the keyboard focus from the window while it is up.
   bool boxesTakeFocus = false;
-  // What was last put on the clipboard.
+  // What was last put on the clipboard, as text and as HTML.
   QString clipboard;
+  QString clipboardHtml;
   // The title of the last error box.
   QString lastErrorTitle;
   // The clock, when set; the documents folder, when set.
   QDateTime now;
   QString documents;
-  // The answer to the next save dialog.
+  // The answer to the next save dialog, and to the next open dialog.
   QString saveFile;
+  QString openFile;
 
  private:
   void TakeFocus();

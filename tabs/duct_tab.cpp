@@ -866,16 +866,13 @@ TypedInputs TForm1::DuctInputs() const {
     return std::pair{button->objectName(), QString(button->isChecked() ? "1" : "0")};
   };
   TypedInputs typed{text(EnhetRadioGroup, QString::number(EnhetRadioGroup->ItemIndex())),
-                    text(ComboBox1, QString::number(ComboBox1->currentIndex())),
-                    on(CirkRadioButton),
-                    on(RektRadioButton),
-                    on(CheckBox1),
-                    text(Sida, Sida->Text()),
-                    text(Steg, Steg->Text()),
-                    text(SpinEdit1, SpinEdit1->Text()),
-                    text(Isolering, Isolering->Text()),
-                    text(Temperatur, Temperatur->Text()),
-                    text(Ytrahet, Ytrahet->Text())};
+                    text(ComboBox1, QString::number(ComboBox1->currentIndex())), on(CirkRadioButton),
+                    on(RektRadioButton), on(CheckBox1),
+                    // The insulation sets the material's series and side list
+                    // again: before the side.
+                    text(Isolering, Isolering->Text()), text(Temperatur, Temperatur->Text()),
+                    text(Ytrahet, Ytrahet->Text()), text(Sida, Sida->Text()), text(Steg, Steg->Text()),
+                    text(SpinEdit1, SpinEdit1->Text())};
   if (!CheckBox1->Checked()) typed << text(Flow, Flow->Text());
   typed << text(MaxMeterPerSek, MaxMeterPerSek->Text()) << text(MaxPaPerMeter, MaxPaPerMeter->Text());
   return typed;

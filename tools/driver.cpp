@@ -4,12 +4,15 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QMetaEnum>
+#include <QMimeData>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +20,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QUrl>
 #include <QWindow>
 
 #include "app/aboutbox.h"
@@ -134,10 +138,10 @@ void Driver::Execute(const QString& line) {
   }
   if (SetUp(command, rest)) return;
   static const QStringList queries = {
-      "text",      "label",         "hint",   "colour", "readonly",   "enabled",        "checked",    "visible",
-      "index",     "items",         "cell",   "rows",   "toprow",     "colwidth",       "current",    "cellcolour",
-      "focused",   "dropdown",      "size",   "pos",    "var",        "messages",       "curves",     "curve",
-      "clipboard", "clipboardline", "exists", "sharp",  "accessible", "accessiblecell", "description"};
+      "text",      "label",         "hint",   "colour", "readonly",   "enabled",        "checked",     "visible",
+      "index",     "items",         "cell",   "rows",   "toprow",     "colwidth",       "current",     "cellcolour",
+      "focused",   "dropdown",      "size",   "pos",    "var",        "messages",       "curves",      "curve",
+      "clipboard", "clipboardline", "exists", "sharp",  "accessible", "accessiblecell", "description", "clipboardhtml"};
   if (queries.contains(command)) {
     out_ << Query(line) << "\n";
     return;
@@ -197,6 +201,10 @@ bool Driver::SetUp(const QString& command, const QString& rest) {
   }
   if (command == "savefile") {
     platform_->saveFile = rest;
+    return true;
+  }
+  if (command == "openfile") {
+    platform_->openFile = rest;
     return true;
   }
   if (command == "clock") {
@@ -262,6 +270,7 @@ QString Driver::Query(const QString& query) {
 
   if (what == "focused") return FocusedName();
   if (what == "clipboard") return Escape(platform_->clipboard);
+  if (what == "clipboardhtml") return Escape(platform_->clipboardHtml);
   if (what == "exists") return Flag(QFileInfo::exists(rest));
   if (what == "clipboardline") {
     const QStringList lines = platform_->clipboard.split('\n');
@@ -493,6 +502,22 @@ void Driver::PressKey(const QString& keyName) {
   Key(key, modifiers);
 }
 
+void Driver::DropFile(const QString& path) {
+  // A file dragged from a file manager and dropped in the middle of the
+  // window: the drag enters, moves and drops, as Qt delivers them.
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())});
+  const QPointF at = QRectF(form_->rect()).center();
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(form_.get(), &enter);
+  if (!enter.isAccepted()) return;
+  QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(form_.get(), &move);
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(form_.get(), &drop);
+  Settle();
+}
+
 void Driver::Act(const QString& command, const QString& rest) {
   if (!form_) Start();
   if (command == "tab") {
@@ -503,6 +528,8 @@ void Driver::Act(const QString& command, const QString& rest) {
   } else if (command == "focus") {
     QWidget* w = Control(rest);
     w->setFocus(Qt::TabFocusReason);
+  } else if (command == "drop") {
+    DropFile(rest);
   } else if (command == "type") {
     QString text;
     const QStringList w = Words(rest, 1, &text);

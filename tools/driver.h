@@ -43,6 +43,9 @@ class Driver {
   static QString Escape(QString text);
   QString FocusedName() const;
   void Settle();
+  // Drops the file at `path` on the window through a drag that enters,
+  // moves and drops.
+  void DropFile(const QString& path);
   QWindow* KeyWindow() const;
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void TypeText(const QString& text);

@@ -22,7 +22,7 @@ done
 grep -q ' ./usr/bin/pluvik -> ../lib/pluvik/pluvik$' <<<"$listing" || fail "/usr/bin/pluvik does not link to the program"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n; do
   grep -q "$package" <<<"$depends" || fail "the package does not depend on $package ($depends)"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = pluvik ] || fail "the package is not named pluvik"
