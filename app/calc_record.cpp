@@ -56,6 +56,7 @@ QString TForm1::ScreenName(const QWidget* control) const {
 RecordLine TForm1::InputLine(const QWidget* control, const QString& text, const QString& unit) const {
   RecordLine line = Shown(ScreenName(control), text);
   if (!unit.isEmpty() && !text.trimmed().isEmpty()) line.value += ' ' + unit;
+  line.control = control->objectName();
   return line;
 }
 

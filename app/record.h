@@ -19,6 +19,7 @@ class TPaintBox;
 struct RecordLine {
   QString caption;  // the control's name on the screen, in the record's language
   QString value;    // the text as shown
+  QString control;  // the control's name, where the line is one control's
 };
 
 // The inputs of a calculation as typed and chosen, by control name, in the

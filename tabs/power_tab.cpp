@@ -201,7 +201,7 @@ CalcRecord TForm1::PowerRecord() {
   CalcRecord record = NewRecord();
   TEdit* result = PowerToFlow() ? EffektFlowEdit : EffektEdit;
   TEdit* input = PowerToFlow() ? EffektEdit : EffektFlowEdit;
-  record.inputs << Shown(ScreenName(CalkValRadioGroup), CalkValRadioGroup->ItemText(CalkValRadioGroup->ItemIndex()))
+  record.inputs << InputLine(CalkValRadioGroup, CalkValRadioGroup->ItemText(CalkValRadioGroup->ItemIndex()))
                 << InputLine(input, input->Text()) << InputLine(DeltaT, DeltaT->Text())
                 << InputLine(SpecHeatKapacitet, SpecHeatKapacitet->Text());
   record.method << Say(lang::Word("MethodPower")).arg(Figure(calc::kWaterKilogramsPerLitre))

@@ -9,6 +9,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -402,6 +406,115 @@ class WindowTest : public QObject {
     }
     QVERIFY(QAccessible::queryAccessibleInterface(f.StringGrid2)->state().invisible);
     if (!faults.isEmpty()) QFAIL(qPrintable(faults.join("; ")));
+  }
+
+  // State: a calculation on each tab, in each language. Expected: the record
+  // names every input and result of a control exactly as a screen reader
+  // hears the control (without the word that it shows a result), so the
+  // record speaks the screen's words.
+  void record_names_every_input_as_the_screen_does_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Swedish") << "Svensk";
+    QTest::newRow("Danish") << "Dansk";
+  }
+  void record_names_every_input_as_the_screen_does() {
+    QFETCH(QString, language);
+    Program program;
+    TForm1& f = *program.form;
+    program.about->SpraakComboBox->SetText(language);
+    f.ValjSprak();
+    const QList<std::pair<QWidget*, std::function<void()>>> calculations = {
+        {f.Kanalber,
+         [&] {
+           f.RektRadioButton->SetChecked(true);
+           f.Flow->SetText("100");
+           f.Sida->SetText("300*200");
+         }},
+        {f.Effekt,
+         [&] {
+           f.DeltaT->SetText("20");
+           f.EffektFlowEdit->SetText("1");
+         }},
+        {f.Kvs,
+         [&] {
+           f.FeCheckBox->SetChecked(true);
+           f.FlowEdit->SetText("1");
+           f.TryckEdit->SetText("10");
+           f.InvDiamEdit->SetText("25");
+         }},
+        {f.Rorber,
+         [&] {
+           f.RTemp->SetText("20");
+           f.RYtrahet->SetText("0.045");
+           f.RInvDiam->SetText("20");
+           f.RFlow->SetText("0.2");
+         }},
+        {f.CO2TabSheet,
+         [&] {
+           f.UteLuft->SetText("10");
+           f.AntalPers->SetText("2");
+         }},
+    };
+    QStringList faults;
+    int named = 0;
+    for (const auto& [page, typeInputs] : calculations) {
+      program.ClickTab(page);
+      typeInputs();
+      f.CalculateActiveTab();
+      const CalcRecord record = f.ActiveRecord();
+      if (record.noResult) faults << page->objectName() + ": no result";
+      for (const RecordLine& line : record.inputs + record.results) {
+        if (line.control.isEmpty()) continue;
+        QWidget* control = f.findChild<QWidget*>(line.control);
+        QString heard = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        heard.remove(QStringLiteral(", resultat"));
+        ++named;
+        if (line.caption != heard) faults << line.control + ": '" + line.caption + "', heard '" + heard + "'";
+      }
+    }
+    QVERIFY2(named >= 25, qPrintable(QString::number(named)));
+    if (!faults.isEmpty()) QFAIL(qPrintable(faults.join("; ")));
+  }
+
+  // State: a duct series calculated, some velocities over the limit. Action:
+  // Ctrl+Shift+C. Expected: the clipboard holds the text record and the same
+  // as HTML, whose last table, read back as a word processor reads it, is the
+  // grid: its heading row, every row shown, the cells over the limit bold
+  // with their star.
+  void record_copies_the_grid_as_an_html_table() {
+    Program program;
+    TForm1& f = *program.form;
+    QTest::mouseClick(f.CirkRadioButton, Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+    program.TypeAndLeave(f.Flow, "100", f.MaxMeterPerSek);
+    program.TypeAndLeave(f.MaxMeterPerSek, "3", f.Flow);
+    f.SpeedButton1Click();
+    QTest::keyClick(f.windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(program.platform.clipboard.startsWith(QStringLiteral("PLUVIK 1.13\n")));
+    QTextDocument pasted;
+    pasted.setHtml(program.platform.clipboardHtml);
+    QTextTable* grid = nullptr;
+    for (QTextBlock block = pasted.begin(); block.isValid(); block = block.next())
+      if (auto* table = qobject_cast<QTextTable*>(QTextCursor(block).currentTable())) grid = table;
+    QVERIFY(grid);
+    QCOMPARE(grid->columns(), 3);
+    QCOMPARE(grid->format().headerRowCount(), 1);
+    QCOMPARE(grid->rows(), 15);
+    const auto cell = [&](int row, int col) { return grid->cellAt(row, col).firstCursorPosition().block().text(); };
+    const auto bold = [&](int row, int col) {
+      QTextCursor first = grid->cellAt(row, col).firstCursorPosition();
+      first.movePosition(QTextCursor::Right);
+      return first.charFormat().fontWeight() >= QFont::Bold;
+    };
+    QCOMPARE(cell(0, 0), QStringLiteral("m/s"));
+    QCOMPARE(cell(0, 1), QStringLiteral("Pa/m"));
+    for (int row = 1; row < grid->rows(); ++row) {
+      QCOMPARE(cell(row, 2), f.StringGrid1->Cell(2, row));
+      const bool over = f.OverLimit(0, row);
+      QCOMPARE(cell(row, 0), f.StringGrid1->Cell(0, row) + (over ? QStringLiteral(" *") : QString()));
+      QCOMPARE(bold(row, 0), over);
+    }
+    QCOMPARE(cell(6, 0), QStringLiteral("3.2 *"));
+    QCOMPARE(cell(7, 0), QStringLiteral("2.0"));
   }
 
   // State: a duct series calculated. Action: its record printed to a PDF
