@@ -63,7 +63,8 @@ void QtPlatform::SetClipboardTextAndHtml(const QString& text, const QString& htm
 }
 
 QString QtPlatform::OpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) {
-  return QFileDialog::getOpenFileName(parent, title, folder, filter);
+  // A documents folder that was never made: the dialog starts at home.
+  return QFileDialog::getOpenFileName(parent, title, QDir(folder).exists() ? folder : QDir::homePath(), filter);
 }
 
 QDateTime QtPlatform::Now() { return QDateTime::currentDateTime(); }

@@ -1,10 +1,13 @@
 // The calculation record as the user makes it: built from what the tab shows
 // and written as a PDF file, in the real window (offscreen). The duct record
-// with a series of about 1 000 rows, the CO2 record with its chart.
+// with a series of about 1 000 rows, the CO2 record with its chart; and a
+// saved record opened again: read from its PDF, every input set, calculated
+// and its figures compared with those saved.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "app/mainwindow.h"
 #include "app/record.h"
@@ -51,6 +54,68 @@ void CO2RecordWithChart(benchmark::State& state) {
   WriteRecord(state, form, platform);
 }
 BENCHMARK(CO2RecordWithChart)->Unit(benchmark::kMillisecond);
+
+// Opens the record saved at `path` again and again, into a new window each
+// time a user would have one ("next month").
+void OpenRecord(benchmark::State& state, const QString& path) {
+  RecordingPlatform platform;
+  TForm1 form(platform);
+  form.SvenskaTexter();
+  for (auto _ : state) form.OpenRecord(path);
+  const QStringList messages = platform.TakeMessages();
+  if (!messages.isEmpty()) state.SkipWithError(qPrintable(messages.front()));
+}
+
+void SaveThenOpen(benchmark::State& state, const std::function<void(TForm1&)>& calculate) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("record.pdf");
+  {
+    RecordingPlatform platform;
+    TForm1 form(platform);
+    form.SvenskaTexter();
+    calculate(form);
+    if (!WriteRecordPdf(form.ActiveRecord(), path)) state.SkipWithError("the record was not written");
+  }
+  OpenRecord(state, path);
+}
+
+void OpenDuctRecordOf1000Rows(benchmark::State& state) {
+  SaveThenOpen(state, [](TForm1& form) {
+    form.RektRadioButton->SetChecked(true);
+    form.Flow->SetText("100");
+    form.Sida->SetText("105");
+    form.Steg->SetText("1");
+    form.SpinEdit1->setValue(10);
+    form.MaxMeterPerSek->SetText("3");
+    form.SpeedButton1Click();
+  });
+}
+BENCHMARK(OpenDuctRecordOf1000Rows)->Unit(benchmark::kMillisecond);
+
+void OpenPipeSearchRecord(benchmark::State& state) {
+  SaveThenOpen(state, [](TForm1& form) {
+    form.PageControl1->SetActivePage(form.Rorber);
+    form.RTemp->SetText("20");
+    form.RYtrahet->SetText("0.045");
+    form.RInvDiam->SetText("20");
+    form.CheckBox2->SetChecked(true);
+    form.RvardeRoerEnter();
+    form.RvardeRoer->SetText("100");
+    form.SpeedButton3Click();
+  });
+}
+BENCHMARK(OpenPipeSearchRecord)->Unit(benchmark::kMillisecond);
+
+void OpenCO2Record(benchmark::State& state) {
+  SaveThenOpen(state, [](TForm1& form) {
+    form.PageControl1->SetActivePage(form.CO2TabSheet);
+    form.UteLuft->SetText("10");
+    form.AntalPers->SetText("30");
+    form.RumVolym->SetText("180");
+    form.CO2CalcButtonClick();
+  });
+}
+BENCHMARK(OpenCO2Record)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

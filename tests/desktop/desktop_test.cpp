@@ -8,6 +8,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QDrag>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -491,8 +496,8 @@ class DesktopTest : public QObject {
   }
 
   // State: a power calculated. Action: the right mouse button on the page
-  // outside its fields, and the menu's last item, "Kopiera beräkning som
-  // text". Expected: the record on the system's clipboard; no box, and the
+  // outside its fields, and the menu's item "Kopiera beräkning som text",
+  // the one before the last. Expected: the record on the system's clipboard; no box, and the
   // window's fields as they were.
   void page_menu_copies_the_record() {
     Desktop desktop;
@@ -513,6 +518,7 @@ class DesktopTest : public QObject {
       menuAnswerer.stop();
       menuShown = true;
       Xdo({"key", "Up"});
+      Xdo({"key", "Up"});
       Xdo({"key", "Return"});
     });
     menuAnswerer.start(50);
@@ -529,6 +535,74 @@ class DesktopTest : public QObject {
     QCOMPARE(desktop.answerer.seen.size(), 1);
     QCOMPARE(f.EffektEdit->Text(), QStringLiteral("83680"));
     QVERIFY(f.isActiveWindow());
+  }
+
+  // State: a power calculated and saved through the real save dialog, then
+  // another power calculated. Action: Ctrl+O and the file typed into the real
+  // open dialog; then the file dragged from another window and dropped on the
+  // main window with the real mouse. Expected: each time the saved inputs and
+  // power again, no box but the dialogs, the main window active with its size.
+  void record_opens_through_the_file_dialog_and_a_drop() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    TPageControl* pages = f.PageControl1;
+    ClickOn(pages, pages->TabRect(pages->IndexOf(f.Effekt)).center());
+    const QSize size = OuterSize(&f);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("power.pdf");
+    // A file dialog: the file name typed over the proposed one, and Return.
+    desktop.answerer.answer = [&path](QWidget*) {
+      Xdo({"key", "ctrl+a"});
+      Xdo({"type", "--delay", "10", path});
+      Xdo({"key", "Return"});
+    };
+    const auto calculate = [&](const QString& deltaT, const QString& power) {
+      TypeInto(f.DeltaT, deltaT);
+      TypeInto(f.EffektFlowEdit, "1");
+      Xdo({"key", "Return"});
+      return QTest::qWaitFor([&] { return f.EffektEdit->Text() == power; }, 3000);
+    };
+    QVERIFY(calculate("20", "83680"));
+    QVERIFY(desktop.PressAndAnswer("ctrl+s", 1));
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(path); }, 3000));
+    QVERIFY(calculate("5", "20920"));
+    QVERIFY(desktop.PressAndAnswer("ctrl+o", 1));
+    QCOMPARE(desktop.answerer.seen.last().kind, QStringLiteral("QFileDialog"));
+    QVERIFY(desktop.answerer.seen.last().aboveMain);
+    QVERIFY(QTest::qWaitFor([&] { return f.EffektEdit->Text() == QStringLiteral("83680"); }, 3000));
+    QCOMPARE(f.DeltaT->Text(), QStringLiteral("20"));
+    QCOMPARE(desktop.answerer.seen.size(), 3);
+
+    // The drag starts in a window of its own with the mouse button down and
+    // ends where the button is let go, over the main window.
+    QVERIFY(calculate("5", "20920"));
+    QWidget source;
+    source.setWindowTitle("files");
+    source.setGeometry(f.geometry().left(), f.frameGeometry().bottom() + 40, 120, 80);
+    source.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&source));
+    ClickOn(&source);
+    const QPoint from = source.mapToGlobal(source.rect().center());
+    const QPoint to = f.mapToGlobal(f.rect().center());
+    Xdo({"mousemove", QString::number(from.x()), QString::number(from.y()), "mousedown", "1"});
+    QTimer::singleShot(300, [&] {
+      for (int step = 1; step <= 5; ++step) {
+        const QPoint at = from + (to - from) * step / 5;
+        Tool("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y())});
+        QTest::qWait(80);
+      }
+      Tool("xdotool", {"mouseup", "1"});
+    });
+    auto* drag = new QDrag(&source);
+    auto* data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(path)});
+    drag->setMimeData(data);
+    drag->exec(Qt::CopyAction);
+    QVERIFY(QTest::qWaitFor([&] { return f.EffektEdit->Text() == QStringLiteral("83680"); }, 3000));
+    QCOMPARE(f.DeltaT->Text(), QStringLiteral("20"));
+    Desktop::Settle();
+    QCOMPARE(desktop.answerer.seen.size(), 3);
+    QCOMPARE(OuterSize(&f), size);
   }
 
   // Action: Ctrl+PageUp from the duct tab, then Ctrl+Tab, as real keys.
