@@ -42,7 +42,7 @@ CalcRecord TForm1::NewRecord() const {
 RecordLine TForm1::Shown(const QString& caption, const QString& text) const {
   // A blank that ends a text (the roughness taken from a material) is not seen.
   const QString shown = text.trimmed();
-  return {caption, shown.isEmpty() ? Say(lang::Word("RecordEmpty")) : shown};
+  return {caption, shown.isEmpty() ? Say(lang::Word("RecordEmpty")) : shown, QString()};
 }
 
 QString TForm1::ScreenName(const QWidget* control) const {
@@ -72,7 +72,7 @@ QStringList TForm1::ShownResults(const QWidget* page) const {
   if (page == Effekt) return {EffektEdit->Text(), EffektFlowEdit->Text()};
   if (page == Kvs) return {ValveResultField()->Text()};
   if (page == Rorber) return {RFlow->Text(), RHast->Text(), RvardeRoer->Text()};
-  if (page == CO2TabSheet) return {CO2Min->Text(), Tid->Caption()};
+  if (page == CO2TabSheet) return {CO2Min->Text(), Tid->Caption(), UteLuftSok->Checked() ? UteLuft->Text() : QString()};
   // The duct grid's rows are taken when the record is made.
   return {CheckBox1->Checked() ? Flow->Text() : QString()};
 }

@@ -332,13 +332,17 @@ void TForm1::PlaceDuctGrid() {
   StringGrid1->resize(std::max(20, width), std::max(20, height));
 }
 
-void TForm1::ReportError(const std::exception& error) {
-  QString message = QString::fromUtf8(error.what());
-  // The friction factor's own fault is ours to word, in the interface language.
-  constexpr lang::Words kFriction = lang::Word("FrictionNotSettled");
-  if (message == QString::fromUtf8(kFriction.swedish)) message = Say(kFriction);
-  ReportMessage(message);
+QString TForm1::Worded(const std::exception& error) const {
+  const QString message = QString::fromUtf8(error.what());
+  // The calculation core's own faults (not the number and arithmetic
+  // messages) are ours to word, in the interface language.
+  for (const lang::Words words :
+       {lang::Word("FrictionNotSettled"), lang::Word("RoomNotNegative"), lang::Word("EquilibriumNotSettled")})
+    if (message == QString::fromUtf8(words.swedish)) return Say(words);
+  return message;
 }
+
+void TForm1::ReportError(const std::exception& error) { ReportMessage(Worded(error)); }
 
 void TForm1::ReportMessage(QString message) {
   if (!message.endsWith('.')) message += '.';
@@ -352,7 +356,7 @@ void TForm1::ReportMessage(QString message) {
 void TForm1::ReportAfterPaint(const std::exception& error) {
   // Every repaint raises the same fault again: it is shown once, until the
   // user acts in the window again.
-  const QString message = QString::fromUtf8(error.what());
+  const QString message = Worded(error);
   if (message == paintFaultShown_ || paintFaultPending_) return;
   paintFaultShown_ = message;
   paintFaultPending_ = true;

@@ -155,6 +155,13 @@ class TForm1 : public QWidget, public ErrorSink {
   TCheckBox* SparaKurva;
   TSpeedButton* CO2CalcButton;
   TPaintBox* COkurva;
+  // The outdoor air a room needs: the search's box, target, criterion, stay
+  // and the found flow in other units.
+  TCheckBox* UteLuftSok;
+  TEdit* CO2Mal;
+  TComboBox* CO2Kriterium;
+  TEdit* VistelseTid;
+  TLabel* UteLuftResultat;
 
   // ---- Window-wide values ------------------------------------------------
   // FormCreate sets the first ones (GCO2Col and GCO2Row through its choice of
@@ -304,6 +311,8 @@ class TForm1 : public QWidget, public ErrorSink {
   // The error report: the message and a full stop, in an error box titled
   // with the program file's name.
   void ReportError(const std::exception& error) override;
+  // A fault's message as the user reads it.
+  QString Worded(const std::exception& error) const;
   void ReportAfterPaint(const std::exception& error) override;
   bool TakingDown() const override;
 
@@ -404,6 +413,18 @@ class TForm1 : public QWidget, public ErrorSink {
 
   // ---- CO2 tab (tabs/co2_tab.cpp) ------------------------------------------
   void CO2CalcButtonClick();
+  // The outdoor-air search: the box sets UteLuft up as its result; the
+  // criterion fills the target from the outdoor level; typing a target makes
+  // it the user's own. FindOutdoorAir writes the least flow into UteLuft, or
+  // refuses with one message and changes no field.
+  void UteLuftSokClick();
+  void FollowCO2Criterion();
+  void CO2MalChange();
+  bool FindOutdoorAir();
+  // The stay as typed, in seconds; 0 for none, -1 for a text that is no stay.
+  long long StaySeconds() const;
+  void ShowOutdoorAirLine();
+  void DrawTargetLine();
   // Refuses what no real room can have: a negative outdoor CO2 level or a
   // negative number of persons.
   bool CO2InputsPossible();

@@ -10,6 +10,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QSet>
 
 #include "app/mainwindow.h"
@@ -27,6 +28,20 @@ constexpr int kLongestInput = 100;
 QString WithSeparator(QString text, QChar saved, QChar now) {
   if (saved != now) text.replace(saved, now);
   return text;
+}
+
+// The figures of a shown text, each with a point for its separator: what a
+// later version must compute the same, whatever the words around them in the
+// language of the day ("750 - 950 ppm", "35,0 = 126,0 m³/h, 8,75 l/s per
+// person").
+QStringList Figures(const QString& text, QChar separator) {
+  static const QRegularExpression kFigure(QStringLiteral("-?\\d+(?:[.,]\\d+)?"));
+  QStringList figures;
+  for (const QRegularExpressionMatch& match : kFigure.globalMatch(text)) {
+    QString figure = match.captured();
+    figures << figure.replace(separator, '.');
+  }
+  return figures;
 }
 
 bool WholeNumberIn(const QString& text, int least, int most) {
@@ -79,11 +94,29 @@ QString TForm1::ImpossibleInput(const RecordFile& file) const {
   if (!page) return file.page;
   // Quantities no real case has negative, and the temperatures, whose least
   // is absolute zero.
-  static const QSet<QString> notNegative{"Flow",      "MaxMeterPerSek",     "MaxPaPerMeter", "Steg",      "Isolering",
-                                         "Ytrahet",   "SpecHeatKapacitet",  "FlowEdit",      "KvsEdit",   "InvDiamEdit",
-                                         "RYtrahet",  "RInvDiam",           "RKinViskos",    "RDensitet", "RFlow",
-                                         "RHast",     "RvardeRoer",         "CO2Ute",        "UteLuft",   "RumVolym",
-                                         "AntalPers", "AntalPersUtspadning"};
+  static const QSet<QString> notNegative{"Flow",
+                                         "MaxMeterPerSek",
+                                         "MaxPaPerMeter",
+                                         "Steg",
+                                         "Isolering",
+                                         "Ytrahet",
+                                         "SpecHeatKapacitet",
+                                         "FlowEdit",
+                                         "KvsEdit",
+                                         "InvDiamEdit",
+                                         "RYtrahet",
+                                         "RInvDiam",
+                                         "RKinViskos",
+                                         "RDensitet",
+                                         "RFlow",
+                                         "RHast",
+                                         "RvardeRoer",
+                                         "CO2Ute",
+                                         "UteLuft",
+                                         "RumVolym",
+                                         "AntalPers",
+                                         "AntalPersUtspadning",
+                                         "CO2Mal"};
   static const QSet<QString> temperatures{"Temperatur", "RTemp"};
   QSet<QString> seen;
   for (const auto& [name, saved] : file.typed) {
@@ -132,7 +165,9 @@ QString TForm1::TypedValue(const RecordFile& file, const QString& name, const QS
   return typed ? WithSeparator(saved, file.separator, QChar(fmt_.decimalSeparator)) : saved;
 }
 
-bool TForm1::ListChoice(const TComboBox* box) const { return box == ComboBox1 || box == RMtrlComboBox; }
+bool TForm1::ListChoice(const TComboBox* box) const {
+  return box == ComboBox1 || box == RMtrlComboBox || box == CO2Kriterium;
+}
 
 void TForm1::PutInput(QWidget* page, const QString& name, const QString& value) {
   if (name == QStringLiteral("CO2GridRates")) {
@@ -202,8 +237,9 @@ void TForm1::OpenRecord(const QString& path) {
   const CalcRecord now = ActiveRecord();
   QStringList changed;
   const auto compare = [&](const QString& caption, const QString& shown, const QString& saved) {
-    const QString expected = WithSeparator(saved, file.separator, QChar(fmt_.decimalSeparator));
-    if (shown != expected) changed << Say(lang::Word("OpenChangedFigure")).arg(caption, shown, expected);
+    if (Figures(shown, QChar(fmt_.decimalSeparator)) == Figures(saved, file.separator)) return;
+    changed << Say(lang::Word("OpenChangedFigure"))
+                   .arg(caption, shown, WithSeparator(saved, file.separator, QChar(fmt_.decimalSeparator)));
   };
   for (qsizetype i = 0; i < file.results.size(); ++i) {
     const RecordLine line = i < now.results.size() ? now.results[i] : RecordLine{};

@@ -140,3 +140,22 @@ void CO2EquilibriumSweep(benchmark::State& state) {
   state.counters["rooms"] = static_cast<double>(rooms.size());
 }
 BENCHMARK(CO2EquilibriumSweep)->Unit(benchmark::kMillisecond);
+
+// The outdoor air a room needs: a classroom, and the worst case of a large
+// hall, many persons and a long stay or the equilibrium, where each trial is
+// a slow curve.
+void LeastOutdoorAir(benchmark::State& state, float volume, float generation, std::int64_t target,
+                     std::int64_t staySeconds) {
+  const calc::OutdoorAirNeed need{calc::Room{0.0f, volume, 400.0f, generation}, target, staySeconds};
+  for (auto _ : state) benchmark::DoNotOptimize(calc::LeastOutdoorAir(need));
+  state.counters["tenths_ls"] = static_cast<double>(calc::LeastOutdoorAir(need));
+}
+BENCHMARK_CAPTURE(LeastOutdoorAir, classroom_180_m3_30_children, 180.0f, 90.0f, 1000, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(LeastOutdoorAir, classroom_45_minute_lesson, 180.0f, 90.0f, 1000, 45 * 60)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(LeastOutdoorAir, hall_1e6_m3_5000_persons_equilibrium, 1.0e6f, 15000.0f, 1000, 0)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(LeastOutdoorAir, hall_1e6_m3_5000_persons_8_hours, 1.0e6f, 15000.0f, 1000, 8 * 3600)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(LeastOutdoorAir, hall_1e6_m3_5000_persons_close_target, 1.0e6f, 15000.0f, 401, 0)
+    ->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,6 @@
 #include "calc/co2.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <limits>
@@ -117,6 +118,55 @@ Equilibrium CO2BerStepByStep(float k0, const Room& room, std::int64_t maxSteps) 
     if (Settled(previous, result.c)) return result;
     if (result.t >= maxSteps) throw CalcLimitError("too many steps");
   }
+}
+
+std::int64_t ShownLevel(const OutdoorAirNeed& need, std::int64_t tenths) {
+  Room room = need.room;
+  room.q = ToSingle(static_cast<double>(tenths) / 10.0 / 1000.0);
+  const float level = need.staySeconds > 0 ? CO2Formel(room.k1, room, need.staySeconds) : CO2Ber(room.k1, room).c;
+  return RoundHalfEven(level);
+}
+
+std::int64_t LeastOutdoorAir(const OutdoorAirNeed& need) {
+  const auto meets = [&need](std::int64_t tenths) { return ShownLevel(need, tenths) <= need.target; };
+  // The closed form: the equilibrium K1 + F/q at the target, q in l/s as
+  // tenths. A stay needs no more than the equilibrium does.
+  const double margin = static_cast<double>(need.target) - need.room.k1;
+  const double exact = margin > 0.0 ? static_cast<double>(need.room.f) / margin * 10000.0 : kMostOutdoorAirTenths;
+  const std::int64_t first =
+      std::clamp<std::int64_t>(static_cast<std::int64_t>(std::ceil(std::min(exact, 1e12))), 1, kMostOutdoorAirTenths);
+  // `over` is a flow known to leave the level over the target (0: no flow at
+  // all), `under` one known to keep it at or under.
+  std::int64_t over = 0;
+  std::int64_t under = 0;
+  if (meets(first)) {
+    under = first;
+    for (std::int64_t step = 1;; step *= 2) {
+      const std::int64_t lower = under - step;
+      if (lower < 1) break;
+      if (!meets(lower)) {
+        over = lower;
+        break;
+      }
+      under = lower;
+    }
+  } else {
+    over = first;
+    for (std::int64_t step = 1;; step *= 2) {
+      const std::int64_t higher = std::min(over + step, kMostOutdoorAirTenths);
+      if (meets(higher)) {
+        under = higher;
+        break;
+      }
+      if (higher == kMostOutdoorAirTenths) return 0;
+      over = higher;
+    }
+  }
+  while (under - over > 1) {
+    const std::int64_t middle = over + (under - over) / 2;
+    (meets(middle) ? under : over) = middle;
+  }
+  return under;
 }
 
 std::string BalansTid(std::int64_t t) {

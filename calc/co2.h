@@ -43,6 +43,31 @@ Equilibrium CO2BerStepByStep(float k0, const Room& room, std::int64_t maxSteps);
 // Whole seconds as hours:minutes, each at least two digits, seconds dropped.
 std::string BalansTid(std::int64_t t);
 
+// The outdoor air a room needs: the least flow, on a step of 0.1 l/s, at
+// which the level the tab shows for the room stays at or under a target.
+// The level is the equilibrium as the tab computes and shows it (CO2Ber from
+// the outdoor level, made a whole ppm with halves to even) or, for a stay of
+// `staySeconds`, the law's level at the end of the stay from the outdoor
+// level, made whole the same way. The flow of n tenths of l/s is taken as the
+// tab takes the text n/10: q = single(n / 10 / 1000) m3/s.
+inline constexpr std::int64_t kMostOutdoorAirTenths = 1000000;  // 100 000 l/s
+
+struct OutdoorAirNeed {
+  Room room;                     // its volume, outdoor level and generation; q unused
+  std::int64_t target = 0;       // ppm, whole
+  std::int64_t staySeconds = 0;  // 0: until equilibrium
+};
+
+// The whole ppm the tab shows at n tenths of l/s.
+std::int64_t ShownLevel(const OutdoorAirNeed& need, std::int64_t tenths);
+
+// The least n (tenths of l/s, 1 to kMostOutdoorAirTenths) whose shown level
+// is at or under the target; 0 when no flow up to the most reaches it. It
+// starts from the closed form (equilibrium = outdoor + F/q) and confirms with
+// the law, a doubling walk and a bisection; the level falls as the flow
+// grows. The law's faults throw as in CO2Ber.
+std::int64_t LeastOutdoorAir(const OutdoorAirNeed& need);
+
 // The room's generation in ml/s: the rate in l/h per person made whole ml/s
 // (halves to even) before it is multiplied by the persons.
 std::int64_t CO2Alstring(std::int64_t rate, std::int64_t persons);

@@ -6,7 +6,12 @@
 #include "calc/numtext.h"
 #include "lang/texts.h"
 
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <iterator>
+
+#include "calc/valve.h"
 
 void TForm1::BuildCO2Tab() {
   QWidget* p = CO2TabSheet;
@@ -56,6 +61,25 @@ void TForm1::BuildCO2Tab() {
   SparaKurva = Placed(new TCheckBox(p, "SparaKurva", lang::Swedish("SparaKurva", lang::kCaption)), {290, 189, 130, 17});
   SetHint(SparaKurva, lang::Swedish("SparaKurva", lang::kHint));
   COkurva = Placed(new TPaintBox(p, "COkurva"), {432, 15, 335, 209});
+
+  // The outdoor air a room needs, in the free space below the activity
+  // table; made last, so the Tab key meets them after the tab's own controls.
+  UteLuftSok = Placed(new TCheckBox(p, "UteLuftSok", lang::Swedish("UteLuftSok", lang::kCaption)), {2, 192, 150, 17});
+  SetHint(UteLuftSok, lang::Swedish("UteLuftSok", lang::kHint));
+  CO2Mal = Edit(p, "CO2Mal", lang::Swedish("CO2Mal", lang::kLabel), {2, 230, 55, 21});
+  SetHint(CO2Mal, lang::Swedish("CO2Mal", lang::kHint));
+  CO2Kriterium = Placed(new TComboBox(p, "CO2Kriterium"), {62, 230, 190, 21});
+  CO2Kriterium->SetItems({lang::Swedish("CO2Kriterium", lang::kItem, 0), lang::Swedish("CO2Kriterium", lang::kItem, 1),
+                          lang::Swedish("CO2Kriterium", lang::kItem, 2), lang::Swedish("CO2Kriterium", lang::kItem, 3),
+                          lang::Swedish("CO2Kriterium", lang::kItem, 4)});
+  CO2Kriterium->SetText(CO2Kriterium->itemText(0));
+  // A list to choose from, not a text to type.
+  CO2Kriterium->lineEdit()->setReadOnly(true);
+  KeepHint(CO2Kriterium, lang::Swedish("CO2Kriterium", lang::kHint));
+  VistelseTid = Edit(p, "VistelseTid", lang::Swedish("VistelseTid", lang::kLabel), {2, 272, 55, 21});
+  SetHint(VistelseTid, lang::Swedish("VistelseTid", lang::kHint));
+  UteLuftResultat = Label(p, "UteLuftResultat", QString(), {62, 275});
+  UteLuftResultat->hide();
   Label5->Names(CO2Grid);
 
   WireCO2Tab();
@@ -78,6 +102,13 @@ void TForm1::WireCO2Tab() {
   AntalPers->OnEnter = [this] { AntalPersEnter(); };
   CO2utspadning->OnChange = [this] { CO2utspadningChange(); };
   CO2CalcButton->OnClick = [this] { CO2CalcButtonClick(); };
+  CO2Ute->OnChange = [this] {
+    CO2Ute->ColourRequired();
+    FollowCO2Criterion();
+  };
+  UteLuftSok->OnClick = [this] { UteLuftSokClick(); };
+  CO2Kriterium->OnChange = [this] { FollowCO2Criterion(); };
+  CO2Mal->OnChange = [this] { CO2MalChange(); };
   COkurva->OnFirstPaint = [this] { COkurvaPaint(); };
 }
 
@@ -105,6 +136,8 @@ void TForm1::CO2CalcButtonClick() {
   const auto describe = qScopeGuard([this] { DescribeCO2Chart(); });
   // A dilution can be drawn without anybody generating CO2.
   if (!CO2utspadning->Text().isEmpty() && AntalPers->Text().isEmpty()) AntalPers->SetText("0");
+  // The search finds the outdoor air first; the tab then calculates with it.
+  if (UteLuftSok->Checked() && !FindOutdoorAir()) return;
   for (const TEdit* field : {UteLuft, AntalPers, RumVolym, CO2Ute}) {
     if (field->Text().isEmpty()) {
       ShowMessage(QString::fromUtf8("Erforderliga uppgifter saknas\r\nSe rödmarkerade fält"));
@@ -116,6 +149,128 @@ void TForm1::CO2CalcButtonClick() {
   CO2Calkyl();
   RitaCOkurva();
   Utspadning();
+  if (UteLuftSok->Checked()) {
+    DrawTargetLine();
+    ShowOutdoorAirLine();
+  }
+}
+
+// ---- The outdoor air a room needs ---------------------------------------------
+
+void TForm1::UteLuftSokClick() {
+  UteLuftResultat->SetCaption(QString());
+  UteLuftResultat->hide();
+  if (UteLuftSok->Checked()) {
+    // The flow becomes the search's result, as a searched field on the
+    // duct and pipe tabs.
+    ReadOnlyResult(UteLuft);
+  } else {
+    UteLuft->SetReadOnly(false);
+    UteLuft->ColourRequired();
+  }
+}
+
+void TForm1::FollowCO2Criterion() {
+  // 1000 ppm, or the outdoor level and a category's margin; the own value
+  // stays as typed.
+  static constexpr int kMargins[] = {0, 0, 550, 800, 1350};
+  const int chosen = CO2Kriterium->currentIndex();
+  if (chosen <= 0 || chosen >= static_cast<int>(std::size(kMargins))) return;
+  if (chosen == 1) {
+    CO2Mal->SetText(QStringLiteral("1000"));
+    return;
+  }
+  double outdoor = 0.0;
+  if (!calc::TryStrToFloat(CO2Ute->Text().toStdString(), Fmt(), outdoor)) return;
+  CO2Mal->SetText(QString::number(calc::RoundHalfEven(outdoor + kMargins[chosen])));
+}
+
+void TForm1::CO2MalChange() {
+  CO2Mal->ColourRequired();
+  // A target the user types is the user's own value.
+  if (focusWidget() == CO2Mal && CO2Kriterium->currentIndex() != 0) CO2Kriterium->SetText(CO2Kriterium->itemText(0));
+}
+
+long long TForm1::StaySeconds() const {
+  const QString text = VistelseTid->Text().trimmed();
+  if (text.isEmpty()) return 0;
+  static const QRegularExpression kStay(QStringLiteral("^(\\d{1,3}):([0-5]\\d)$"));
+  const QRegularExpressionMatch match = kStay.match(text);
+  if (!match.hasMatch()) return -1;
+  const long long seconds = match.captured(1).toLongLong() * 3600 + match.captured(2).toLongLong() * 60;
+  return seconds > 0 ? seconds : -1;
+}
+
+bool TForm1::FindOutdoorAir() {
+  // What the search reads must be there, as ENTER asks of the tab's fields.
+  if (CO2Mal->Text().isEmpty()) CO2Mal->SetColor(TColor::clRed);
+  for (const TEdit* field : {AntalPers, RumVolym, CO2Ute, CO2Mal}) {
+    if (field->Text().isEmpty()) {
+      ShowMessage(QString::fromUtf8("Erforderliga uppgifter saknas\r\nSe rödmarkerade fält"));
+      return false;
+    }
+  }
+  if (!CO2InputsPossible()) return false;
+  if (CO2Grid->Cell(GCO2Col, GCO2Row).isEmpty()) {
+    ShowMessage(QString::fromUtf8("Ingen CO2 nivå / person angiven"));
+    return false;
+  }
+  calc::OutdoorAirNeed need;
+  need.room.v = calc::ToSingle(StrToInt(RumVolym->Text()));
+  need.room.k1 = StrToSingle(CO2Ute->Text());
+  // The upper rate of the chosen cell: the range's max.
+  need.room.f = Generation(ChosenRates().back(), AntalPers);
+  need.target = StrToInt(CO2Mal->Text());
+  need.staySeconds = StaySeconds();
+  if (need.staySeconds < 0) {
+    ShowMessage(Say(lang::Word("StayNotTime")));
+    return false;
+  }
+  if (!(static_cast<double>(need.target) > need.room.k1)) {
+    ShowMessage(Say(lang::Word("TargetOverOutdoor")).arg(CO2Ute->Text()));
+    return false;
+  }
+  if (!(need.room.f > 0.0f)) {
+    ShowMessage(Say(lang::Word("NobodyGenerates")));
+    return false;
+  }
+  const std::int64_t tenths = calc::LeastOutdoorAir(need);
+  if (tenths == 0) {
+    ShowMessage(Say(lang::Word("NoOutdoorAirReaches")).arg(need.target));
+    return false;
+  }
+  UteLuft->SetText(QStringLiteral("%1%2%3").arg(tenths / 10).arg(QChar(Fmt().decimalSeparator)).arg(tenths % 10));
+  return true;
+}
+
+void TForm1::ShowOutdoorAirLine() {
+  // The found flow in m3/h and per person generating CO2.
+  const double flow = StrToFloat(UteLuft->Text());
+  const int persons = StrToInt(AntalPers->Text());
+  QString line = Say(lang::Word("OutdoorAirLine"))
+                     .arg(FloatToStrF(flow * calc::kCubicMetresPerHourPerLitrePerSecond, 15, 1),
+                          persons > 0 ? FloatToStrF(flow / persons, 15, 2) : QString());
+  if (const long long stay = StaySeconds(); stay > 0) {
+    calc::Room room = CO2Room();
+    room.f = Generation(ChosenRates().back(), AntalPers);
+    const auto level = calc::RoundHalfEven(calc::CO2Formel(room.k1, room, stay));
+    line += Say(lang::Word("OutdoorAirStay")).arg(level).arg(QString::fromStdString(calc::BalansTid(stay)));
+  }
+  UteLuftResultat->SetCaption(line);
+  UteLuftResultat->adjustSize();
+  UteLuftResultat->show();
+}
+
+void TForm1::DrawTargetLine() {
+  // The target as a horizontal line across the chart, where the scale reaches.
+  const TDiagram& d = GDiagram;
+  const double target = StrToInt(CO2Mal->Text());
+  const int y = d.yBase - static_cast<int>(calc::RoundHalfEven(target / 1000.0 * d.dy));
+  if (y < d.yTop || y > d.yBase) return;
+  COkurva->penColor = TColor::clMaroon;
+  COkurva->penWidth = 1;
+  COkurva->MoveTo(d.x0, y);
+  COkurva->LineTo(d.xEnd, y);
 }
 
 bool TForm1::CO2InputsPossible() {
@@ -360,13 +515,23 @@ CalcRecord TForm1::CO2Record() {
   CalcRecord record = NewRecord();
   const QString activity = CO2Grid->Cell(0, GCO2Row) + ", " + CO2Grid->Cell(GCO2Col, 0);
   const QString rates = CO2Grid->Cell(GCO2Col, GCO2Row);
-  record.inputs << InputLine(CO2Ute, CO2Ute->Text(), Hint(CO2Ute)) << InputLine(UteLuft, UteLuft->Text())
-                << InputLine(RumVolym, RumVolym->Text()) << Shown(Label5->Caption(), activity + ": " + rates)
+  const bool search = UteLuftSok->Checked();
+  record.inputs << InputLine(CO2Ute, CO2Ute->Text(), Hint(CO2Ute));
+  if (!search) record.inputs << InputLine(UteLuft, UteLuft->Text());
+  record.inputs << InputLine(RumVolym, RumVolym->Text()) << Shown(Label5->Caption(), activity + ": " + rates)
                 << InputLine(AntalPers, AntalPers->Text())
                 << InputLine(CO2utspadning, CO2utspadning->Text(), Hint(CO2Ute))
                 << InputLine(AntalPersUtspadning, AntalPersUtspadning->Text());
+  if (search)
+    record.inputs << InputLine(CO2Kriterium, CO2Kriterium->Text()) << InputLine(CO2Mal, CO2Mal->Text())
+                  << InputLine(VistelseTid, VistelseTid->Text());
   record.method << Say(lang::Word("MethodCO2Law"))
                 << Say(lang::Word("MethodCO2Equilibrium")).arg(Figure(calc::kEquilibriumTolerance));
+  if (search) {
+    const QString where = StaySeconds() > 0 ? Say(lang::Word("MethodOutdoorAirStay")).arg(VistelseTid->Text().trimmed())
+                                            : Say(lang::Word("MethodOutdoorAirEquilibrium"));
+    record.method << Say(lang::Word("MethodOutdoorAir")).arg(Figure(0.1), CO2Mal->Text(), where);
+  }
   // The rate per person as the law takes it: the table's l/h made whole in
   // ml/s (9 l/h counts as 2 ml/s).
   const QStringList parts = rates.split('-');
@@ -386,6 +551,11 @@ CalcRecord TForm1::CO2Record() {
   if (CO2Min->Text().isEmpty() || stale) {
     record.noResult = true;
   } else {
+    if (search) {
+      RecordLine found = InputLine(UteLuft, UteLuft->Text());
+      found.value += ' ' + UteLuftResultat->Caption();
+      record.results << found;
+    }
     record.results << InputLine(CO2Min, CO2Min->Text(), Hint(CO2Ute))
                    << Shown(Label7->Caption(), Tid->Caption().trimmed());
     record.chart = COkurva;
@@ -394,8 +564,10 @@ CalcRecord TForm1::CO2Record() {
 }
 
 TypedInputs TForm1::CO2Inputs() const {
-  TypedInputs typed;
-  for (const TEdit* field : {CO2Ute, UteLuft, RumVolym}) typed << std::pair{field->objectName(), field->Text()};
+  // With the search on, the outdoor air is its result, not an input.
+  TypedInputs typed{{UteLuftSok->objectName(), QString(UteLuftSok->Checked() ? "1" : "0")}};
+  for (const TEdit* field : {CO2Ute, UteLuft, RumVolym})
+    if (field != UteLuft || !UteLuftSok->Checked()) typed << std::pair{field->objectName(), field->Text()};
   typed << std::pair{CO2Grid->objectName(), QStringLiteral("%1,%2").arg(GCO2Col).arg(GCO2Row)};
   // The own choice's rates are typed into the table.
   if (GCO2Row == CO2Grid->RowCount() - 1)
@@ -403,5 +575,9 @@ TypedInputs TForm1::CO2Inputs() const {
   for (const TEdit* field : {AntalPers, CO2utspadning, AntalPersUtspadning})
     typed << std::pair{field->objectName(), field->Text()};
   typed << std::pair{SparaKurva->objectName(), QString(SparaKurva->Checked() ? "1" : "0")};
+  if (UteLuftSok->Checked())
+    typed << std::pair{CO2Kriterium->objectName(), QString::number(CO2Kriterium->currentIndex())}
+          << std::pair{CO2Mal->objectName(), CO2Mal->Text()}
+          << std::pair{VistelseTid->objectName(), VistelseTid->Text()};
   return typed;
 }

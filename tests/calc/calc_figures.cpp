@@ -223,6 +223,13 @@ void Rooms(Inputs& in) {
       return Bits(found.c) + " " + calc::BalansTid(found.t);
     });
   }
+  // The outdoor air a room needs, to equilibrium and for stays.
+  for (int i = 0; i < 300; ++i) {
+    const calc::OutdoorAirNeed need{calc::Room{0.0f, static_cast<float>(20 + (i * 37) % 500), i % 2 ? 400.0f : 350.0f,
+                                               static_cast<float>(3 + (i * 11) % 120)},
+                                    700 + (i * 53) % 1500, i % 3 ? 0 : 600 + (i * 97) % 20000};
+    Line("co2-outdoor-air", [&] { return std::to_string(calc::LeastOutdoorAir(need)); });
+  }
 }
 
 void NumberTexts(Inputs& in) {

@@ -124,3 +124,67 @@ TEST(CO2, FastSearchEqualsTheSecondBySecondWalk) {
 }
 
 }  // namespace
+
+namespace {
+
+// The least flow by walking every tenth of l/s from the smallest up: what the
+// search must find, however it gets there.
+std::int64_t WalkedOutdoorAir(const calc::OutdoorAirNeed& need) {
+  for (std::int64_t tenths = 1; tenths <= calc::kMostOutdoorAirTenths; ++tenths)
+    if (calc::ShownLevel(need, tenths) <= need.target) return tenths;
+  return 0;
+}
+
+calc::OutdoorAirNeed Need(float volume, float outdoor, std::int64_t generation, std::int64_t target,
+                          std::int64_t staySeconds = 0) {
+  return {Room{0.0f, volume, outdoor, static_cast<float>(generation)}, target, staySeconds};
+}
+
+}  // namespace
+
+TEST(CO2OutdoorAir, LeastFlowEqualsTheWalkOverEveryTenth) {
+  struct Row {
+    const char* room;
+    calc::OutdoorAirNeed need;
+  };
+  // Generations as the tab forms them: 30 children sitting at 12 l/h is
+  // 30 x 3 ml/s; 25 adults typing at 24 l/h is 25 x 7 ml/s.
+  const std::vector<Row> rows = {
+      {"classroom 180 m3, 30 children sitting, 1000 ppm", Need(180, 400, 90, 1000)},
+      {"the same room for a 45-minute lesson", Need(180, 400, 90, 1000, 45 * 60)},
+      {"the same room, category II (ute + 800)", Need(180, 400, 90, 1200)},
+      {"office 60 m3, 4 adults typing, category I (ute + 550)", Need(60, 350, 28, 900)},
+      {"bedroom 30 m3, 2 adults sleeping, 1000 ppm, 8 hours", Need(30, 350, 6, 1000, 8 * 3600)},
+      {"gym 400 m3, 25 adults at 42 l/h, 1350 ppm", Need(400, 420, 25 * 12, 1350)},
+      {"a target just over the outdoor level", Need(30, 350, 3, 351)},
+      {"a short stay that hardly needs air", Need(500, 400, 6, 1000, 10 * 60)},
+      {"outdoor air with a decimal, 412.5 ppm", Need(90, 412.5f, 18, 1000)},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.room);
+    const std::int64_t found = calc::LeastOutdoorAir(row.need);
+    EXPECT_EQ(found, WalkedOutdoorAir(row.need));
+    ASSERT_GT(found, 0);
+    // Exact against the shown level: at the flow, at or under; 0.1 l/s less, over.
+    EXPECT_LE(calc::ShownLevel(row.need, found), row.need.target);
+    if (found > 1) {
+      EXPECT_GT(calc::ShownLevel(row.need, found - 1), row.need.target);
+    }
+  }
+}
+
+TEST(CO2OutdoorAir, ClassroomNeedsItsFlow) {
+  // 30 children sitting (3 ml/s each) in 180 m3 with 400 ppm outdoors: the
+  // closed form says 90 / (1000 - 400) m3/s = 150 l/s for 1000 ppm.
+  const std::int64_t equilibrium = calc::LeastOutdoorAir(Need(180, 400, 90, 1000));
+  EXPECT_NEAR(equilibrium / 10.0, 150.0, 0.15);
+  // A 45-minute lesson starting from the outdoor air needs less.
+  const std::int64_t lesson = calc::LeastOutdoorAir(Need(180, 400, 90, 1000, 45 * 60));
+  EXPECT_LT(lesson, equilibrium);
+  EXPECT_GT(lesson, 0);
+}
+
+TEST(CO2OutdoorAir, NoFlowUpToTheMostReachesAnImpossibleTarget) {
+  // 1000 ml/s against a margin of 1 ppm needs 1 000 000 l/s.
+  EXPECT_EQ(calc::LeastOutdoorAir(Need(30, 350, 1000, 351)), 0);
+}

@@ -43,6 +43,11 @@ CASES = {
     "CO2: adults typing, 60 m3": "tab CO2TabSheet;select CO2Grid 2 3;type UteLuft 20;type AntalPers 4;type RumVolym 60",
     "CO2: own choice 20-30": (
         "tab CO2TabSheet;select CO2Grid 1 7;typecell CO2Grid 1 7 20-30;type UteLuft 15;type AntalPers 3"),
+    "CO2 search: the outdoor air for 1000 ppm in a 45-minute lesson": (
+        "tab CO2TabSheet;select CO2Grid 1 2;type CO2Ute 400;type RumVolym 180;type AntalPers 30;click UteLuftSok;"
+        "choose CO2Kriterium 1;type VistelseTid 0:45"),
+    "CO2 search: category II at equilibrium": (
+        "tab CO2TabSheet;select CO2Grid 2 3;type RumVolym 60;type AntalPers 4;click UteLuftSok;choose CO2Kriterium 3"),
 }
 
 # (saved in, opened in, how): a language and a separator each.
