@@ -605,6 +605,34 @@ class DesktopTest : public QObject {
     QCOMPARE(OuterSize(&f), size);
   }
 
+  // State: the CO2 tab with a classroom typed. Action: a real click on "Sök
+  // uteluft", the target typed, a real Enter. Expected: the outdoor air found
+  // and shown, the range calculated with it, no box; the window keeps its
+  // size and the focus stays in the target.
+  void co2_search_finds_the_outdoor_air_with_one_enter() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    TPageControl* pages = f.PageControl1;
+    ClickOn(pages, pages->TabRect(pages->IndexOf(f.CO2TabSheet)).center());
+    const QSize size = OuterSize(&f);
+    ClickOn(f.CO2Grid, f.CO2Grid->CellRect(1, 2).center());
+    TypeInto(f.CO2Ute, "400");
+    TypeInto(f.RumVolym, "180");
+    TypeInto(f.AntalPers, "30");
+    ClickOn(f.UteLuftSok, QPoint(6, f.UteLuftSok->height() / 2));
+    QVERIFY(QTest::qWaitFor([&] { return f.UteLuftSok->Checked(); }, 2000));
+    TypeInto(f.CO2Mal, "1000");
+    Xdo({"key", "Return"});
+    QVERIFY(QTest::qWaitFor([&] { return f.UteLuft->Text() == QStringLiteral("149.9"); }, 3000));
+    QCOMPARE(f.CO2Min->Text(), QStringLiteral("800 - 1000"));
+    QVERIFY(f.UteLuftResultat->isVisible());
+    Desktop::Settle();
+    QCOMPARE(desktop.answerer.seen.size(), 1);
+    QCOMPARE(f.focusWidget(), f.CO2Mal);
+    QVERIFY(f.isActiveWindow());
+    QCOMPARE(OuterSize(&f), size);
+  }
+
   // Action: Ctrl+PageUp from the duct tab, then Ctrl+Tab, as real keys.
   // Expected: the CO2 tab with the largest size, then the duct tab with its
   // start size again; no box.
