@@ -589,6 +589,8 @@ class TForm1 : public QWidget, public ErrorSink {
   // inside one another now.
   QHash<const QWidget*, CalcRecord> kept_;
   int calculating_ = 0;
+  // Where the airing curves drawn last stand after the chart's ten hours.
+  QStringList airingEnds_;
   QHash<int, QAction*> recordActions_;  // made at their first use
   QTranslator* qtTranslator_ = nullptr;
   QString qtTranslation_;  // the language of the Qt translation loaded

@@ -237,7 +237,8 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
     {"CO2Kriterium", kSpoken, 0, 0, "Kriterium för högsta halt", "Kriterium for højeste indhold"},
     {"GKurvaUppbyggnad", kPrivate, 0, 0, "CO2-halten i rummet stiger från %1 ppm ute till %2 ppm på %3 (tim:min).",
      "CO2-indholdet i rummet stiger fra %1 ppm ude til %2 ppm på %3 (tim:min)."},
-    {"GKurvaUtvadring", kPrivate, 0, 0, "Utvädring från %1 ppm.", "Fortynding fra %1 ppm."},
+    {"GKurvaUtvadring", kPrivate, 0, 0, "Utvädring från %1 ppm till %2 ppm efter 10 timmar.",
+     "Fortynding fra %1 ppm til %2 ppm efter 10 timer."},
     {"GKurvaTom", kPrivate, 0, 0, "Ingen kurva ritad.", "Ingen kurve tegnet."},
     // The program's own words. %1, %2, ... are filled in where they are used:
     // the model's constants come from calc/, written with the screen's
@@ -352,6 +353,7 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
      "Opholdet angives som tim:min og er længere end 0, for eksempel 0:45"},
     {"NoOutdoorAirReaches", kWord, 0, 0, "Inget uteluftflöde upp till 100 000 l/s håller halten vid högst %1 ppm",
      "Ingen udeluft op til 100 000 l/s holder indholdet på højst %1 ppm"},
+    {"ChartTarget", kWord, 0, 0, "Högsta halt %1 ppm som vågrät linje.", "Højeste indhold %1 ppm som vandret linje."},
     {"OutdoorAirLine", kWord, 0, 0, "= %1 m³/h, %2 l/s per person", "= %1 m³/h, %2 l/s pr. person"},
     {"OutdoorAirStay", kWord, 0, 0, ", %1 ppm efter %2", ", %1 ppm efter %2"},
     {"MethodOutdoorAir", kWord, 0, 0,

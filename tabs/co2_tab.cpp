@@ -44,6 +44,8 @@ void TForm1::BuildCO2Tab() {
   Tid->setFont(bold);
   SetTextColour(Tid, TColor::clRed);
   Tid->SpeakAfter(Label7);
+  // One object for the time to equilibrium: its caption and the time.
+  KeepFromScreenReaders(Label7);
 
   GroupBox2 = Group(p, "GroupBox2", lang::Swedish("GroupBox2", lang::kCaption), {258, 122, 170, 58});
   SetHint(GroupBox2, lang::Swedish("GroupBox2", lang::kHint));
@@ -412,9 +414,12 @@ void TForm1::DescribeCO2Chart() {
     buildUp = buildUp || stroke.colour == TColor::clRed;
     airing = airing || stroke.colour == TColor::clBlue;
   }
+  bool target = false;
+  for (const TPaintBox::Stroke& stroke : COkurva->Strokes()) target = target || stroke.colour == TColor::clMaroon;
   QStringList words;
   if (buildUp) words << GKurvaUppbyggnad.arg(CO2Ute->Text(), CO2Min->Text(), Tid->Caption().trimmed());
-  if (airing) words << GKurvaUtvadring.arg(CO2utspadning->Text());
+  if (airing) words << GKurvaUtvadring.arg(CO2utspadning->Text(), airingEnds_.join(QStringLiteral(" - ")));
+  if (target) words << Say(lang::Word("ChartTarget")).arg(CO2Mal->Text());
   COkurva->setAccessibleDescription(words.isEmpty() ? GKurvaTom : words.join(' '));
 }
 
@@ -501,11 +506,14 @@ void TForm1::RitaUtspadningKurva() {
   // The start value: "a - b" gives a to the lower rate and b to the upper.
   const QString start = CO2utspadning->Text();
   const qsizetype dash = start.indexOf('-');
+  airingEnds_.clear();
   for (qsizetype i = 0; i < rates.size(); ++i) {
     room.f = Generation(rates[i], AntalPersUtspadning);
     QString k0 = start;
     if (rates.size() == 2 && dash >= 0) k0 = i == 0 ? start.left(dash).trimmed() : start.mid(dash + 1).trimmed();
     DrawCO2Curve(calc::ToSingle(StrToInt(k0)), room);
+    // Where the curve stands after the chart's ten hours, for screen readers.
+    airingEnds_ << QString::number(calc::RoundHalfEven(calc::CO2Formel(calc::ToSingle(StrToInt(k0)), room, 36000)));
   }
 }
 

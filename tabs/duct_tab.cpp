@@ -60,6 +60,7 @@ void TForm1::BuildDuctTab() {
   CirkRadioButton =
       Placed(new TRadioButton(p, "CirkRadioButton", lang::Swedish("CirkRadioButton", lang::kCaption)), {2, 54, 56, 16});
   RektRadioButton = Placed(new TRadioButton(p, "RektRadioButton", "Rekt."), {2, 70, 56, 16});
+  new ExclusiveTabStop(p, {CirkRadioButton, RektRadioButton});
   // Neither shape is chosen yet: the caption for rectangular ducts.
   SidaLabel = Label(p, "SidaLabel", lang::Swedish("GRektSidaText", lang::kPrivate), {61, 39});
   Sida = Placed(new TComboBox(p, "Sida"), {61, 53, 62, 21});

@@ -72,6 +72,7 @@ void TForm1::BuildValveTab() {
       Placed(new TRadioButton(p, "RadioButton4", lang::Swedish("RadioButton4", lang::kCaption)), {188, 38, 60, 16});
   RadioButton3->setChecked(true);
   RadioButton4->setEnabled(false);
+  new ExclusiveTabStop(p, {RadioButton1, RadioButton2, RadioButton3, RadioButton4});
   FeCheckBox = Placed(new TCheckBox(p, "FeCheckBox", lang::Swedish("FeCheckBox", lang::kCaption)), {2, 60, 100, 16});
   FeInvDiamLabel = Label(p, "FeInvDiamLabel", lang::Swedish("FeInvDiamLabel", lang::kCaption), {130, 63});
   InvDiamEdit = Edit(p, "InvDiamEdit", QString(), {188, 59, 60, 21}, QString(), TEdit::LabelPlace::None);

@@ -2,6 +2,8 @@
 
 #include <QSignalBlocker>
 
+#include <QVariant>
+
 TCheckBox::TCheckBox(QWidget* parent, const QString& name, const QString& caption) : QCheckBox(caption, parent) {
   setObjectName(name);
   connect(this, &QCheckBox::clicked, this, [this] { RunGuarded(this, OnClick); });
@@ -34,7 +36,32 @@ void TRadioButton::SetChecked(bool value) {
     setChecked(value);
     if (!value) setAutoExclusive(true);
   }
+  ExclusiveTabStop::UpdateFor(this);
   if (value && OnClick) OnClick();
+}
+
+namespace {
+constexpr const char* kTabStop = "pluvikTabStop";
+}
+
+ExclusiveTabStop::ExclusiveTabStop(QObject* owner, const QList<QAbstractButton*>& buttons)
+    : QObject(owner), buttons_(buttons) {
+  for (QAbstractButton* button : buttons_) {
+    button->setProperty(kTabStop, QVariant::fromValue(static_cast<QObject*>(this)));
+    connect(button, &QAbstractButton::toggled, this, [this] { Update(); });
+  }
+  Update();
+}
+
+void ExclusiveTabStop::Update() {
+  QAbstractButton* stop = buttons_.isEmpty() ? nullptr : buttons_.front();
+  for (QAbstractButton* button : buttons_)
+    if (button->isChecked()) stop = button;
+  for (QAbstractButton* button : buttons_) button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void ExclusiveTabStop::UpdateFor(QAbstractButton* button) {
+  if (auto* stop = qobject_cast<ExclusiveTabStop*>(button->property(kTabStop).value<QObject*>())) stop->Update();
 }
 
 TSpeedButton::TSpeedButton(QWidget* parent, const QString& name, const QIcon& icon) : QToolButton(parent) {

@@ -28,6 +28,23 @@ class TRadioButton : public QRadioButton {
   Handler OnClick;
 };
 
+// Buttons that exclude each other are one stop of the Tab key, on the
+// checked button (the first while none is), as the platform has it; the
+// arrow keys still move between them. The other buttons take the focus only
+// by a click or an arrow.
+class ExclusiveTabStop : public QObject {
+  Q_OBJECT
+ public:
+  ExclusiveTabStop(QObject* owner, const QList<QAbstractButton*>& buttons);
+  // Puts the stop on the checked button again; a button's check set from code
+  // with its signals blocked calls it.
+  void Update();
+  static void UpdateFor(QAbstractButton* button);
+
+ private:
+  QList<QAbstractButton*> buttons_;
+};
+
 // A flat button with a 16 x 16 picture and a hint; the tabs' ENTER buttons.
 class TSpeedButton : public QToolButton {
   Q_OBJECT

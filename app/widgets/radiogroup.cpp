@@ -4,6 +4,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "app/widgets/buttons.h"
+
 TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items,
                          int itemIndex)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
@@ -21,6 +23,7 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& ca
     buttons_ << button;
     group_->addButton(button, i);
   }
+  new ExclusiveTabStop(this, QList<QAbstractButton*>(buttons_.begin(), buttons_.end()));
   PlaceButtons();
 }
 
@@ -38,6 +41,7 @@ void TRadioGroup::SetItemIndex(int index) {
     buttons_[i]->setChecked(i == index);
   }
   group_->setExclusive(true);
+  if (!buttons_.isEmpty()) ExclusiveTabStop::UpdateFor(buttons_.front());
   if (OnClick) OnClick();
 }
 

@@ -408,6 +408,36 @@ class WindowTest : public QObject {
     if (!faults.isEmpty()) QFAIL(qPrintable(faults.join("; ")));
   }
 
+  // State: a radio button other than the first checked in each kind of
+  // group. Action: Tab from the field before the group. Expected: the focus
+  // lands on the checked button, as the platform has it; one more Tab leaves
+  // the group.
+  void tab_into_radio_buttons_lands_on_the_checked_one() {
+    Program program;
+    TForm1& f = *program.form;
+    program.ClickTab(f.Effekt);
+    f.EnhetFlowRadioGroup->SetItemIndex(1);
+    f.SpecHeatKapacitet->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.SpecHeatKapacitet, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.EnhetFlowRadioGroup->Button(1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->parentWidget(), f.EnhetEffektRadioGroup);
+
+    program.ClickTab(f.Kvs);
+    QTest::mouseClick(f.RadioButton2, Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+    f.KvsEdit->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.KvsEdit, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.RadioButton2);
+    QTest::keyClick(f.RadioButton2, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.FeCheckBox);
+
+    program.ClickTab(f.Kanalber);
+    f.RektRadioButton->SetChecked(true);
+    f.CheckBox1->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.CheckBox1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.RektRadioButton);
+  }
+
   // State: a calculation on each tab, in each language. Expected: the record
   // names every input and result of a control exactly as a screen reader
   // hears the control (without the word that it shows a result), so the
