@@ -308,6 +308,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         backFromOwnWindow_ = true;
       break;
     case QEvent::ApplicationDeactivate: backFromOwnWindow_ = false; break;
+    case QEvent::FocusIn: {
+      // The Tab key brings a control into view: the window grows, as if the
+      // user had dragged its lower edge, until the control is shown.
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && watched->isWidgetType())
+        RunGuarded(this, [this, watched] { ShowFocusedControl(static_cast<QWidget*>(watched)); });
+      break;
+    }
     case QEvent::Resize:
       if (watched == Kanalber) PlaceDuctGrid();
       break;
@@ -323,6 +331,18 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     FormConstrainedResize();
     FormResize();
   });
+}
+
+void TForm1::ShowFocusedControl(QWidget* control) {
+  QWidget* page = PageControl1->ActivePage();
+  if (dialogDepth_ > 0 || !isVisible() || !page || !page->isAncestorOf(control)) return;
+  // How far the control reaches below what the page shows.
+  const int shownBottom = page->mapTo(this, QPoint(0, page->height())).y();
+  const int bottom = control->mapTo(this, QPoint(0, control->height())).y();
+  if (bottom <= shownBottom) return;
+  const QSize outer = OuterSize();
+  const int wanted = std::min(maxHeight_, outer.height() + bottom - shownBottom + 2);
+  if (wanted > outer.height()) SetOuterSize(outer.width(), wanted);
 }
 
 void TForm1::PlaceDuctGrid() {

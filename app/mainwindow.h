@@ -570,6 +570,8 @@ class TForm1 : public QWidget, public ErrorSink {
   void DrawCO2Curve(float k0, const calc::Room& room);
   void WireDuctTab();
   void ApplySizeLimits();
+  // Grows the window until a control the keyboard reached is shown.
+  void ShowFocusedControl(QWidget* control);
   int TextWidth(const QString& text) const;
   void CentreOnScreen();
   void PlaceDuctGrid();

@@ -633,6 +633,27 @@ class DesktopTest : public QObject {
     QCOMPARE(OuterSize(&f), size);
   }
 
+  // State: the window in its start strip on the duct tab. Action: real Tab
+  // presses round the whole tab. Expected: each control the focus reaches
+  // lies inside the window as the X server has it; the window grew to show
+  // them and no box came.
+  void tab_key_grows_the_start_strip_to_show_the_focused_control() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    QCOMPARE(ClientSize(&f), QSize(543, 95));
+    QStringList outside;
+    for (int press = 0; press < 13; ++press) {
+      Xdo({"key", "Tab"});
+      QWidget* focused = QApplication::focusWidget();
+      QVERIFY(focused);
+      const int bottom = focused->mapTo(&f, QPoint(0, focused->height())).y();
+      if (bottom > ClientSize(&f).height()) outside << focused->objectName();
+    }
+    QVERIFY2(outside.isEmpty(), qPrintable(outside.join(", ")));
+    QVERIFY(ClientSize(&f).height() > 95);
+    QCOMPARE(desktop.answerer.seen.size(), 1);
+  }
+
   // Action: Ctrl+PageUp from the duct tab, then Ctrl+Tab, as real keys.
   // Expected: the CO2 tab with the largest size, then the duct tab with its
   // start size again; no box.
