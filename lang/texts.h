@@ -206,6 +206,7 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
     {"FeCheckBox", kCaption, 0, 0, "Beräkna Fe", "Beregne Fe"},
     // For screen readers: fields whose caption is a unit only or a picture,
     // controls with no caption, and captions shared within a tab.
+    {"PageControl1", kSpoken, 0, 0, "Beräkningar", "Beregninger"},
     {"Flow", kSpoken, 0, 0, "Flöde", "Flow"},
     {"SpeedButton1", kSpoken, 0, 0, "Beräkna (ENTER)", "Beregn (ENTER)"},
     {"StringGrid1", kSpoken, 0, 0, "Dimensioner, resultat", nullptr},

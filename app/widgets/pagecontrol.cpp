@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyleOption>
 
+#include "app/widgets/spoken.h"
+
 namespace {
 constexpr int kFrame = 2;
 // Room before and after a tab's caption, along the tab.
@@ -128,8 +130,10 @@ void TPageControl::ChooseTab(int index) {
   if (index < 0 || index >= stack_->count() || index == stack_->currentIndex()) return;
   RunGuarded(this, [this, index] {
     if (OnChanging) OnChanging(stack_->currentWidget());
+    const int before = stack_->currentIndex();
     stack_->setCurrentIndex(index);
     update();
+    TellPageTabChosen(this, before, index);
     if (OnChange) OnChange();
   });
 }

@@ -5,6 +5,10 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
+#include <QWindow>
+
+#include "app/widgets/pagecontrol.h"
 
 namespace {
 
@@ -41,6 +45,108 @@ class ComboBoxInterface : public QAccessibleWidget {
   QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// The tab strip as screen readers know it from other programs: a page tab
+// list with one page tab per calculator, named by its caption, the shown one
+// selected, each page tab holding its page. Moving to another tab moves the
+// focus into a page under another page tab, and the screen reader says the
+// new tab's name with the focused field.
+class PageTabListInterface;
+
+class PageTabInterface : public QAccessibleInterface {
+ public:
+  PageTabInterface(TPageControl* control, int index) : control_(control), index_(index) {}
+
+  bool isValid() const override { return control_ != nullptr; }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return control_ ? control_->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(control_); }
+  int childCount() const override { return Page() ? 1 : 0; }
+  QAccessibleInterface* child(int index) const override {
+    return index == 0 && Page() ? QAccessible::queryAccessibleInterface(Page()) : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child && Page() && child->object() == Page() ? 0 : -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    QAccessibleInterface* page = child(0);
+    return page && page->rect().contains(x, y) ? page : nullptr;
+  }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name && control_ ? control_->Caption(index_) : QString();
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (!control_) return {};
+    const QRect tab = control_->TabRect(index_);
+    return QRect(control_->mapToGlobal(tab.topLeft()), tab.size());
+  }
+  QAccessible::Role role() const override { return QAccessible::PageTab; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.selectable = true;
+    s.selected = control_ && control_->ActivePage() == Page();
+    s.invisible = !control_ || !control_->isVisible();
+    return s;
+  }
+
+ private:
+  QWidget* Page() const { return control_ ? control_->Page(index_) : nullptr; }
+  QPointer<TPageControl> control_;
+  int index_;
+};
+
+class PageTabListInterface : public QAccessibleWidget {
+ public:
+  explicit PageTabListInterface(TPageControl* control) : QAccessibleWidget(control, QAccessible::PageTabList) {}
+  ~PageTabListInterface() override {
+    for (const QAccessible::Id id : tabs_) QAccessible::deleteAccessibleInterface(id);
+  }
+
+  int childCount() const override { return Control()->PageCount(); }
+  QAccessibleInterface* child(int index) const override { return Tab(index); }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (int i = 0; i < tabs_.size(); ++i)
+      if (QAccessible::accessibleInterface(tabs_[i]) == child) return i;
+    return -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    for (int i = 0; i < childCount(); ++i)
+      if (Tab(i)->rect().contains(x, y)) return Tab(i);
+    return nullptr;
+  }
+
+  QAccessibleInterface* Tab(int index) const {
+    if (index < 0 || index >= Control()->PageCount()) return nullptr;
+    while (tabs_.size() <= index)
+      tabs_ << QAccessible::registerAccessibleInterface(new PageTabInterface(Control(), static_cast<int>(tabs_.size())));
+    return QAccessible::accessibleInterface(tabs_[index]);
+  }
+
+ private:
+  TPageControl* Control() const { return static_cast<TPageControl*>(widget()); }
+  mutable QList<QAccessible::Id> tabs_;
+};
+
+// A page of the tab strip: a part of the window whose parent, for screen
+// readers, is its page tab.
+class PageInterface : public QAccessibleWidget {
+ public:
+  PageInterface(QWidget* page, TPageControl* control) : QAccessibleWidget(page, QAccessible::Client), control_(control) {}
+
+  QAccessibleInterface* parent() const override {
+    auto* list = dynamic_cast<PageTabListInterface*>(QAccessible::queryAccessibleInterface(control_));
+    return list ? list->Tab(control_->IndexOf(widget())) : QAccessibleWidget::parent();
+  }
+
+ private:
+  QPointer<TPageControl> control_;
+};
+
+TPageControl* PageControlOf(QWidget* page) {
+  QWidget* stack = page->parentWidget();
+  return stack ? qobject_cast<TPageControl*>(stack->parentWidget()) : nullptr;
+}
+
 // A control kept from screen readers: not shown, nothing inside.
 class UnspokenInterface : public QAccessibleWidget {
  public:
@@ -66,6 +172,10 @@ QAccessibleInterface* SpokenInterface(const QString& className, QObject* object)
   if (widget->property(kUnspoken).toBool()) return new UnspokenInterface(widget);
   if (className == QLatin1String("TComboBox")) return new ComboBoxInterface(static_cast<QComboBox*>(widget));
   if (className == QLatin1String("TPaintBox")) return new QAccessibleWidget(widget, QAccessible::Chart);
+  if (className == QLatin1String("TPageControl"))
+    return new PageTabListInterface(static_cast<TPageControl*>(widget));
+  if (TPageControl* control = PageControlOf(widget); control && control->IndexOf(widget) >= 0)
+    return new PageInterface(widget, control);
   return nullptr;
 }
 
@@ -88,3 +198,17 @@ void SpeakAs(QWidget* control, const QString& name) {
 }
 
 void KeepFromScreenReaders(QWidget* control) { control->setProperty(kUnspoken, true); }
+
+void TellPageTabChosen(TPageControl* control, int before, int now) {
+  if (!QAccessible::isActive()) return;
+  auto* list = dynamic_cast<PageTabListInterface*>(QAccessible::queryAccessibleInterface(control));
+  if (!list) return;
+  QAccessible::State selected;
+  selected.selected = true;
+  for (const int index : {before, now}) {
+    if (QAccessibleInterface* tab = list->Tab(index)) {
+      QAccessibleStateChangeEvent event(tab, selected);
+      QAccessible::updateAccessibility(&event);
+    }
+  }
+}

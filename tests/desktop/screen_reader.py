@@ -11,6 +11,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 # Every control of the duct tab a screen reader can reach, as (role, name),
 # in the order AT-SPI lists them: no field without a name, each name its own.
@@ -76,6 +77,27 @@ def focused(node):
             found = focused(child)
             if found is not None:
                 return found
+    return None
+
+
+PAGE_TABS = ["Kanalberäkning", "Effekt / Flöde", "KV-beräkning", "Rörberäkning", "Koldioxid"]
+
+
+def page_tab_list(app):
+    main = next(w for w in app if w.getRoleName() == "filler")
+    return next((c for c in main if c is not None and c.getRoleName() == "page tab list"), None)
+
+
+def selected_tabs(tabs):
+    return [t.name for t in tabs if t.getState().contains(pyatspi.STATE_SELECTED)]
+
+
+def page_tab_of(node):
+    """The page tab a control lies under: what a screen reader says with it."""
+    while node is not None:
+        if node.getRoleName() == "page tab":
+            return node.name
+        node = node.parent
     return None
 
 
@@ -147,6 +169,36 @@ try:
         now = wait_for(lambda: (lambda f: f if f is not None and f != before else None)(focused(app)),
                        f"the focus after Tab to {expected[1]}", 5)
         check("focus after Tab", (now.getRoleName(), now.name), expected)
+
+    # The tab strip is a page tab list, one page tab per calculator, the
+    # shown one selected; Ctrl+Tab moves the focus into the next page, under
+    # its page tab, which the screen reader says with the focused field.
+    tabs = page_tab_list(app)
+    check("a page tab list", tabs is not None, True)
+    if tabs is not None:
+        check("the page tabs", [(t.getRoleName(), t.name) for t in tabs], [("page tab", n) for n in PAGE_TABS])
+        check("the tab selected at start", selected_tabs(tabs), ["Kanalberäkning"])
+        # The focus events a screen reader hears, each with the page tab its
+        # control lies under.
+        heard = []
+        pyatspi.Registry.registerEventListener(lambda e: heard.append(page_tab_of(e.source)), "focus:")
+
+        def listen(seconds):
+            """Lets the events of the last `seconds` reach the listener."""
+            GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop() or False)
+            pyatspi.Registry.start()
+
+        for key, expected in (("ctrl+Tab", "Effekt / Flöde"), ("ctrl+Page_Down", "KV-beräkning"),
+                              ("ctrl+shift+Tab", "Effekt / Flöde"), ("ctrl+Page_Up", "Kanalberäkning")):
+            subprocess.run(["xdotool", "key", key], check=True)
+            listen(1.0)
+            wait_for(lambda: True if selected_tabs(tabs) == [expected] else None, f"{expected} selected", 5)
+            now = wait_for(lambda: (lambda f: f if f is not None and page_tab_of(f) == expected else None)(
+                focused(app)), f"the focus under {expected}", 5)
+            check(f"the page tab of the focus after {key}", page_tab_of(now), expected)
+            # The focus event a screen reader hears comes from under the new tab.
+            check(f"the page tab of the focus event after {key}", heard[-1:], [expected])
+            heard.clear()
 finally:
     program.kill()
     program.wait()
