@@ -308,6 +308,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         backFromOwnWindow_ = true;
       break;
     case QEvent::ApplicationDeactivate: backFromOwnWindow_ = false; break;
+    case QEvent::PaletteChange:
+      // A field's colour changed: a red one says why to screen readers.
+      if (auto* field = qobject_cast<QWidget*>(watched);
+          field && (qobject_cast<TEdit*>(field) || qobject_cast<TComboBox*>(field)))
+        DescribeRedField(field);
+      break;
     case QEvent::FocusIn: {
       // The Tab key brings a control into view: the window grows, as if the
       // user had dragged its lower edge, until the control is shown.
@@ -331,6 +337,37 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     FormConstrainedResize();
     FormResize();
   });
+}
+
+void TForm1::DescribeRedField(QWidget* field) {
+  const bool red = Background(field) == TColor::clRed;
+  const bool described = field->property("pluvikRedReason").toBool();
+  if (!red) {
+    // The colour went: so does the reason, and the hint is heard again.
+    if (described) field->setAccessibleDescription(QString());
+    field->setProperty("pluvikRedReason", false);
+    return;
+  }
+  const QString text =
+      qobject_cast<TEdit*>(field) ? static_cast<TEdit*>(field)->Text() : static_cast<TComboBox*>(field)->Text();
+  double number = 0.0;
+  // A refused value gets the refusal's message from InputsPossible.
+  QString reason;
+  if (text.trimmed().isEmpty())
+    reason = Say(lang::Word("RedEmpty"));
+  else if (!calc::TryStrToFloat(DecimalFormat(text).toStdString(), fmt_, number))
+    reason = Say(lang::Word("RedNoNumber"));
+  else if (!described)
+    return;
+  else
+    reason = field->accessibleDescription();
+  field->setProperty("pluvikRedReason", true);
+  if (field->accessibleDescription() != reason) field->setAccessibleDescription(reason);
+}
+
+void TForm1::DescribeRedFields() {
+  for (TEdit* field : findChildren<TEdit*>()) DescribeRedField(field);
+  for (TComboBox* box : findChildren<TComboBox*>()) DescribeRedField(box);
 }
 
 void TForm1::ShowFocusedControl(QWidget* control) {

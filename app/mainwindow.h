@@ -572,6 +572,10 @@ class TForm1 : public QWidget, public ErrorSink {
   void ApplySizeLimits();
   // Grows the window until a control the keyboard reached is shown.
   void ShowFocusedControl(QWidget* control);
+  // A red field's reason for screen readers, as its description, while it is
+  // red: empty, no number, or the message that refused it.
+  void DescribeRedField(QWidget* field);
+  void DescribeRedFields();
   int TextWidth(const QString& text) const;
   void CentreOnScreen();
   void PlaceDuctGrid();

@@ -120,6 +120,7 @@ void TForm1::ApplyLanguage(bool danish) {
   for (TEdit* field : findChildren<TEdit*>()) field->UpdateSpokenName();
   Tid->UpdateSpokenName();
   NameStegField();
+  DescribeRedFields();
   DescribeCO2Chart();
   // Longer texts (Danish ones) get their room at once, not at the next resize.
   Omskalning();
@@ -130,6 +131,7 @@ void TForm1::NameForScreenReaders() {
   for (const Assignment& row : kTexts)
     if (row.property == Property::Spoken) Apply(*this, row, QString::fromUtf8(row.swedish));
   DescribeCO2Chart();
+  DescribeRedFields();
 }
 
 QString* TForm1::PrivateText(const QString& name) {

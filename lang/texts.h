@@ -207,6 +207,8 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
     // For screen readers: fields whose caption is a unit only or a picture,
     // controls with no caption, and captions shared within a tab.
     {"PageControl1", kSpoken, 0, 0, "Beräkningar", "Beregninger"},
+    {"RedEmpty", kWord, 0, 0, "Fältet är tomt", "Feltet er tomt"},
+    {"RedNoNumber", kWord, 0, 0, "Inget tal", "Intet tal"},
     {"Flow", kSpoken, 0, 0, "Flöde", "Flow"},
     {"SpeedButton1", kSpoken, 0, 0, "Beräkna (ENTER)", "Beregn (ENTER)"},
     {"StringGrid1", kSpoken, 0, 0, "Dimensioner, resultat", nullptr},
