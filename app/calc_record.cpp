@@ -8,6 +8,7 @@
 // changed since is said in one line; results no longer shown give a record
 // that says no result is shown.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -112,6 +113,44 @@ void TForm1::KeepCalculation(QWidget* page) {
   record.typed = TypedInputsOf(page);
   record.shownResults = ShownResults(page);
   kept_.insert(page, record);
+  if (!record.noResult) AnnounceResults(page, record);
+}
+
+void TForm1::AnnounceResults(QWidget* page, const CalcRecord& record) {
+  if (!QAccessible::isActive()) return;
+  // The results in reading order: the result fields, then the duct grid's
+  // first row within its limits (or its first row) and how many rows it has.
+  QStringList said;
+  for (const RecordLine& line : record.results) said << line.caption + ": " + line.value;
+  if (page == Kanalber) {
+    RecordTable table = record.table;
+    FillDuctRows(table, record.typed);
+    qsizetype first = 0;
+    while (first < table.rows.size() && table.over.value(first).contains(true)) ++first;
+    if (first == table.rows.size()) first = 0;
+    if (!table.rows.isEmpty()) {
+      QStringList cells;
+      for (qsizetype col = 0; col < table.headings.size(); ++col)
+        cells << table.headings[col] + ' ' + table.rows[first].value(col);
+      said << cells.join(", ");
+    }
+    said << Say(lang::Word("AnnouncedRows")).arg(table.rows.size());
+  }
+  if (said.isEmpty()) return;
+  // One notification a screen reader speaks when it appears, made at the
+  // first result.
+  const bool fresh = !resultNotice_;
+  if (fresh) {
+    resultNotice_ = new QWidget(this);
+    resultNotice_->setObjectName(QStringLiteral("Resultat"));
+    resultNotice_->setGeometry(0, 0, 1, 1);
+    resultNotice_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+  // Renamed while shown, so that screen readers learn the new name, then
+  // shown anew, which they speak; the first time it simply appears.
+  resultNotice_->setAccessibleName(Say(lang::Word("AnnouncedResults")).arg(said.join("; ")));
+  if (!fresh) resultNotice_->hide();
+  resultNotice_->show();
 }
 
 CalcRecord TForm1::NoResultRecord(QWidget* page) {

@@ -508,6 +508,10 @@ class TForm1 : public QWidget, public ErrorSink {
   // The one PDF file a drag carries, or an empty text.
   QString PdfFileOf(const QMimeData* data) const;
   void KeepCalculation(QWidget* page);
+  // Says a calculation's results once to screen readers, in reading order,
+  // through a notification that appears (what Orca speaks for a change it
+  // did not cause).
+  void AnnounceResults(QWidget* page, const CalcRecord& record);
   // The record of a tab that shows no result: its inputs as they stand.
   CalcRecord NoResultRecord(QWidget* page);
   void ReportMessage(QString message);
@@ -598,6 +602,7 @@ class TForm1 : public QWidget, public ErrorSink {
   // Where the airing curves drawn last stand after the chart's ten hours.
   QStringList airingEnds_;
   QHash<int, QAction*> recordActions_;  // made at their first use
+  QWidget* resultNotice_ = nullptr;     // made at the first result announced
   QTranslator* qtTranslator_ = nullptr;
   QString qtTranslation_;  // the language of the Qt translation loaded
 

@@ -207,6 +207,8 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
     // For screen readers: fields whose caption is a unit only or a picture,
     // controls with no caption, and captions shared within a tab.
     {"PageControl1", kSpoken, 0, 0, "Beräkningar", "Beregninger"},
+    {"AnnouncedResults", kWord, 0, 0, "Resultat: %1", nullptr},
+    {"AnnouncedRows", kWord, 0, 0, "%1 rader", "%1 rækker"},
     {"RedEmpty", kWord, 0, 0, "Fältet är tomt", "Feltet er tomt"},
     {"RedNoNumber", kWord, 0, 0, "Inget tal", "Intet tal"},
     {"Flow", kSpoken, 0, 0, "Flöde", "Flow"},

@@ -118,7 +118,8 @@ class PageTabListInterface : public QAccessibleWidget {
   QAccessibleInterface* Tab(int index) const {
     if (index < 0 || index >= Control()->PageCount()) return nullptr;
     while (tabs_.size() <= index)
-      tabs_ << QAccessible::registerAccessibleInterface(new PageTabInterface(Control(), static_cast<int>(tabs_.size())));
+      tabs_ << QAccessible::registerAccessibleInterface(
+          new PageTabInterface(Control(), static_cast<int>(tabs_.size())));
     return QAccessible::accessibleInterface(tabs_[index]);
   }
 
@@ -131,7 +132,8 @@ class PageTabListInterface : public QAccessibleWidget {
 // readers, is its page tab.
 class PageInterface : public QAccessibleWidget {
  public:
-  PageInterface(QWidget* page, TPageControl* control) : QAccessibleWidget(page, QAccessible::Client), control_(control) {}
+  PageInterface(QWidget* page, TPageControl* control)
+      : QAccessibleWidget(page, QAccessible::Client), control_(control) {}
 
   QAccessibleInterface* parent() const override {
     auto* list = dynamic_cast<PageTabListInterface*>(QAccessible::queryAccessibleInterface(control_));
@@ -172,8 +174,9 @@ QAccessibleInterface* SpokenInterface(const QString& className, QObject* object)
   if (widget->property(kUnspoken).toBool()) return new UnspokenInterface(widget);
   if (className == QLatin1String("TComboBox")) return new ComboBoxInterface(static_cast<QComboBox*>(widget));
   if (className == QLatin1String("TPaintBox")) return new QAccessibleWidget(widget, QAccessible::Chart);
-  if (className == QLatin1String("TPageControl"))
-    return new PageTabListInterface(static_cast<TPageControl*>(widget));
+  if (widget->objectName() == QLatin1String("Resultat"))
+    return new QAccessibleWidget(widget, QAccessible::Notification);
+  if (className == QLatin1String("TPageControl")) return new PageTabListInterface(static_cast<TPageControl*>(widget));
   if (TPageControl* control = PageControlOf(widget); control && control->IndexOf(widget) >= 0)
     return new PageInterface(widget, control);
   return nullptr;

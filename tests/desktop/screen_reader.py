@@ -82,6 +82,65 @@ def focused(node):
 
 PAGE_TABS = ["Kanalberäkning", "Effekt / Flöde", "KV-beräkning", "Rörberäkning", "Koldioxid"]
 
+# (tab, steps, what the screen reader hears): each step presses a button or
+# types into a field found by its name, as a user does with the keyboard.
+CALCULATIONS = [
+    ("Kanalberäkning", [("press", "Cirk."), ("type", "Flöde l/s", "100"), ("type", "Max m/s", "3")],
+     "Resultat: m/s 2.0, Pa/m 0.27, Dim. / Fz Stål Veloduct 250; 14 rader"),
+    ("Effekt / Flöde", [("type", "Temperaturdifferens °C", "20"), ("type", "Flöde l/s", "1")],
+     "Resultat: Effekt W: 83680"),
+    ("KV-beräkning", [("type", "Flöde l/s", "1"), ("type", "Tryckfall kPa", "10")], "Resultat: Kv: 11.38"),
+    ("Rörberäkning", [("type", "Material: Ytråhet mm", "0.045"), ("type", "Material: Inv.ø mm", "20"),
+                      ("type", "Temp.°C", "20"), ("type", "Flöde l/s", "0.2")],
+     "Resultat: Hast m/s: 0.637; Tryckfall Pa/m: 327.3"),
+    ("Koldioxid", [("type", "Uteluft l/s", "10"), ("type", "Alstring: Pers. st.", "1")],
+     "Resultat: Alstring: CO2 Min - Max: 650 - 650 ppm; Jämviktskonc., tim:min: 06:10"),
+]
+
+
+def listen(seconds):
+    """Runs the event loop for `seconds`: the events reach their listeners and
+    the states their cache."""
+    GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop() or False)
+    pyatspi.Registry.start()
+
+
+def find(node, role, name):
+    for child in node:
+        if child is None:
+            continue
+        if child.getRoleName() == role and child.name == name:
+            return child
+        found = find(child, role, name)
+        if found is not None:
+            return found
+    return None
+
+
+def select_tab(tabs, name):
+    """Ctrl+Tab until the tab is shown, as a keyboard user goes there."""
+    for _ in range(len(PAGE_TABS)):
+        if selected_tabs(tabs) == [name]:
+            return
+        subprocess.run(["xdotool", "key", "ctrl+Tab"], check=True)
+        listen(0.5)
+
+
+def act(app, tab, what, name, text=None):
+    page = find(app, "page tab", tab)
+    if what == "press":
+        button = find(page, "radio button", name)
+        button.queryComponent().grabFocus()
+        time.sleep(0.2)
+        subprocess.run(["xdotool", "key", "space"], check=True)
+    else:
+        field = find(page, "text", name)
+        field.queryComponent().grabFocus()
+        time.sleep(0.2)
+        subprocess.run(["xdotool", "key", "ctrl+a"], check=True)
+        subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
+    time.sleep(0.2)
+
 
 def page_tab_list(app):
     main = next(w for w in app if w.getRoleName() == "filler")
@@ -183,11 +242,6 @@ try:
         heard = []
         pyatspi.Registry.registerEventListener(lambda e: heard.append(page_tab_of(e.source)), "focus:")
 
-        def listen(seconds):
-            """Lets the events of the last `seconds` reach the listener."""
-            GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop() or False)
-            pyatspi.Registry.start()
-
         for key, expected in (("ctrl+Tab", "Effekt / Flöde"), ("ctrl+Page_Down", "KV-beräkning"),
                               ("ctrl+shift+Tab", "Effekt / Flöde"), ("ctrl+Page_Up", "Kanalberäkning")):
             subprocess.run(["xdotool", "key", key], check=True)
@@ -199,6 +253,26 @@ try:
             # The focus event a screen reader hears comes from under the new tab.
             check(f"the page tab of the focus event after {key}", heard[-1:], [expected])
             heard.clear()
+
+        # A calculation on each tab, started with Enter: its results come to
+        # the screen reader once, in reading order, as a notification that
+        # appears (what Orca speaks for a change it did not cause).
+        notices = []
+        # A screen reader follows name changes too; the program sends them
+        # only to listeners, and the names of objects are kept from them.
+        pyatspi.Registry.registerEventListener(lambda e: None, "object:property-change:accessible-name")
+        pyatspi.Registry.registerEventListener(
+            lambda e: notices.append(e.source.name)
+            if e.source.getRoleName() == "notification" and e.detail1 == 1 else None,
+            "object:state-changed:showing")
+        for tab, steps, expected in CALCULATIONS:
+            select_tab(tabs, tab)
+            for step in steps:
+                act(app, tab, *step)
+            notices.clear()
+            subprocess.run(["xdotool", "key", "Return"], check=True)
+            listen(1.5)
+            check(f"the results heard on {tab}", notices, [expected])
 finally:
     program.kill()
     program.wait()
