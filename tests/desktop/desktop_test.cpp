@@ -51,6 +51,12 @@ void ClickOn(QWidget* widget, QPoint at = {}) {
   Xdo({"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"});
 }
 
+// A real click on a page's tab.
+void ClickTab(TForm1& form, QWidget* page) {
+  TPageControl* pages = form.PageControl1;
+  ClickOn(pages, pages->TabRect(pages->IndexOf(page)).center());
+}
+
 // Replaces the text of the focused field, key by key.
 void TypeInto(QWidget* field, const QString& text) {
   ClickOn(field);
@@ -545,8 +551,7 @@ class DesktopTest : public QObject {
   void record_opens_through_the_file_dialog_and_a_drop() {
     Desktop desktop;
     TForm1& f = *desktop.form;
-    TPageControl* pages = f.PageControl1;
-    ClickOn(pages, pages->TabRect(pages->IndexOf(f.Effekt)).center());
+    ClickTab(f, f.Effekt);
     const QSize size = OuterSize(&f);
     QTemporaryDir dir;
     const QString path = dir.filePath("power.pdf");
@@ -612,8 +617,7 @@ class DesktopTest : public QObject {
   void co2_search_finds_the_outdoor_air_with_one_enter() {
     Desktop desktop;
     TForm1& f = *desktop.form;
-    TPageControl* pages = f.PageControl1;
-    ClickOn(pages, pages->TabRect(pages->IndexOf(f.CO2TabSheet)).center());
+    ClickTab(f, f.CO2TabSheet);
     const QSize size = OuterSize(&f);
     ClickOn(f.CO2Grid, f.CO2Grid->CellRect(1, 2).center());
     TypeInto(f.CO2Ute, "400");
