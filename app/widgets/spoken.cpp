@@ -31,6 +31,8 @@ class ComboBoxInterface : public QAccessibleWidget {
     s.expandable = true;
     s.expanded = Combo()->view() && Combo()->view()->isVisible();
     s.editable = Combo()->isEditable();
+    // The box's text field has the focus and says so; one focused object.
+    if (Combo()->lineEdit()) s.focused = false;
     return s;
   }
   QStringList actionNames() const override { return QStringList{showMenuAction()} + QAccessibleWidget::actionNames(); }
@@ -149,6 +151,23 @@ TPageControl* PageControlOf(QWidget* page) {
   return stack ? qobject_cast<TPageControl*>(stack->parentWidget()) : nullptr;
 }
 
+// A spin box is heard through its text field, which holds the value and
+// the focus: the box itself is not focused as well.
+class SpinBoxInterface : public QAccessibleWidget {
+ public:
+  explicit SpinBoxInterface(QAbstractSpinBox* box) : QAccessibleWidget(box, QAccessible::SpinBox) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return static_cast<QAbstractSpinBox*>(widget())->text();
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.focused = false;
+    return s;
+  }
+};
+
 // A control kept from screen readers: not shown, nothing inside.
 class UnspokenInterface : public QAccessibleWidget {
  public:
@@ -173,6 +192,7 @@ QAccessibleInterface* SpokenInterface(const QString& className, QObject* object)
   if (className != QLatin1String(object->metaObject()->className())) return nullptr;
   if (widget->property(kUnspoken).toBool()) return new UnspokenInterface(widget);
   if (className == QLatin1String("TComboBox")) return new ComboBoxInterface(static_cast<QComboBox*>(widget));
+  if (className == QLatin1String("TSpinEdit")) return new SpinBoxInterface(static_cast<QAbstractSpinBox*>(widget));
   if (className == QLatin1String("TPaintBox")) return new QAccessibleWidget(widget, QAccessible::Chart);
   if (widget->objectName() == QLatin1String("Resultat"))
     return new QAccessibleWidget(widget, QAccessible::Notification);

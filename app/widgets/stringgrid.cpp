@@ -1,5 +1,7 @@
 #include "app/widgets/stringgrid.h"
 
+#include <QApplication>
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -219,7 +221,34 @@ bool TStringGrid::ShowsVerticalScrollBar() const {
 
 void TStringGrid::SetCurrentCell(int col, int row) {
   if (!AskSelect(col, row)) return;
-  selectionModel()->setCurrentIndex(model_->index(row - 1, col), QItemSelectionModel::ClearAndSelect);
+  const QModelIndex index = model_->index(row - 1, col);
+  if (FocusWithin()) {
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    return;
+  }
+  selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+  keptCurrent_ = index;
+  selectionModel()->clearCurrentIndex();
+}
+
+bool TStringGrid::FocusWithin() const {
+  const QWidget* focus = QApplication::focusWidget();
+  return focus && (focus == this || isAncestorOf(focus));
+}
+
+void TStringGrid::focusInEvent(QFocusEvent* event) {
+  // The cell kept while the focus was elsewhere is current again.
+  if (!currentIndex().isValid() && keptCurrent_.isValid())
+    selectionModel()->setCurrentIndex(keptCurrent_, QItemSelectionModel::NoUpdate);
+  QTableView::focusInEvent(event);
+}
+
+void TStringGrid::focusOutEvent(QFocusEvent* event) {
+  QTableView::focusOutEvent(event);
+  // Into the grid's own cell editor the focus stays in the grid.
+  if (FocusWithin() || !currentIndex().isValid()) return;
+  keptCurrent_ = currentIndex();
+  selectionModel()->clearCurrentIndex();
 }
 
 bool TStringGrid::AskSelect(int col, int row) {

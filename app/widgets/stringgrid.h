@@ -106,8 +106,8 @@ class TStringGrid : public QTableView {
   int GridLineWidth() const { return 1; }
   bool ShowsVerticalScrollBar() const;
 
-  int Col() const { return currentIndex().isValid() ? currentIndex().column() : -1; }
-  int Row() const { return currentIndex().isValid() ? currentIndex().row() + 1 : 0; }
+  int Col() const { return Current().isValid() ? Current().column() : -1; }
+  int Row() const { return Current().isValid() ? Current().row() + 1 : 0; }
   // Makes a cell the current cell as a choice of that cell: the select
   // handler runs and may refuse it.
   void SetCurrentCell(int col, int row);
@@ -137,6 +137,8 @@ class TStringGrid : public QTableView {
   void EditorTextChanged(const QModelIndex& index, const QString& text);
 
  protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
@@ -145,4 +147,10 @@ class TStringGrid : public QTableView {
   TGridModel* model_;
   TGridOptions options_;
   int updateLocks_ = 0;
+  // The current cell is the view's current index only while the focus is
+  // in the grid; meanwhile it is kept here, so that a screen reader meets
+  // one focused object, not also the grid's current cell.
+  QModelIndex Current() const { return currentIndex().isValid() ? currentIndex() : QModelIndex(keptCurrent_); }
+  bool FocusWithin() const;
+  QPersistentModelIndex keptCurrent_;
 };

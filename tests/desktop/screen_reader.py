@@ -98,6 +98,25 @@ CALCULATIONS = [
 ]
 
 
+def focused_objects(node, found):
+    """Every object with the focused state; a table's current cell counts
+    with its table (the cell a table points a screen reader to)."""
+    for child in node:
+        if child is None:
+            continue
+        if child.getState().contains(pyatspi.STATE_FOCUSED):
+            found.append((child.getRoleName(), child.name))
+        if child.getRoleName() == "table":
+            table_focused = child.getState().contains(pyatspi.STATE_FOCUSED)
+            for index in range(min(child.childCount, 200)):
+                cell = child.getChildAtIndex(index)
+                if cell is not None and cell.getState().contains(pyatspi.STATE_FOCUSED) and not table_focused:
+                    found.append(("cell", cell.name))
+        else:
+            focused_objects(child, found)
+    return found
+
+
 def listen(seconds):
     """Runs the event loop for `seconds`: the events reach their listeners and
     the states their cache."""
@@ -228,6 +247,8 @@ try:
         now = wait_for(lambda: (lambda f: f if f is not None and f != before else None)(focused(app)),
                        f"the focus after Tab to {expected[1]}", 5)
         check("focus after Tab", (now.getRoleName(), now.name), expected)
+        # One focused object: not also a grid's current cell on another tab.
+        check(f"the focused objects after Tab to {expected[1]}", focused_objects(app, []), [expected])
 
     # The tab strip is a page tab list, one page tab per calculator, the
     # shown one selected; Ctrl+Tab moves the focus into the next page, under
@@ -273,6 +294,18 @@ try:
             subprocess.run(["xdotool", "key", "Return"], check=True)
             listen(1.5)
             check(f"the results heard on {tab}", notices, [expected])
+
+        # Exactly one object is focused while Tab walks every tab, also when
+        # the focus has left a grid.
+        pyatspi.Registry.registerEventListener(lambda e: None, "object:state-changed:focused")
+        for tab in PAGE_TABS:
+            select_tab(tabs, tab)
+            for press in range(16):
+                subprocess.run(["xdotool", "key", "Tab"], check=True)
+                listen(0.25)
+                found = focused_objects(app, [])
+                if len(found) != 1:
+                    check(f"the focused objects on {tab} after {press + 1} Tab", found, found[:1])
 finally:
     program.kill()
     program.wait()
