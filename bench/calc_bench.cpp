@@ -7,6 +7,7 @@
 
 #include "calc/co2.h"
 #include "calc/duct.h"
+#include "calc/duct_run.h"
 #include "calc/flow_search.h"
 #include "calc/numtext.h"
 #include "calc/pipe.h"
@@ -159,3 +160,19 @@ BENCHMARK_CAPTURE(LeastOutdoorAir, hall_1e6_m3_5000_persons_8_hours, 1.0e6f, 150
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(LeastOutdoorAir, hall_1e6_m3_5000_persons_close_target, 1.0e6f, 15000.0f, 401, 0)
     ->Unit(benchmark::kMicrosecond);
+
+// A duct run of 500 sections summed again after one edit (a length): each
+// section continues the one at half its number, a main duct branching again
+// and again.
+void DuctRunOf500Sections(benchmark::State& state) {
+  std::vector<calc::RunSection> sections;
+  for (int i = 1; i <= 500; ++i)
+    sections.push_back(calc::RunSection{std::to_string(i), i == 1 ? "" : std::to_string(i / 2), 1.0 + i % 7,
+                                        (i % 3) * 0.5, 2.0 + i % 4, 0.5 + (i % 5) * 0.25, 1.2});
+  int edit = 0;
+  for (auto _ : state) {
+    sections[static_cast<std::size_t>(edit++ % 500)].length += 0.1;
+    benchmark::DoNotOptimize(calc::SumRun(sections));
+  }
+}
+BENCHMARK(DuctRunOf500Sections)->Unit(benchmark::kMicrosecond);

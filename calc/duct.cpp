@@ -17,6 +17,10 @@ constexpr ColebrookStop kDuctColebrook{0.01, 1000};
 
 }  // namespace
 
+float AirDensity(double temperature) {
+  return ToSingle(Div(kAirZeroCelsius, kAirZeroCelsius + temperature) * kAirDensityAt0C);
+}
+
 std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytRahet, float ksi, int isolering,
                                     const DuctAir& air, const NumberFormat& fmt) {
   const double epsilon = ytRahet / 1000.0;
@@ -41,7 +45,7 @@ std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytR
   }
 
   const double temp = StrToFloat(air.temperature, fmt);
-  const float rho = ToSingle(Div(kAirZeroCelsius, kAirZeroCelsius + temp) * kAirDensityAt0C);
+  const float rho = AirDensity(temp);
   const float nu = ToSingle((kAirViscositySlope * temp + kAirViscosityAt0C) * 1e-6);
 
   if (!innerSizePositive || flode <= 0.0f) return std::nullopt;

@@ -31,6 +31,10 @@ inline constexpr double kAirZeroCelsius = 273.0;
 inline constexpr double kAirDensityAt0C = 1.29;
 inline constexpr double kAirViscositySlope = 0.09000001;
 inline constexpr double kAirViscosityAt0C = 13.3;
+// The air's density at `temperature` degrees C as the model stores it (a
+// single), kg/m3; a duct run takes its local losses with it.
+float AirDensity(double temperature);
+
 // The roughness of an insulation's surface, in mm.
 inline constexpr double kInsulationRoughnessMm = 0.9;
 

@@ -17,6 +17,7 @@
 
 #include "calc/co2.h"
 #include "calc/duct.h"
+#include "calc/duct_run.h"
 #include "calc/duct_series.h"
 #include "calc/errors.h"
 #include "calc/flow_search.h"
@@ -205,6 +206,25 @@ void Powers(Inputs& in) {
   }
 }
 
+// Duct runs of up to 60 sections, each continuing a section before it.
+void Runs(Inputs& in) {
+  for (int run = 0; run < 200; ++run) {
+    std::vector<calc::RunSection> sections;
+    const int count = 1 + run % 60;
+    for (int i = 0; i < count; ++i)
+      sections.push_back(calc::RunSection{std::to_string(i), i == 0 ? "" : std::to_string(in.Next() % i),
+                                          in.Unit() * 40, in.Unit() * 3, in.Unit() * 12, in.Unit() * 4,
+                                          calc::AirDensity(in.Unit() * 60 - 20)});
+    Line("duct-run", [&] {
+      const calc::RunSums sums = calc::SumRun(sections);
+      std::string figures = Bits(sums.indexTotal);
+      for (const calc::RunFigures& f : sums.figures)
+        figures += " " + Bits(f.fromFan) + (f.throttle ? "/" + Bits(*f.throttle) : "");
+      return figures;
+    });
+  }
+}
+
 void Rooms(Inputs& in) {
   for (int i = 0; i < 40000; ++i) {
     const calc::Room room{static_cast<float>(in.Unit() * 0.2 + 0.0005), static_cast<float>(10 + i % 400),
@@ -263,6 +283,7 @@ int main() {
   Valves(in);
   Powers(in);
   Rooms(in);
+  Runs(in);
   NumberTexts(in);
   return 0;
 }
