@@ -93,10 +93,15 @@ QString LinesTable(const QList<RecordLine>& lines) {
 }
 
 // The grid as shown, its heading row repeated on every page; a cell over
-// its limit bold, with its star.
-QString GridTable(const RecordTable& table) {
-  QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><thead><tr>");
-  for (const QString& heading : table.headings) html += "<th>" + Escaped(heading) + "</th>";
+// its limit bold, with its star. On paper the columns stand without a frame
+// round every cell, a rule under the headings (a frame round each of a long
+// series' cells costs more to draw than its text); pasted, a table with
+// borders.
+QString GridTable(const RecordTable& table, bool forPaper) {
+  QString html = forPaper ? QStringLiteral("<table border=\"0\" cellspacing=\"0\" cellpadding=\"3\"><thead><tr>")
+                          : QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><thead><tr>");
+  const QString heading = forPaper ? QStringLiteral("<th style=\"border-bottom: 1px solid black\">") : "<th>";
+  for (const QString& text : table.headings) html += heading + Escaped(text) + "</th>";
   html += QStringLiteral("</tr></thead>");
   for (qsizetype row = 0; row < table.rows.size(); ++row) {
     html += QStringLiteral("<tr>");
@@ -131,7 +136,7 @@ QString RecordHtmlOf(const CalcRecord& record, bool forPaper) {
   html += "<h3>" + Escaped(Say(record, lang::Word("RecordResults"))) + "</h3>";
   html += LinesTable(record.results);
   if (!record.table.headings.isEmpty() && !record.table.rows.isEmpty()) {
-    html += GridTable(record.table);
+    html += GridTable(record.table, forPaper);
     if (AnyOver(record.table)) html += "<p>" + Escaped(Say(record, lang::Word("RecordOver"))) + "</p>";
   }
   for (const QString& note : ClosingNotes(record)) html += "<p>" + Escaped(note) + "</p>";
