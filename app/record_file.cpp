@@ -152,7 +152,7 @@ QByteArray WithEmbeddedRecord(const QByteArray& pdf, const QByteArray& payload) 
   if (dictionaryStart < 0 || dictionaryEnd < dictionaryStart || catalog.contains("/Names")) return {};
 
   const int fileObject = static_cast<int>(*size);
-  const int specObject = fileObject + 1;
+  const int entryObject = fileObject + 1;
   QByteArray out = pdf;
   if (!out.endsWith('\n')) out += '\n';
   QList<std::pair<int, qint64>> written;
@@ -165,19 +165,20 @@ QByteArray WithEmbeddedRecord(const QByteArray& pdf, const QByteArray& payload) 
   out += "<<\n/Type /EmbeddedFile\n/Subtype /application#2Fjson\n/Length " + QByteArray::number(payload.size()) +
          "\n/Params << /Size " + QByteArray::number(payload.size()) + " /CheckSum <" + checksum + "> >>\n>>\nstream\n" +
          payload + "\nendstream\nendobj\n";
-  begin(specObject);
+  begin(entryObject);
   out += QByteArray("<<\n/Type /Filespec\n/F (") + kFileName + ")\n/UF (" + kFileName +
          ")\n/Desc (PLUVIK)\n/EF << /F " + QByteArray::number(fileObject) + " 0 R >>\n>>\nendobj\n";
   begin(*root);
   out += catalog.mid(dictionaryStart, dictionaryEnd - dictionaryStart) + "/Names << /EmbeddedFiles << /Names [(" +
-         kFileName + ") " + QByteArray::number(specObject) + " 0 R] >> >>\n>>\nendobj\n";
+         kFileName + ") " + QByteArray::number(entryObject) + " 0 R] >> >>\n>>\nendobj\n";
 
   const qint64 xref = out.size();
   out += "xref\n";
   std::sort(written.begin(), written.end());
   for (const auto& [number, offset] : written)
     out += QByteArray::number(number) + " 1\n" + QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-  out += "trailer\n<<\n/Size " + QByteArray::number(specObject + 1) + "\n/Root " + QByteArray::number(*root) + " 0 R\n";
+  out +=
+      "trailer\n<<\n/Size " + QByteArray::number(entryObject + 1) + "\n/Root " + QByteArray::number(*root) + " 0 R\n";
   if (info) out += "/Info " + QByteArray::number(*info) + " 0 R\n";
   out += "/Prev " + QByteArray::number(*previous) + "\n>>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
   return out;
@@ -200,10 +201,10 @@ RecordFileRead ReadRecordFile(const QString& path) {
   const qsizetype trailer = pdf.lastIndexOf("trailer");
   const auto root = Reference(pdf.mid(trailer, startxref - trailer), QStringLiteral("/Root (\\d+) 0 R"));
   const QByteArray catalog = root ? Object(pdf, objects, *root) : QByteArray();
-  const auto spec =
+  const auto fileEntry =
       Reference(catalog, QStringLiteral("/EmbeddedFiles << /Names \\[\\(pluvik-record\\.json\\) (\\d+) 0 R\\]"));
   const auto embedded =
-      spec ? Reference(Object(pdf, objects, *spec), QStringLiteral("/EF << /F (\\d+) 0 R")) : std::nullopt;
+      fileEntry ? Reference(Object(pdf, objects, *fileEntry), QStringLiteral("/EF << /F (\\d+) 0 R")) : std::nullopt;
   const QByteArray stream = embedded ? Object(pdf, objects, *embedded, true) : QByteArray();
   const auto length = NumberAfter(stream, "/Length");
   const qsizetype data = stream.indexOf("stream\n");
