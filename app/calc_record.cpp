@@ -74,8 +74,9 @@ QStringList TForm1::ShownResults(const QWidget* page) const {
   if (page == Kvs) return {ValveResultField()->Text()};
   if (page == Rorber) return {RFlow->Text(), RHast->Text(), RvardeRoer->Text()};
   if (page == CO2TabSheet) return {CO2Min->Text(), Tid->Caption(), UteLuftSok->Checked() ? UteLuft->Text() : QString()};
-  // The duct grid's rows are taken when the record is made.
-  return {CheckBox1->Checked() ? Flow->Text() : QString()};
+  // The duct grid's rows are taken when the record is made; a shape or
+  // material chosen since cuts the grid short.
+  return {CheckBox1->Checked() ? Flow->Text() : QString(), QString::number(StringGrid1->RowCount())};
 }
 
 TypedInputs TForm1::TypedInputsOf(const QWidget* page) const {
@@ -123,18 +124,32 @@ void TForm1::AnnounceResults(QWidget* page, const CalcRecord& record) {
   QStringList said;
   for (const RecordLine& line : record.results) said << line.caption + ": " + line.value;
   if (page == Kanalber) {
-    RecordTable table = record.table;
-    FillDuctRows(table, record.typed);
-    qsizetype first = 0;
-    while (first < table.rows.size() && table.over.value(first).contains(true)) ++first;
-    if (first == table.rows.size()) first = 0;
-    if (!table.rows.isEmpty()) {
+    // The grid as the calculation left it; a long series is read only up to
+    // the row it names.
+    const auto shown = [this](int row) {
+      return !StringGrid1->Cell(0, row).isEmpty() || !StringGrid1->Cell(1, row).isEmpty();
+    };
+    const auto within = [this](int row) {
+      return !OverLimitOf(StringGrid1->Cell(0, row), MaxMeterPerSek->Text()) &&
+             !OverLimitOf(StringGrid1->Cell(1, row), MaxPaPerMeter->Text());
+    };
+    int rows = 0;
+    int first = 0;
+    int named = 0;
+    for (int row = 1; row < StringGrid1->RowCount(); ++row) {
+      if (!shown(row)) continue;
+      ++rows;
+      if (first == 0) first = row;
+      if (named == 0 && within(row)) named = row;
+    }
+    if (named == 0) named = first;
+    if (named > 0) {
       QStringList cells;
-      for (qsizetype col = 0; col < table.headings.size(); ++col)
-        cells << table.headings[col] + ' ' + table.rows[first].value(col);
+      for (qsizetype col = 0; col < record.table.headings.size(); ++col)
+        cells << record.table.headings[col] + ' ' + StringGrid1->Cell(static_cast<int>(col), named);
       said << cells.join(", ");
     }
-    said << Say(lang::Word("AnnouncedRows")).arg(table.rows.size());
+    said << Say(lang::Word("AnnouncedRows")).arg(rows);
   }
   if (said.isEmpty()) return;
   // One notification a screen reader speaks when it appears, made at the

@@ -23,7 +23,7 @@ bool TForm1::InputsPossible(std::initializer_list<PossibleInput> inputs, const s
     if (emptyResults) emptyResults();
     SetBackground(input.field, TColor::clRed);
     // Heard with the field while it stays red.
-    input.field->setProperty("pluvikRedReason", true);
+    input.field->setProperty(kRedReason, true);
     input.field->setAccessibleDescription(input.message);
     ShowMessage(input.message);
     return false;

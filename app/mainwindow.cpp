@@ -341,11 +341,11 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 
 void TForm1::DescribeRedField(QWidget* field) {
   const bool red = Background(field) == TColor::clRed;
-  const bool described = field->property("pluvikRedReason").toBool();
+  const bool described = field->property(kRedReason).toBool();
   if (!red) {
     // The colour went: so does the reason, and the hint is heard again.
     if (described) field->setAccessibleDescription(QString());
-    field->setProperty("pluvikRedReason", false);
+    field->setProperty(kRedReason, false);
     return;
   }
   const QString text =
@@ -361,7 +361,7 @@ void TForm1::DescribeRedField(QWidget* field) {
     return;
   else
     reason = field->accessibleDescription();
-  field->setProperty("pluvikRedReason", true);
+  field->setProperty(kRedReason, true);
   if (field->accessibleDescription() != reason) field->setAccessibleDescription(reason);
 }
 

@@ -184,7 +184,6 @@ class TForm1 : public QWidget, public ErrorSink {
 
   // The program's own word in the interface language applied last.
   QString Say(lang::Words words) const;
-  bool Danish() const { return danishTexts_; }
 
   // ---- Window handlers (app/) ----------------------------------------------
   void FormCreate();
@@ -579,6 +578,8 @@ class TForm1 : public QWidget, public ErrorSink {
   // A red field's reason for screen readers, as its description, while it is
   // red: empty, no number, or the message that refused it.
   void DescribeRedField(QWidget* field);
+  // The property that marks a field whose description is its red reason.
+  static constexpr const char* kRedReason = "pluvikRedReason";
   void DescribeRedFields();
   int TextWidth(const QString& text) const;
   void CentreOnScreen();

@@ -4,8 +4,6 @@
 #include <QPainter>
 #include <QStyleOption>
 
-#include "app/widgets/spoken.h"
-
 namespace {
 constexpr int kFrame = 2;
 // Room before and after a tab's caption, along the tab.
@@ -130,10 +128,8 @@ void TPageControl::ChooseTab(int index) {
   if (index < 0 || index >= stack_->count() || index == stack_->currentIndex()) return;
   RunGuarded(this, [this, index] {
     if (OnChanging) OnChanging(stack_->currentWidget());
-    const int before = stack_->currentIndex();
     stack_->setCurrentIndex(index);
     update();
-    TellPageTabChosen(this, before, index);
     if (OnChange) OnChange();
   });
 }

@@ -221,17 +221,3 @@ void SpeakAs(QWidget* control, const QString& name) {
 }
 
 void KeepFromScreenReaders(QWidget* control) { control->setProperty(kUnspoken, true); }
-
-void TellPageTabChosen(TPageControl* control, int before, int now) {
-  if (!QAccessible::isActive()) return;
-  auto* list = dynamic_cast<PageTabListInterface*>(QAccessible::queryAccessibleInterface(control));
-  if (!list) return;
-  QAccessible::State selected;
-  selected.selected = true;
-  for (const int index : {before, now}) {
-    if (QAccessibleInterface* tab = list->Tab(index)) {
-      QAccessibleStateChangeEvent event(tab, selected);
-      QAccessible::updateAccessibility(&event);
-    }
-  }
-}

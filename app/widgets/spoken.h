@@ -18,6 +18,3 @@ void SpeakAs(QWidget* control, const QString& name);
 // Keeps a control, and all it holds, from screen readers (the series strip
 // under the duct grid, which the user never sees).
 void KeepFromScreenReaders(QWidget* control);
-// Tells screen readers that the page tab `now` is selected instead of `before`.
-class TPageControl;
-void TellPageTabChosen(TPageControl* control, int before, int now);
