@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QTranslator>
 
+#include "app/duct_run_window.h"
 #include "app/mainwindow.h"
 #include "app/platform.h"
 #include "app/record.h"
@@ -195,13 +196,26 @@ CalcRecord TForm1::ActiveRecord() {
   return record;
 }
 
-void TForm1::CopyRecord() {
-  const CalcRecord record = ActiveRecord();
+void TForm1::CopyRecord() { CopyRecordOf(ActiveRecord()); }
+
+void TForm1::SaveRecord() { SaveRecordOf(ActiveRecord()); }
+
+void TForm1::PrintRecord() { PrintRecordOf(ActiveRecord()); }
+
+namespace {
+
+// The window a record's dialogs open above: the run window for its own.
+QWidget* OwnerOf(const CalcRecord& record, TForm1* form, QWidget* run) {
+  return run && record.page == run->objectName() ? run : form;
+}
+
+}  // namespace
+
+void TForm1::CopyRecordOf(const CalcRecord& record) {
   platform_.SetClipboardTextAndHtml(RecordText(record), RecordHtml(record));
 }
 
-void TForm1::SaveRecord() {
-  const CalcRecord record = ActiveRecord();
+void TForm1::SaveRecordOf(const CalcRecord& record) {
   // A caption such as "Effekt / Flöde" holds a character no file name may
   // hold; Windows forbids a few more than Linux.
   QString name = QStringLiteral("PLUVIK %1 %2.pdf").arg(record.tab, record.at.date().toString(Qt::ISODate));
@@ -210,18 +224,19 @@ void TForm1::SaveRecord() {
   const QString title = Say(lang::Word("RecordSaveTitle"));
   LoadQtTranslation();
   QString path;
-  RunDialog([&] { path = platform_.SaveFileName(this, title, proposed); });
+  QWidget* owner = OwnerOf(record, this, stracka_);
+  RunDialog([&] { path = platform_.SaveFileName(owner, title, proposed); });
   if (path.isEmpty()) return;
   QString reason;
   if (!WriteRecordPdf(record, path, &reason))
-    ShowMessage(Say(lang::Word("SaveFailed")).arg(QDir::toNativeSeparators(path), reason));
+    ShowMessage(Say(lang::Word("SaveFailed")).arg(QDir::toNativeSeparators(path), reason), owner);
 }
 
-void TForm1::PrintRecord() {
-  const CalcRecord record = ActiveRecord();
+void TForm1::PrintRecordOf(const CalcRecord& record) {
   LoadQtTranslation();
+  QWidget* owner = OwnerOf(record, this, stracka_);
   RunDialog(
-      [&] { platform_.Print(this, [&record](QPagedPaintDevice& device) { return PaintRecord(record, device); }); });
+      [&] { platform_.Print(owner, [&record](QPagedPaintDevice& device) { return PaintRecord(record, device); }); });
 }
 
 void TForm1::LoadQtTranslation() {
@@ -289,10 +304,20 @@ void TForm1::ShowRecordMenu(QWidget* page, const QPoint& at) {
   for (const RecordAction which : {RecordAction::Print, RecordAction::Save, RecordAction::Copy, RecordAction::Open})
     actions << RecordActionOf(which);
   menu.addActions(actions);
+  // The duct tab adds its chosen row to the duct run.
+  QAction* addToRun = nullptr;
+  if (page == Kanalber) {
+    menu.addSeparator();
+    addToRun = menu.addAction(Say(lang::Word("RunAdd")));
+    addToRun->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  }
   // The chosen entry runs once the menu has closed, not inside it.
   for (QAction* action : actions) action->blockSignals(true);
   QAction* chosen = nullptr;
   RunDialog([&] { chosen = menu.exec(page->mapToGlobal(at)); });
   for (QAction* action : actions) action->blockSignals(false);
-  if (chosen) chosen->trigger();
+  if (chosen && chosen == addToRun)
+    AddToRun();
+  else if (chosen)
+    chosen->trigger();
 }

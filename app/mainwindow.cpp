@@ -11,6 +11,7 @@
 #include <charconv>
 
 #include "app/aboutbox.h"
+#include "app/duct_run_window.h"
 #include "app/platform.h"
 #include "app/widgets/combobox.h"
 #include "app/widgets/icons.h"
@@ -257,6 +258,26 @@ bool TForm1::PageKey(int key, Qt::KeyboardModifiers modifiers) {
   return true;
 }
 
+bool TForm1::RunKey(int key, Qt::KeyboardModifiers modifiers) {
+  if (modifiers == Qt::ControlModifier && key == Qt::Key_L && PageControl1->ActivePage() == Kanalber) {
+    AddToRun();
+    return true;
+  }
+  // F6 goes over to the run window and back (its own F6).
+  if (modifiers == Qt::NoModifier && key == Qt::Key_F6 && stracka_ && stracka_->isVisible()) {
+    stracka_->raise();
+    stracka_->activateWindow();
+    stracka_->StrackaGrid->setFocus(Qt::OtherFocusReason);
+    return true;
+  }
+  return false;
+}
+
+TStracka* TForm1::RunWindow() {
+  if (!stracka_) stracka_ = new TStracka(*this);
+  return stracka_;
+}
+
 void TForm1::FormResize() { Omskalning(); }
 
 void TForm1::FormConstrainedResize() { KolumnBredd(); }
@@ -295,6 +316,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
           // The record's and the tab keys are the window's alone; no control
           // sees them.
           if (RecordKey(key, keyEvent->modifiers()) || PageKey(key, keyEvent->modifiers())) return true;
+          bool taken = false;
+          RunGuarded(this, [&] { taken = RunKey(key, keyEvent->modifiers()); });
+          if (taken) return true;
           RunGuarded(this, [this, key] { FormKeyDown(key); });
         }
       }

@@ -44,6 +44,8 @@ namespace lang {
 QStringList UnappliedRows(TForm1& form);
 }
 class TAboutBox;
+class TStracka;
+struct RunRow;
 class QAction;
 class QGroupBox;
 class QMimeData;
@@ -268,6 +270,10 @@ class TForm1 : public QWidget, public ErrorSink {
   void CopyRecord();
   void SaveRecord();
   void PrintRecord();
+  // The same for a record of another window (the duct run's).
+  void CopyRecordOf(const CalcRecord& record);
+  void SaveRecordOf(const CalcRecord& record);
+  void PrintRecordOf(const CalcRecord& record);
   // Ctrl+Shift+C, Ctrl+S, Ctrl+P and Ctrl+O; true when the key was one of them.
   bool RecordKey(int key, Qt::KeyboardModifiers modifiers);
   void ShowRecordMenu(QWidget* page, const QPoint& at);
@@ -364,6 +370,14 @@ class TForm1 : public QWidget, public ErrorSink {
   void CheckBox1Click();
   void SearchFlow();
   void SummaFlow();
+  // Ctrl+L: the chosen row of the duct grid becomes a section of the duct
+  // run, which opens beside the window without taking the keyboard.
+  void AddToRun();
+  // Ctrl+L on the duct tab, and F6 to the run window; true when taken.
+  bool RunKey(int key, Qt::KeyboardModifiers modifiers);
+  // The duct run window, made at its first use.
+  TStracka* RunWindow();
+  TStracka* runWindowIfMade() const { return stracka_; }
 
   // ---- Power tab (tabs/power_tab.cpp) --------------------------------------
   void SpeedButton4Click();
@@ -484,6 +498,8 @@ class TForm1 : public QWidget, public ErrorSink {
   // The names screen readers hear, in Swedish, before a language is applied.
   void NameForScreenReaders();
   friend QStringList lang::UnappliedRows(TForm1& form);
+  // The run window shares the window's dialogs, numbers and record.
+  friend class TStracka;
 
   void RunDialog(const std::function<void()>& show);
   // A record with the header filled in: language, tab caption, time.
@@ -523,6 +539,9 @@ class TForm1 : public QWidget, public ErrorSink {
   QString InsulationRoughness() const;
   QString PressureDropText(float r) const;
   void ClearResultRows();
+  // The duct grid's row `row` as a section of the duct run: its flow in l/s,
+  // its dimension and the tab's duct as the calculation read them.
+  RunRow DuctRunRow(int row);
   // Refuse what no real duct can have, before the run or the search computes
   // (the search's limits it refuses itself).
   bool SizingInputsPossible();
@@ -588,7 +607,8 @@ class TForm1 : public QWidget, public ErrorSink {
 
   Platform& platform_;
   TAboutBox* aboutBox_ = nullptr;
-  QIcon calculatorIcon_;  // the ENTER buttons' picture, drawn once
+  TStracka* stracka_ = nullptr;  // the duct run window, made at its first use
+  QIcon calculatorIcon_;         // the ENTER buttons' picture, drawn once
   calc::NumberFormat fmt_;
   int dialogDepth_ = 0;         // dialogs up now
   bool activatedOnce_ = false;  // the first activation has run

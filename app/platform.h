@@ -41,9 +41,11 @@ class Platform {
   virtual QDateTime Now() = 0;
   // The user's documents folder.
   virtual QString DocumentsFolder() = 0;
-  // The save dialog for a PDF file, proposing `proposed`; the chosen path, or
-  // an empty text when the user cancels.
-  virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed) = 0;
+  // The save dialog for a file of the kind `filter` names (a PDF file when
+  // empty), proposing `proposed`; the chosen path, or an empty text when the
+  // user cancels.
+  virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                               const QString& filter = QString()) = 0;
   // The open dialog for a PDF file in `folder`; the chosen path, or an empty
   // text when the user cancels.
   virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) = 0;

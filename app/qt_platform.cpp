@@ -71,8 +71,10 @@ QDateTime QtPlatform::Now() { return QDateTime::currentDateTime(); }
 
 QString QtPlatform::DocumentsFolder() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
-QString QtPlatform::SaveFileName(QWidget* parent, const QString& title, const QString& proposed) {
-  return QFileDialog::getSaveFileName(parent, title, proposed, QStringLiteral("PDF (*.pdf)"));
+QString QtPlatform::SaveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                                 const QString& filter) {
+  return QFileDialog::getSaveFileName(parent, title, proposed,
+                                      filter.isEmpty() ? QStringLiteral("PDF (*.pdf)") : filter);
 }
 
 void QtPlatform::Print(QWidget* parent, const std::function<int(QPagedPaintDevice&)>& paint) {

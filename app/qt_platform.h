@@ -18,6 +18,7 @@ class QtPlatform : public Platform {
   QString OpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
   QDateTime Now() override;
   QString DocumentsFolder() override;
-  QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed) override;
+  QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                       const QString& filter = QString()) override;
   void Print(QWidget* parent, const std::function<int(QPagedPaintDevice&)>& paint) override;
 };

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include "app/duct_run_window.h"
 #include "app/mainwindow.h"
 #include "app/platform.h"
 #include "app/record_file.h"
@@ -88,6 +89,7 @@ void TForm1::OpenRecordDialog() {
 }
 
 QString TForm1::ImpossibleInput(const RecordFile& file) const {
+  if (file.page == QStringLiteral("Stracka")) return const_cast<TForm1*>(this)->RunWindow()->ImpossibleInput(file);
   QWidget* page = nullptr;
   for (int index = 0; index < PageControl1->PageCount(); ++index)
     if (PageControl1->Page(index)->objectName() == file.page) page = PageControl1->Page(index);
@@ -226,15 +228,29 @@ void TForm1::OpenRecord(const QString& path) {
     ShowMessage(Say(lang::Word("OpenImpossible")).arg(name, impossible));
     return;
   }
-  QWidget* page = findChild<QWidget*>(file.page);
-  PageControl1->ChooseTab(PageControl1->IndexOf(page));
-  if (PageControl1->ActivePage() != page) return;
-  for (const auto& [input, saved] : file.typed) PutInput(page, input, TypedValue(file, input, saved));
-  if (!file.result) return;
-  CalculateActiveTab();
+  CalcRecord now;
+  if (file.page == QStringLiteral("Stracka")) {
+    // A duct run replaces the run in its window, worked out at once.
+    TStracka* run = RunWindow();
+    run->Open(file);
+    if (!run->isVisible())
+      RunDialog([run] {
+        run->PlaceBeside();
+        run->show();
+      });
+    if (!file.result) return;
+    now = run->Record();
+  } else {
+    QWidget* page = findChild<QWidget*>(file.page);
+    PageControl1->ChooseTab(PageControl1->IndexOf(page));
+    if (PageControl1->ActivePage() != page) return;
+    for (const auto& [input, saved] : file.typed) PutInput(page, input, TypedValue(file, input, saved));
+    if (!file.result) return;
+    CalculateActiveTab();
+    now = ActiveRecord();
+  }
 
   // The figures the record holds against those computed now, as shown.
-  const CalcRecord now = ActiveRecord();
   QStringList changed;
   const auto compare = [&](const QString& caption, const QString& shown, const QString& saved) {
     if (Figures(shown, QChar(fmt_.decimalSeparator)) == Figures(saved, file.separator)) return;

@@ -71,7 +71,7 @@ QStringList RecordingPlatform::TakeMessages() {
   return taken;
 }
 
-QString RecordingPlatform::SaveFileName(QWidget*, const QString&, const QString& proposed) {
+QString RecordingPlatform::SaveFileName(QWidget*, const QString&, const QString& proposed, const QString&) {
   messages_ << "save: " + proposed;
   TakeFocus();
   return std::exchange(saveFile, QString());

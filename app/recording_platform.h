@@ -32,7 +32,8 @@ class RecordingPlatform : public QtPlatform {
   QString DocumentsFolder() override { return documents.isEmpty() ? QtPlatform::DocumentsFolder() : documents; }
   // Answers the save dialog with `saveFile` (empty: the user cancels) and
   // records "save: PROPOSED".
-  QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed) override;
+  QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                       const QString& filter = QString()) override;
   // Paints the pages into a PDF in memory, records "print N" and prints
   // nothing.
   void Print(QWidget* parent, const std::function<int(QPagedPaintDevice&)>& paint) override;

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "app/aboutbox.h"
+#include "app/duct_run_window.h"
 #include "app/mainwindow.h"
 #include "app/widgets/combobox.h"
 #include "app/widgets/spoken.h"
@@ -125,6 +126,7 @@ void TForm1::ApplyLanguage(bool danish) {
   // Longer texts (Danish ones) get their room at once, not at the next resize.
   Omskalning();
   PlaceTimeBesideItsCaption();
+  if (stracka_) stracka_->ApplyLanguage();
 }
 
 void TForm1::NameForScreenReaders() {

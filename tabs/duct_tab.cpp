@@ -1,11 +1,13 @@
 // The duct tab: friction pressure drop and velocity of air ducts, listed for
 // one dimension or a series, the largest flow under a limit, and flow sums.
+#include <QGuiApplication>
 #include <QPainter>
 #include <QScopeGuard>
 #include <array>
 #include <cmath>
 
 #include "app/controls.h"
+#include "app/duct_run_window.h"
 #include "app/mainwindow.h"
 #include "app/platform.h"
 #include "calc/duct.h"
@@ -778,6 +780,68 @@ void TForm1::SummaFlow() {
     Flow->SetColor(TColor::clRed);
     ShowMessage(QString::fromUtf8("Felaktiga data i flödesangivelse"));
   }
+}
+
+// ---- The duct run -----------------------------------------------------------
+
+void TForm1::AddToRun() {
+  const int row = StringGrid1->Row();
+  if (row < 1 || row >= StringGrid1->RowCount() || StringGrid1->Cell(0, row).isEmpty() ||
+      StringGrid1->Cell(2, row).isEmpty()) {
+    ShowMessage(Say(lang::Word("RunNeedsRow")));
+    return;
+  }
+  // The row must be what the tab's last calculation showed for the inputs
+  // as they stand: a section never pairs a duct with figures of another.
+  const auto kept = kept_.constFind(Kanalber);
+  if (kept == kept_.constEnd() || kept->noResult || ShownResults(Kanalber) != kept->shownResults ||
+      DuctInputs() != kept->typed) {
+    ShowMessage(Say(lang::Word("RunNeedsCalculation")));
+    return;
+  }
+  const RunRow section = DuctRunRow(row);
+  TStracka* run = RunWindow();
+  if (!run->Add(section) || run->isVisible()) return;
+  RunDialog([this, run] {
+    run->PlaceBeside();
+    run->show();
+    // The keyboard stays on the duct tab, for the next row; a platform that
+    // activates every window it shows gives it back.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (QGuiApplication::focusWindow() != windowHandle()) activateWindow();
+  });
+}
+
+RunRow TForm1::DuctRunRow(int row) {
+  RunRow section;
+  // The flow as the sizing and the search read it, in l/s as the model
+  // converts an m3/h flow.
+  float q = StrToSingle(Flow->Text());
+  if (EnhetRadioGroup->ItemIndex() == 1) q = calc::ToSingle(q / 3.6);
+  section.flowValue = q;
+  section.flow = FloatToStrF(q, 15, std::trunc(q) == q ? 0 : 2);
+  section.dimension = StringGrid1->Cell(2, row);
+  RunDuct& duct = section.duct;
+  duct.material = ComboBox1->Text();
+  duct.circular = CirkRadioButton->Checked();
+  // The search counts the insulation only for a material named "Isol".
+  const bool search = CheckBox1->Checked();
+  const int isolering = StrToInt(Isolering->Text());
+  duct.insulation = !search || ComboBox1->Text().contains("Isol") ? isolering : 0;
+  duct.roughness = StrToSingle(Ytrahet->Text());
+  duct.temperature = Temperatur->Text();
+  // The joint coefficient of a circular duct without insulation: the one
+  // typed for a given side, else each dimension's own from the series.
+  if (duct.circular && duct.insulation == 0) {
+    if (search || !Sida->Text().isEmpty()) {
+      duct.joint = StrToSingle(DecimalFormat(Steg->Text()));
+    } else {
+      for (int r = 1; r < StringGrid2->RowCount(); ++r)
+        duct.joints.insert(StringGrid2->Cell(0, r), StrToSingle(DecimalFormat(StringGrid2->Cell(1, r))));
+      duct.joint = duct.joints.value(section.dimension, 0.0f);
+    }
+  }
+  return section;
 }
 
 // ---- The record -------------------------------------------------------------

@@ -236,6 +236,18 @@ void Driver::Start() {
   Settle();
 }
 
+QWidget* Driver::Reach(QWidget* control) {
+  // A click or a focus step into another window of the program activates
+  // that window first, as on a desktop.
+  QWidget* window = control->window();
+  if (window->isVisible() && QApplication::activeWindow() != window) {
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window, 2000)) QApplication::setActiveWindow(window);
+    Settle();
+  }
+  return control;
+}
+
 void Driver::Settle() {
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
@@ -526,14 +538,14 @@ void Driver::Act(const QString& command, const QString& rest) {
     const int index = pages->IndexOf(Control(rest));
     QTest::mouseClick(pages, Qt::LeftButton, Qt::NoModifier, pages->TabRect(index).center());
   } else if (command == "focus") {
-    QWidget* w = Control(rest);
+    QWidget* w = Reach(Control(rest));
     w->setFocus(Qt::TabFocusReason);
   } else if (command == "drop") {
     DropFile(rest);
   } else if (command == "type") {
     QString text;
     const QStringList w = Words(rest, 1, &text);
-    QWidget* control = Control(w[0]);
+    QWidget* control = Reach(Control(w[0]));
     QWidget* target = control;
     if (auto* c = qobject_cast<QComboBox*>(control)) target = c->lineEdit();
     if (auto* s = qobject_cast<TSpinEdit*>(control)) target = s->findChild<QLineEdit*>();
@@ -546,14 +558,14 @@ void Driver::Act(const QString& command, const QString& rest) {
     else
       TypeText(text);
   } else if (command == "click") {
-    ClickButton(Control(rest));
+    ClickButton(Reach(Control(rest)));
   } else if (command == "dblclick") {
-    QWidget* w = Control(rest);
+    QWidget* w = Reach(Control(rest));
     if (auto* c = qobject_cast<QComboBox*>(w)) w = c->lineEdit();
     QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
   } else if (command == "choose") {
     const QStringList w = Words(rest, 2);
-    QWidget* control = Control(w[0]);
+    QWidget* control = Reach(Control(w[0]));
     const int index = Number(w[1]);
     if (auto* group = qobject_cast<TRadioGroup*>(control)) {
       QRadioButton* button = group->Button(index);
@@ -575,6 +587,7 @@ void Driver::Act(const QString& command, const QString& rest) {
   } else if (command == "spin") {
     const QStringList w = Words(rest, 2);
     auto* spin = ControlAs<TSpinEdit>(w[0]);
+    Reach(spin);
     spin->setFocus(Qt::MouseFocusReason);
     Settle();
     Key(Qt::Key_A, Qt::ControlModifier);
@@ -583,6 +596,7 @@ void Driver::Act(const QString& command, const QString& rest) {
     QString text;
     const QStringList w = command == "select" ? Words(rest, 3) : Words(rest, 3, &text);
     auto* grid = ControlAs<TStringGrid>(w[0]);
+    Reach(grid);
     const int col = Number(w[1]);
     const int row = Number(w[2]);
     if (col < 0 || col >= grid->ColCount() || row < 0 || row >= grid->RowCount())

@@ -43,6 +43,8 @@ class Driver {
   static QString Escape(QString text);
   QString FocusedName() const;
   void Settle();
+  // Activates the window that holds `control`, when another one is active.
+  QWidget* Reach(QWidget* control);
   // Drops the file at `path` on the window through a drag that enters,
   // moves and drops.
   void DropFile(const QString& path);

@@ -106,8 +106,11 @@ QVariant TGridModel::headerData(int section, Qt::Orientation orientation, int ro
 
 Qt::ItemFlags TGridModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
-  // Whether a cell can be edited is the grid's edit triggers' matter.
-  return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+  // Whether a cell can be edited is the grid's edit triggers' matter, and
+  // its own say for single cells.
+  const auto* grid = qobject_cast<const TStringGrid*>(QObject::parent());
+  const bool editable = !grid || !grid->CanEdit || grid->CanEdit(index.column(), index.row() + 1);
+  return Qt::ItemIsSelectable | Qt::ItemIsEnabled | (editable ? Qt::ItemIsEditable : Qt::NoItemFlags);
 }
 
 bool TGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -123,6 +123,8 @@ class TStringGrid : public QTableView {
   std::function<void(int col, int row, const QRect& rect, TGridCanvas& canvas)> OnDrawCell;
   std::function<void(int col, int row, bool& canSelect)> OnSelectCell;
   std::function<void(int col, int row, const QString& text)> OnSetEditText;
+  // Whether a cell takes editing, where editing is on; unset: every cell.
+  std::function<bool(int col, int row)> CanEdit;
   // Words a screen reader hears after a data cell's text, for a mark the
   // cell shows in colour only; empty for none.
   std::function<QString(int col, int row)> CellNote;

@@ -1,0 +1,610 @@
+#include "app/duct_run_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QSaveFile>
+#include <QSet>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <cmath>
+#include <functional>
+#include <optional>
+
+#include "app/mainwindow.h"
+#include "app/platform.h"
+#include "app/record_file.h"
+#include "app/widgets/stringgrid.h"
+#include "calc/duct_run.h"
+#include "calc/errors.h"
+
+namespace {
+
+// What a saved run holds of each section, in this order.
+const QStringList kSavedKeys{"Del",     "Fran",  "Flode",      "FlodeVarde", "Dimension",
+                             "Langd",   "Zeta",  "Material",   "Cirkular",   "Isolering",
+                             "Ytrahet", "Skarv", "SkarvSerie", "Temperatur"};
+// The longest text a saved section gives back to a cell, and to the joint
+// coefficients of a whole series.
+constexpr int kLongestText = 100;
+constexpr int kLongestSeries = 2000;
+
+constexpr lang::Words kHeadings[TStracka::kCols] = {
+    lang::Word("RunHeading0"), lang::Word("RunHeading1"), lang::Word("RunHeading2"),  lang::Word("RunHeading3"),
+    lang::Word("RunHeading4"), lang::Word("RunHeading5"), lang::Word("RunHeading6"),  lang::Word("RunHeading7"),
+    lang::Word("RunHeading8"), lang::Word("RunHeading9"), lang::Word("RunHeading10"), lang::Word("RunHeading11"),
+    lang::Word("RunHeading12")};
+
+// A single as a text that reads back to the same single.
+QString Exact(float value) { return QString::number(static_cast<double>(value), 'g', 9); }
+
+std::optional<float> ExactValue(const QString& text) {
+  bool read = false;
+  const double value = text.toDouble(&read);
+  if (!read || !std::isfinite(value) || std::fabs(value) > 3.0e38) return std::nullopt;
+  return calc::ToSingle(value);
+}
+
+QString Joints(const QHash<QString, float>& joints) {
+  QStringList pairs;
+  for (auto it = joints.cbegin(); it != joints.cend(); ++it) pairs << it.key() + '=' + Exact(it.value());
+  pairs.sort();
+  return pairs.join(';');
+}
+
+std::optional<QHash<QString, float>> JointsOf(const QString& text) {
+  QHash<QString, float> joints;
+  if (text.isEmpty()) return joints;
+  for (const QString& pair : text.split(';')) {
+    const QStringList parts = pair.split('=');
+    if (parts.size() != 2 || parts[0].isEmpty()) return std::nullopt;
+    const auto value = ExactValue(parts[1]);
+    if (!value || *value < 0.0f) return std::nullopt;
+    joints.insert(parts[0], *value);
+  }
+  return joints;
+}
+
+// A cell for a spreadsheet: quoted where it holds the separator, a quote or
+// a line break.
+QString CsvCell(const QString& text) {
+  if (!text.contains(';') && !text.contains('"') && !text.contains('\n') && !text.contains('\r')) return text;
+  QString quoted = text;
+  quoted.replace('"', QStringLiteral("\"\""));
+  return '"' + quoted + '"';
+}
+
+}  // namespace
+
+TStracka::TStracka(TForm1& form) : QDialog(&form), form_(form) {
+  setObjectName(QStringLiteral("Stracka"));
+  // Above the main window, which stays on top, and opened beside it without
+  // taking the keyboard from the duct tab.
+  setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setSizeGripEnabled(true);
+  StrackaGrid = new TStringGrid(this, QStringLiteral("StrackaGrid"), kCols, 1);
+  StrackaGrid->SetOptions(TGridOptions{true, false});
+  StrackaGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  StrackaGrid->CanEdit = [](int col, int row) { return row >= 1 && col <= kZeta; };
+  StrackaGrid->OnSetEditText = [this](int col, int row, const QString& text) { Edited(col, row, text); };
+  StrackaGrid->OnDrawCell = [this](int col, int row, const QRect& rect, TGridCanvas& canvas) {
+    DrawCell(col, row, rect, canvas);
+  };
+  StrackaGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(StrackaGrid, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { RunGuarded(&form_, [this, at] { ShowMenu(at); }); });
+  StrackaSumma = new QLabel(this);
+  StrackaSumma->setObjectName(QStringLiteral("StrackaSumma"));
+  StrackaSumma->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  StrackaSumma->setWordWrap(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->addWidget(StrackaGrid, 1);
+  layout->addWidget(StrackaSumma);
+  ApplyLanguage();
+  // Keys are taken where the system delivers them, at the window itself,
+  // before the grid or its cell editor sees them.
+  winId();
+  windowHandle()->installEventFilter(this);
+}
+
+void TStracka::ApplyLanguage() {
+  setWindowTitle(form_.Say(lang::Word("RunCaption")));
+  StrackaGrid->setAccessibleName(windowTitle());
+  for (int col = 0; col < kCols; ++col) StrackaGrid->SetCell(col, 0, form_.Say(kHeadings[col]));
+  FitColumns();
+  Recompute();
+}
+
+void TStracka::FitColumns() {
+  const QFontMetrics metrics(StrackaGrid->font());
+  int total = 0;
+  for (int col = 0; col < kCols; ++col) {
+    const int width =
+        std::max(metrics.horizontalAdvance(StrackaGrid->Cell(col, 0)), metrics.horizontalAdvance("300*200")) + 12;
+    StrackaGrid->SetColWidth(col, width);
+    total += width + StrackaGrid->GridLineWidth();
+  }
+  StrackaGrid->setMinimumWidth(std::min(total + 2 * StrackaGrid->frameWidth() + 20, 1200));
+}
+
+void TStracka::PlaceBeside() {
+  adjustSize();
+  resize(std::max(width(), StrackaGrid->minimumWidth() + 12), 300);
+  const QSize screen = form_.platform().ScreenSize();
+  const QPoint mainAt = form_.OuterPos();
+  const QSize main = form_.OuterSize();
+  const QSize outer = frameGeometry().size().expandedTo(size());
+  QPoint at(mainAt.x() + main.width(), mainAt.y());
+  if (at.x() + outer.width() > screen.width()) at.setX(mainAt.x() - outer.width());
+  if (at.x() < 0) at = QPoint(mainAt.x(), mainAt.y() + main.height());
+  at.setX(std::clamp(at.x(), 0, std::max(0, screen.width() - outer.width())));
+  at.setY(std::clamp(at.y(), 0, std::max(0, screen.height() - outer.height())));
+  move(at);
+}
+
+QString TStracka::Num(double value) const { return form_.FloatToStrF(value, 15, 1); }
+
+bool TStracka::Add(RunRow row) {
+  if (rows_.size() >= static_cast<qsizetype>(calc::kMostRunSections)) {
+    form_.ShowMessage(form_.Say(lang::Word("RunTooMany")).arg(calc::kMostRunSections), this);
+    return false;
+  }
+  // Named 1, 2, 3 ... by default, continuing the last section.
+  QSet<QString> names;
+  for (const RunRow& other : rows_) names.insert(other.name.trimmed());
+  int number = static_cast<int>(rows_.size()) + 1;
+  while (names.contains(QString::number(number))) ++number;
+  row.name = QString::number(number);
+  row.from = rows_.isEmpty() ? QString() : rows_.back().name;
+  rows_ << row;
+  Recompute();
+  StrackaGrid->SetCurrentCell(kLength, static_cast<int>(rows_.size()));
+  StrackaGrid->scrollTo(StrackaGrid->model()->index(static_cast<int>(rows_.size()) - 1, kLength));
+  return true;
+}
+
+void TStracka::Model(RunRow& row) const {
+  row.modelled = true;
+  row.modelFault.clear();
+  row.v = row.r = row.rho = 0.0f;
+  const QString name = row.name.trimmed();
+  if (!row.flowRead) {
+    row.modelFault = form_.Say(lang::Word("RunNoNumber")).arg(name, form_.Say(kHeadings[kFlow]), row.flow);
+    row.modelFaultCol = kFlow;
+    return;
+  }
+  if (row.flowValue < 0.0f) {
+    row.modelFault = form_.Say(lang::Word("RunNegative")).arg(name, form_.Say(kHeadings[kFlow]));
+    row.modelFaultCol = kFlow;
+    return;
+  }
+  QString dimension = row.dimension.trimmed();
+  dimension.replace('x', '*').replace('X', '*');
+  const std::string dim = form_.DecimalFormat(dimension).toStdString();
+  const std::string temperature = row.duct.temperature.toStdString();
+  calc::DuctAir air;
+  air.temperature = temperature;
+  air.unit = calc::AirFlowUnit::LitresPerSecond;
+  air.circularChosen = row.duct.circular;
+  row.modelFaultCol = kDimension;
+  try {
+    const auto at = [&](float flow) {
+      return calc::Rvaerde(dim, flow, row.duct.roughness, row.duct.joint, row.duct.insulation, air, form_.Fmt());
+    };
+    // No flow: no velocity and no loss, where the dimension leaves a duct.
+    const auto figures = at(row.flowValue > 0.0f ? row.flowValue : 1.0f);
+    if (!figures) {
+      row.modelFault = form_.Say(lang::Word("RunNoDuct")).arg(name, row.dimension);
+      return;
+    }
+    row.rho = calc::AirDensity(form_.StrToFloat(row.duct.temperature));
+    if (row.flowValue > 0.0f) {
+      row.v = figures->v;
+      row.r = figures->r;
+    }
+  } catch (const calc::ConvertError&) {
+    row.modelFault = form_.Say(lang::Word("RunNoNumber")).arg(name, form_.Say(kHeadings[kDimension]), row.dimension);
+  } catch (const std::exception& error) {
+    row.modelFault = form_.Say(lang::Word("RunFault")).arg(name, form_.Worded(error));
+  }
+}
+
+bool TStracka::RowFault(int index, QString& message, int& col) const {
+  const RunRow& row = rows_[index];
+  const QString name = row.name.trimmed();
+  if (name.isEmpty()) {
+    message = form_.Say(lang::Word("RunNoName")).arg(index + 1);
+    col = kName;
+    return true;
+  }
+  if (!row.modelFault.isEmpty()) {
+    message = row.modelFault;
+    col = row.modelFaultCol;
+    return true;
+  }
+  // The length must be given; an empty sum of coefficients counts as 0.
+  for (const int c : {kLength, kZeta}) {
+    const QString text = (c == kLength ? row.length : row.zeta).trimmed();
+    col = c;
+    if (text.isEmpty()) {
+      if (c == kZeta) continue;
+      message = form_.Say(lang::Word("RunNoLength")).arg(name);
+      return true;
+    }
+    double value = 0.0;
+    if (!calc::TryStrToFloat(form_.DecimalFormat(text).toStdString(), form_.Fmt(), value) || !std::isfinite(value)) {
+      message = form_.Say(lang::Word("RunNoNumber")).arg(name, form_.Say(kHeadings[c]), text);
+      return true;
+    }
+    if (value < 0.0) {
+      message = form_.Say(lang::Word("RunNegative")).arg(name, form_.Say(kHeadings[c]));
+      return true;
+    }
+  }
+  return false;
+}
+
+void TStracka::Recompute() {
+  faultCol_ = faultRow_ = -1;
+  QString fault;
+  for (RunRow& row : rows_)
+    if (!row.modelled) Model(row);
+  for (int i = 0; i < rows_.size() && fault.isEmpty(); ++i) {
+    int col = 0;
+    if (RowFault(i, fault, col)) {
+      faultCol_ = col;
+      faultRow_ = i + 1;
+    }
+  }
+  calc::RunSums sums;
+  if (fault.isEmpty()) {
+    std::vector<calc::RunSection> sections;
+    sections.reserve(static_cast<std::size_t>(rows_.size()));
+    for (const RunRow& row : rows_) {
+      const QString zeta = row.zeta.trimmed();
+      sections.push_back({row.name.trimmed().toStdString(), row.from.trimmed().toStdString(),
+                          form_.StrToFloat(form_.DecimalFormat(row.length.trimmed())),
+                          zeta.isEmpty() ? 0.0 : form_.StrToFloat(form_.DecimalFormat(zeta)), row.v, row.r, row.rho});
+    }
+    sums = calc::SumRun(sections);
+    const int at = static_cast<int>(sums.faultAt);
+    const QString name = at < rows_.size() ? rows_[at].name.trimmed() : QString();
+    switch (sums.fault) {
+      case calc::RunFault::None: break;
+      case calc::RunFault::TooMany: fault = form_.Say(lang::Word("RunTooMany")).arg(calc::kMostRunSections); break;
+      case calc::RunFault::SameName:
+        fault = form_.Say(lang::Word("RunSameName")).arg(name);
+        faultCol_ = kName;
+        break;
+      case calc::RunFault::UnknownFrom:
+        fault = form_.Say(lang::Word("RunUnknownFrom")).arg(name, rows_[at].from.trimmed());
+        faultCol_ = kFrom;
+        break;
+      case calc::RunFault::Loop:
+        fault = form_.Say(lang::Word("RunLoop")).arg(name);
+        faultCol_ = kFrom;
+        break;
+      case calc::RunFault::NegativeLength:
+      case calc::RunFault::NegativeZeta:
+        fault = form_.Say(lang::Word("RunNegative"))
+                    .arg(name, form_.Say(kHeadings[sums.fault == calc::RunFault::NegativeLength ? kLength : kZeta]));
+        faultCol_ = sums.fault == calc::RunFault::NegativeLength ? kLength : kZeta;
+        break;
+    }
+    if (sums.fault != calc::RunFault::None) faultRow_ = at + 1;
+  }
+
+  const TStringGrid::UpdateLock lock(StrackaGrid);
+  StrackaGrid->SetRowCount(static_cast<int>(rows_.size()) + 1);
+  const bool totals = fault.isEmpty();
+  for (int i = 0; i < rows_.size(); ++i) {
+    const RunRow& row = rows_[i];
+    const int r = i + 1;
+    const QString texts[] = {row.name, row.from, row.flow, row.dimension, row.length, row.zeta};
+    for (int col = kName; col <= kZeta; ++col) StrackaGrid->SetCell(col, r, texts[col]);
+    const bool modelled = row.modelFault.isEmpty();
+    StrackaGrid->SetCell(kVelocity, r, modelled ? form_.FloatToStrF(row.v, 15, 1) : QString());
+    StrackaGrid->SetCell(kPerMetre, r, modelled ? form_.PressureDropText(row.r) : QString());
+    const calc::RunFigures* f = totals ? &sums.figures[static_cast<std::size_t>(i)] : nullptr;
+    StrackaGrid->SetCell(kFriction, r, f ? Num(f->friction) : QString());
+    StrackaGrid->SetCell(kLocal, r, f ? Num(f->local) : QString());
+    StrackaGrid->SetCell(kSection, r, f ? Num(f->section) : QString());
+    StrackaGrid->SetCell(kFromFan, r, f ? Num(f->fromFan) : QString());
+    StrackaGrid->SetCell(kThrottle, r, f && f->throttle ? Num(*f->throttle) : QString());
+  }
+  if (!totals) {
+    summary_ = fault;
+  } else if (rows_.isEmpty()) {
+    summary_.clear();
+  } else {
+    QStringList path;
+    for (const std::size_t at : sums.indexRun) path << rows_[static_cast<int>(at)].name.trimmed();
+    summary_ = form_.Say(lang::Word("RunIndex")).arg(path.join(QStringLiteral(" - ")), Num(sums.indexTotal));
+  }
+  StrackaSumma->setText(summary_);
+  StrackaGrid->viewport()->update();
+}
+
+void TStracka::Edited(int col, int row, const QString& text) {
+  const int i = row - 1;
+  if (i < 0 || i >= rows_.size()) return;
+  RunRow& section = rows_[i];
+  switch (col) {
+    case kName: section.name = text; break;
+    case kFrom: section.from = text; break;
+    case kFlow: {
+      section.flow = text;
+      double value = 0.0;
+      section.flowRead = calc::TryStrToFloat(form_.DecimalFormat(text.trimmed()).toStdString(), form_.Fmt(), value) &&
+                         std::isfinite(value) && std::fabs(value) < 3.0e38;
+      if (section.flowRead) section.flowValue = calc::ToSingle(value);
+      section.modelled = false;
+      break;
+    }
+    case kDimension:
+      section.dimension = text;
+      // A circular duct from the series takes the series' joint coefficient
+      // for its new dimension; a dimension the series lacks has none.
+      if (!section.duct.joints.isEmpty()) section.duct.joint = section.duct.joints.value(text.trimmed(), 0.0f);
+      section.modelled = false;
+      break;
+    case kLength: section.length = text; break;
+    case kZeta: section.zeta = text; break;
+    default: return;
+  }
+  Recompute();
+}
+
+void TStracka::DrawCell(int col, int row, const QRect& rect, TGridCanvas& canvas) {
+  // The cell of the fault shown is red, as a refused field on the tabs.
+  if (col != faultCol_ || row != faultRow_) return;
+  const QString text = StrackaGrid->Cell(col, row);
+  canvas.brushColor = TColor::clRed;
+  canvas.FillRect(rect);
+  canvas.TextOut(rect.left() + 2, rect.top() + (rect.height() - canvas.TextHeight(text)) / 2, text);
+}
+
+void TStracka::DeleteChosen() {
+  const int i = StrackaGrid->Row() - 1;
+  if (i < 0 || i >= rows_.size()) return;
+  const QString name = rows_[i].name.trimmed();
+  for (int j = 0; j < rows_.size(); ++j) {
+    if (j != i && !name.isEmpty() && rows_[j].from.trimmed() == name) {
+      form_.ShowMessage(form_.Say(lang::Word("RunContinued")).arg(name, rows_[j].name.trimmed()), this);
+      return;
+    }
+  }
+  const int col = std::max(0, StrackaGrid->Col());
+  rows_.removeAt(i);
+  Recompute();
+  if (!rows_.isEmpty()) StrackaGrid->SetCurrentCell(col, std::min(i + 1, static_cast<int>(rows_.size())));
+}
+
+void TStracka::MoveChosen(int by) {
+  const int i = StrackaGrid->Row() - 1;
+  const int j = i + by;
+  if (i < 0 || i >= rows_.size() || j < 0 || j >= rows_.size()) return;
+  const int col = std::max(0, StrackaGrid->Col());
+  rows_.swapItemsAt(i, j);
+  Recompute();
+  StrackaGrid->SetCurrentCell(col, j + 1);
+}
+
+bool TStracka::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched == windowHandle()) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    bool taken = false;
+    RunGuarded(&form_, [&] { taken = Key(key->key(), key->modifiers()); });
+    if (taken) return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+bool TStracka::Key(int key, Qt::KeyboardModifiers modifiers) {
+  if (form_.dialogDepth_ > 0) return false;
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+  const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+  // The grid's own keys, not while a cell is being edited.
+  const bool inGrid = QApplication::focusWidget() == StrackaGrid;
+  if (modifiers == ctrlShift && key == Qt::Key_C) {
+    form_.CopyRecordOf(Record());
+  } else if (modifiers == ctrl && key == Qt::Key_S) {
+    form_.SaveRecordOf(Record());
+  } else if (modifiers == ctrlShift && key == Qt::Key_S) {
+    SaveCsv();
+  } else if (modifiers == ctrl && key == Qt::Key_P) {
+    form_.PrintRecordOf(Record());
+  } else if (modifiers == ctrl && key == Qt::Key_O) {
+    form_.OpenRecordDialog();
+  } else if (modifiers == Qt::NoModifier && key == Qt::Key_F6) {
+    form_.activateWindow();
+    form_.raise();
+  } else if (inGrid && modifiers == Qt::NoModifier && key == Qt::Key_Delete) {
+    DeleteChosen();
+  } else if (inGrid && modifiers == ctrl && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+    MoveChosen(key == Qt::Key_Up ? -1 : 1);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void TStracka::ShowMenu(const QPoint& at) {
+  QMenu menu(this);
+  struct Entry {
+    lang::Words name;
+    std::function<void()> run;
+  };
+  const Entry entries[] = {
+      {lang::Word("RecordPrint"), [this] { form_.PrintRecordOf(Record()); }},
+      {lang::Word("RecordSave"), [this] { form_.SaveRecordOf(Record()); }},
+      {lang::Word("RecordCopy"), [this] { form_.CopyRecordOf(Record()); }},
+      {lang::Word("RecordOpen"), [this] { form_.OpenRecordDialog(); }},
+      {lang::Word("RunCsv"), [this] { SaveCsv(); }},
+  };
+  QList<QAction*> actions;
+  for (const Entry& entry : entries) actions << menu.addAction(form_.Say(entry.name));
+  actions[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  actions[1]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  actions[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  actions[3]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  actions[4]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  QAction* chosen = nullptr;
+  form_.RunDialog([&] { chosen = menu.exec(StrackaGrid->viewport()->mapToGlobal(at)); });
+  // The chosen entry runs once the menu has closed.
+  const qsizetype index = actions.indexOf(chosen);
+  if (index >= 0) entries[index].run();
+}
+
+CalcRecord TStracka::Record() const {
+  CalcRecord record = form_.NewRecord();
+  record.page = objectName();
+  record.tab = windowTitle();
+  for (const RunRow& row : rows_) {
+    const QString shape =
+        row.duct.circular ? form_.Say(lang::Word("RunCircular")) : form_.Say(lang::Word("RunRectangular"));
+    record.inputs << RecordLine{
+        form_.Say(kHeadings[kName]) + ' ' + row.name.trimmed(),
+        form_.Say(lang::Word("RunSectionDuct"))
+            .arg(row.duct.material.trimmed(), shape, QString::number(row.duct.insulation),
+                 form_.FloatToStr(row.duct.roughness), form_.FloatToStr(row.duct.joint), row.duct.temperature),
+        QString()};
+  }
+  record.method << form_.Say(lang::Word("MethodDuctFriction"))
+                       .arg(form_.Figure(calc::kLaminarBelowRe), form_.Figure(calc::kTurbulentFromRe))
+                << form_.Say(lang::Word("MethodDuctAir"))
+                       .arg(form_.Figure(calc::kAirZeroCelsius), form_.Figure(calc::kAirDensityAt0C),
+                            form_.Figure(calc::kAirViscositySlope), form_.Figure(calc::kAirViscosityAt0C))
+                << form_.Say(lang::Word("MethodRunLocal")) << form_.Say(lang::Word("MethodRunPaths"));
+  for (int col = 0; col < kCols; ++col) record.table.headings << StrackaGrid->Cell(col, 0);
+  for (int r = 1; r < StrackaGrid->RowCount(); ++r) {
+    QStringList cells;
+    for (int col = 0; col < kCols; ++col) cells << StrackaGrid->Cell(col, r);
+    record.table.rows << cells;
+  }
+  const bool fault = faultRow_ > 0 || rows_.isEmpty();
+  if (fault) {
+    record.noResult = true;
+    if (!summary_.isEmpty()) record.notes << summary_;
+  } else {
+    const qsizetype colon = summary_.indexOf(QStringLiteral(": "));
+    record.results << RecordLine{summary_.left(colon), summary_.mid(colon + 2), StrackaSumma->objectName()};
+  }
+  for (const RunRow& row : rows_) {
+    const QString values[] = {row.name,
+                              row.from,
+                              row.flow,
+                              Exact(row.flowValue),
+                              row.dimension,
+                              row.length,
+                              row.zeta,
+                              row.duct.material,
+                              row.duct.circular ? "1" : "0",
+                              QString::number(row.duct.insulation),
+                              Exact(row.duct.roughness),
+                              Exact(row.duct.joint),
+                              Joints(row.duct.joints),
+                              row.duct.temperature};
+    for (qsizetype k = 0; k < kSavedKeys.size(); ++k) record.typed << std::pair{kSavedKeys[k], values[k]};
+  }
+  return record;
+}
+
+QString TStracka::ImpossibleInput(const RecordFile& file) const {
+  const qsizetype keys = kSavedKeys.size();
+  if (file.typed.size() % keys != 0 || file.typed.size() / keys > static_cast<qsizetype>(calc::kMostRunSections))
+    return form_.Say(lang::Word("RunTooMany")).arg(calc::kMostRunSections);
+  for (qsizetype i = 0; i < file.typed.size(); ++i) {
+    const auto& [key, value] = file.typed[i];
+    const QString fault = key + ": " + value.left(kLongestText);
+    if (key != kSavedKeys[i % keys]) return fault;
+    if (value.size() > (key == "SkarvSerie" ? kLongestSeries : kLongestText)) return fault;
+    for (const QChar c : value)
+      if (c.category() == QChar::Other_Control) return fault;
+    if (key == "FlodeVarde" || key == "Ytrahet" || key == "Skarv") {
+      const auto number = ExactValue(value);
+      if (!number || *number < 0.0f) return fault;
+    } else if (key == "Cirkular") {
+      if (value != "0" && value != "1") return fault;
+    } else if (key == "Isolering") {
+      bool read = false;
+      if (value.toInt(&read) < 0 || !read) return fault;
+    } else if (key == "SkarvSerie") {
+      if (!JointsOf(value)) return fault;
+    } else if (key == "Temperatur") {
+      double number = 0.0;
+      QString text = value;
+      text.replace(file.separator, QChar(form_.Fmt().decimalSeparator));
+      if (!calc::TryStrToFloat(form_.DecimalFormat(text).toStdString(), form_.Fmt(), number) || number <= -273.15)
+        return fault;
+    }
+  }
+  return {};
+}
+
+void TStracka::Open(const RecordFile& file) {
+  // Typed numbers follow the separator in use now.
+  const QChar now = QChar(form_.Fmt().decimalSeparator);
+  const auto typed = [&](QString text) {
+    if (file.separator != now) text.replace(file.separator, now);
+    return text;
+  };
+  const qsizetype keys = kSavedKeys.size();
+  rows_.clear();
+  for (qsizetype at = 0; at + keys <= file.typed.size(); at += keys) {
+    const auto value = [&](int k) { return file.typed[at + k].second; };
+    RunRow row;
+    row.name = value(0);
+    row.from = value(1);
+    row.flow = typed(value(2));
+    row.flowValue = ExactValue(value(3)).value_or(0.0f);
+    row.dimension = typed(value(4));
+    row.length = typed(value(5));
+    row.zeta = typed(value(6));
+    row.duct.material = value(7);
+    row.duct.circular = value(8) == "1";
+    row.duct.insulation = value(9).toInt();
+    row.duct.roughness = ExactValue(value(10)).value_or(0.0f);
+    row.duct.joint = ExactValue(value(11)).value_or(0.0f);
+    row.duct.joints = JointsOf(value(12)).value_or(QHash<QString, float>{});
+    row.duct.temperature = typed(value(13));
+    rows_ << row;
+  }
+  Recompute();
+}
+
+QString TStracka::CsvText() const {
+  QStringList lines;
+  for (int r = 0; r < StrackaGrid->RowCount(); ++r) {
+    QStringList cells;
+    for (int col = 0; col < kCols; ++col) cells << CsvCell(StrackaGrid->Cell(col, r));
+    lines << cells.join(';');
+  }
+  return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+void TStracka::SaveCsv() {
+  const QString name =
+      QStringLiteral("PLUVIK %1 %2.csv").arg(windowTitle(), form_.platform().Now().date().toString(Qt::ISODate));
+  const QString proposed = QDir(form_.platform().DocumentsFolder()).filePath(name);
+  form_.LoadQtTranslation();
+  QString path;
+  form_.RunDialog([&] {
+    path = form_.platform().SaveFileName(this, form_.Say(lang::Word("RunCsvTitle")), proposed,
+                                         form_.Say(lang::Word("RunCsvFilter")));
+  });
+  if (path.isEmpty()) return;
+  // UTF-8 with its mark, so that a spreadsheet reads "Σζ" and "ä" as such;
+  // nothing is left under the name when writing fails.
+  QSaveFile file(path);
+  const QByteArray bytes = "\xEF\xBB\xBF" + CsvText().toUtf8();
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    form_.ShowMessage(form_.Say(lang::Word("RunCsvFailed")).arg(QDir::toNativeSeparators(path), file.errorString()),
+                      this);
+}
