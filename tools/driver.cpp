@@ -284,6 +284,18 @@ QString Driver::Query(const QString& query) {
   if (what == "clipboard") return Escape(platform_->clipboard);
   if (what == "clipboardhtml") return Escape(platform_->clipboardHtml);
   if (what == "exists") return Flag(QFileInfo::exists(rest));
+  if (what == "fileline") {
+    // Line N of a text file written by the program, as UTF-8; a byte order
+    // mark prints as \ufeff.
+    QString path;
+    const QStringList w = Words(rest, 1, &path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) throw LineError{"cannot read " + path};
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    const int n = Number(w[0]);
+    if (n < 1 || n > lines.size()) throw LineError{"no line " + w[0] + " in " + path};
+    return Escape(lines[n - 1]).replace(QChar(0xFEFF), QStringLiteral("\\ufeff"));
+  }
   if (what == "clipboardline") {
     const QStringList lines = platform_->clipboard.split('\n');
     const int n = Number(rest);

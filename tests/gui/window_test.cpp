@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "app/aboutbox.h"
+#include "app/duct_run_window.h"
 #include "app/mainwindow.h"
 #include "app/record.h"
 #include "app/recording_platform.h"
@@ -545,6 +546,123 @@ class WindowTest : public QObject {
     }
     QCOMPARE(cell(6, 0), QStringLiteral("3.2 *"));
     QCOMPARE(cell(7, 0), QStringLiteral("2.0"));
+  }
+
+  // State: a duct series sized (or a flow searched) with a material, shape,
+  // insulation, unit and temperature. Action: every row with figures added
+  // to the duct run with Ctrl+L. Expected: each section shows the row's own
+  // dimension, velocity and pressure drop, and its flow in l/s.
+  void every_row_added_to_the_run_carries_the_duct_tabs_figures_data() {
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<int>("material");
+    QTest::addColumn<bool>("circular");
+    QTest::addColumn<QString>("side");
+    QTest::addColumn<QString>("insulation");
+    QTest::addColumn<bool>("cubicMetres");
+    QTest::addColumn<QString>("flow");
+    QTest::addColumn<QString>("temperature");
+    QTest::addColumn<QString>("searchLimit");  // Pa/m; empty: no search
+    QTest::addColumn<QString>("flowShown");
+    QTest::newRow("Veloduct circular series, joint coefficients, 100 l/s") << QChar('.') << 0 << true << ""
+                                                                           << "0" << false << "100"
+                                                                           << "20"
+                                                                           << ""
+                                                                           << "100";
+    QTest::newRow("Lindab circular series, 250 m3/h at 35 C, comma") << QChar(',') << 1 << true << ""
+                                                                     << "0" << true << "250"
+                                                                     << "35"
+                                                                     << ""
+                                                                     << "69,44";
+    QTest::newRow("Veloduct circular series with 25 mm insulation") << QChar('.') << 0 << true << ""
+                                                                    << "25" << false << "180"
+                                                                    << "20"
+                                                                    << ""
+                                                                    << "180";
+    QTest::newRow("Veloduct circular 315 with a typed joint coefficient") << QChar('.') << 0 << true << "315"
+                                                                          << "0" << false << "400"
+                                                                          << "-10"
+                                                                          << ""
+                                                                          << "400";
+    QTest::newRow("concrete rectangular series from 300") << QChar('.') << 2 << false << "300"
+                                                          << "0" << false << "900"
+                                                          << "20"
+                                                          << ""
+                                                          << "900";
+    QTest::newRow("rectangular series from 200 with insulation, m3/h, comma") << QChar(',') << 1 << false << "200"
+                                                                              << "10" << true << "1000"
+                                                                              << "18,5"
+                                                                              << ""
+                                                                              << "277,78";
+    QTest::newRow("rectangular 400*200 alone") << QChar('.') << 0 << false << "400*200"
+                                               << "0" << false << "333"
+                                               << "20"
+                                               << ""
+                                               << "333";
+    QTest::newRow("search on a circular 250 for 1 Pa/m") << QChar('.') << 0 << true << "250"
+                                                         << "0" << false << ""
+                                                         << "20"
+                                                         << "1"
+                                                         << "";
+  }
+
+  void every_row_added_to_the_run_carries_the_duct_tabs_figures() {
+    QFETCH(QChar, separator);
+    QFETCH(int, material);
+    QFETCH(bool, circular);
+    QFETCH(QString, side);
+    QFETCH(QString, insulation);
+    QFETCH(bool, cubicMetres);
+    QFETCH(QString, flow);
+    QFETCH(QString, temperature);
+    QFETCH(QString, searchLimit);
+    QFETCH(QString, flowShown);
+    Program program(separator);
+    TForm1& f = *program.form;
+    f.ComboBox1->setCurrentIndex(material);
+    f.ComboBox1Click();
+    QTest::mouseClick(circular ? f.CirkRadioButton : f.RektRadioButton, Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+    if (cubicMetres) f.EnhetRadioGroup->SetItemIndex(1);
+    program.TypeAndLeave(f.Isolering, insulation, f.Temperatur);
+    program.TypeAndLeave(f.Temperatur, temperature, f.Flow);
+    if (!side.isEmpty()) f.Sida->SetText(side);
+    // A circular duct of a given diameter takes the joint coefficient typed.
+    if (circular && !side.isEmpty()) program.TypeAndLeave(f.Steg, QStringLiteral("0.3"), f.Flow);
+    if (searchLimit.isEmpty()) {
+      program.TypeAndLeave(f.Flow, flow, f.StringGrid1);
+    } else {
+      QTest::mouseClick(f.CheckBox1, Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+      f.MaxPaPerMeter->setFocus(Qt::TabFocusReason);
+      f.MaxPaPerMeterEnter();
+      program.TypeAndLeave(f.MaxPaPerMeter, searchLimit, f.StringGrid1);
+    }
+    QTest::keyClick(f.windowHandle(), Qt::Key_Return);
+    QVERIFY(program.platform.TakeMessages().filter(QStringLiteral("message")).isEmpty());
+    if (flowShown.isEmpty()) flowShown = f.Flow->Text();
+    int added = 0;
+    for (int row = 1; row < f.StringGrid1->RowCount() && added < 60; ++row) {
+      if (f.StringGrid1->Cell(0, row).isEmpty()) continue;
+      f.StringGrid1->setFocus(Qt::TabFocusReason);
+      f.StringGrid1->SetCurrentCell(0, row);
+      QTest::keyClick(f.windowHandle(), Qt::Key_L, Qt::ControlModifier);
+      ++added;
+      TStracka* run = f.runWindowIfMade();
+      QVERIFY(run);
+      QCOMPARE(run->Count(), added);
+      const QString where = QStringLiteral("row %1 (%2)").arg(row).arg(f.StringGrid1->Cell(2, row));
+      QVERIFY2(run->StrackaGrid->Cell(TStracka::kDimension, added) == f.StringGrid1->Cell(2, row), qPrintable(where));
+      QCOMPARE(run->StrackaGrid->Cell(TStracka::kFlow, added), flowShown);
+      QCOMPARE(run->StrackaGrid->Cell(TStracka::kVelocity, added), f.StringGrid1->Cell(0, row));
+      // A search shows the pressure drop it met with one decimal.
+      const QString perMetre = run->StrackaGrid->Cell(TStracka::kPerMetre, added);
+      if (searchLimit.isEmpty())
+        QCOMPARE(perMetre, f.StringGrid1->Cell(1, row));
+      else
+        QCOMPARE(f.FloatToStrF(f.StrToFloat(perMetre), 15, 1), f.StringGrid1->Cell(1, row));
+    }
+    QVERIFY(added > 0);
+    QCOMPARE(program.platform.TakeMessages(), QStringList{});
+    // The keyboard stayed on the duct tab.
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.StringGrid1));
   }
 
   // State: a duct series calculated. Action: its record printed to a PDF
