@@ -150,6 +150,13 @@ void TStracka::PlaceBeside() {
 
 QString TStracka::Num(double value) const { return form_.FloatToStrF(value, 15, 1); }
 
+QString TStracka::Shown(float value) const {
+  // A single's own digits: 0.025, not 0.025000000372529.
+  QString text = QString::number(static_cast<double>(value), 'g', 7);
+  if (form_.Fmt().decimalSeparator != '.') text.replace('.', QChar(form_.Fmt().decimalSeparator));
+  return text;
+}
+
 bool TStracka::Add(RunRow row) {
   if (rows_.size() >= static_cast<qsizetype>(calc::kMostRunSections)) {
     form_.ShowMessage(form_.Say(lang::Word("RunTooMany")).arg(calc::kMostRunSections), this);
@@ -469,12 +476,11 @@ CalcRecord TStracka::Record() const {
   for (const RunRow& row : rows_) {
     const QString shape =
         row.duct.circular ? form_.Say(lang::Word("RunCircular")) : form_.Say(lang::Word("RunRectangular"));
-    record.inputs << RecordLine{
-        form_.Say(kHeadings[kName]) + ' ' + row.name.trimmed(),
-        form_.Say(lang::Word("RunSectionDuct"))
-            .arg(row.duct.material.trimmed(), shape, QString::number(row.duct.insulation),
-                 form_.FloatToStr(row.duct.roughness), form_.FloatToStr(row.duct.joint), row.duct.temperature),
-        QString()};
+    record.inputs << RecordLine{form_.Say(kHeadings[kName]) + ' ' + row.name.trimmed(),
+                                form_.Say(lang::Word("RunSectionDuct"))
+                                    .arg(row.duct.material.trimmed(), shape, QString::number(row.duct.insulation),
+                                         Shown(row.duct.roughness), Shown(row.duct.joint), row.duct.temperature),
+                                QString()};
   }
   record.method << form_.Say(lang::Word("MethodDuctFriction"))
                        .arg(form_.Figure(calc::kLaminarBelowRe), form_.Figure(calc::kTurbulentFromRe))

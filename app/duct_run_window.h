@@ -117,6 +117,7 @@ class TStracka : public QDialog {
   // The first fault of the sections' own inputs, with its cell.
   bool RowFault(int index, QString& message, int& col) const;
   QString Num(double value) const;
+  QString Shown(float value) const;
 
   TForm1& form_;
   QList<RunRow> rows_;

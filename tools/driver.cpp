@@ -291,10 +291,13 @@ QString Driver::Query(const QString& query) {
     const QStringList w = Words(rest, 1, &path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) throw LineError{"cannot read " + path};
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    QByteArray bytes = file.readAll();
+    const bool marked = bytes.startsWith("\xEF\xBB\xBF");
+    if (marked) bytes.remove(0, 3);
+    const QStringList lines = QString::fromUtf8(bytes).split('\n');
     const int n = Number(w[0]);
     if (n < 1 || n > lines.size()) throw LineError{"no line " + w[0] + " in " + path};
-    return Escape(lines[n - 1]).replace(QChar(0xFEFF), QStringLiteral("\\ufeff"));
+    return (marked && n == 1 ? QStringLiteral("\\ufeff") : QString()) + Escape(lines[n - 1]);
   }
   if (what == "clipboardline") {
     const QStringList lines = platform_->clipboard.split('\n');

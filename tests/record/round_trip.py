@@ -48,6 +48,11 @@ CASES = {
         "choose CO2Kriterium 1;type VistelseTid 0:45"),
     "CO2 search: category II at equilibrium": (
         "tab CO2TabSheet;select CO2Grid 2 3;type RumVolym 60;type AntalPers 4;click UteLuftSok;choose CO2Kriterium 3"),
+    "duct run: a 360 m3/h main duct with a rectangular branch": (
+        "choose EnhetRadioGroup 1;click CirkRadioButton;type Flow 360;key Enter;select StringGrid1 0 6;key Ctrl+L;"
+        "key Ctrl+L;click RektRadioButton;type Sida 300;key Enter;select StringGrid1 0 2;key Ctrl+L;"
+        "typecell StrackaGrid 4 1 10;typecell StrackaGrid 5 1 1.5;typecell StrackaGrid 4 2 4.5;"
+        "typecell StrackaGrid 1 3 1;typecell StrackaGrid 4 3 12;typecell StrackaGrid 5 3 0.8"),
 }
 
 # (saved in, opened in, how): a language and a separator each.
@@ -70,7 +75,8 @@ def typed(steps, separator):
     """The steps as a user types them with `separator`: 1.5 as 1,5."""
     lines = steps.split(";")
     if separator == ",":
-        lines = [re.sub(r"(\d)\.(\d)", r"\1,\2", line) if line.startswith("type ") else line for line in lines]
+        lines = [re.sub(r"(\d)\.(\d)", r"\1,\2", line) if line.startswith(("type ", "typecell ")) else line
+                 for line in lines]
     return lines
 
 
