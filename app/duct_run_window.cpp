@@ -139,10 +139,24 @@ void TStracka::PlaceBeside() {
   const QSize screen = form_.platform().ScreenSize();
   const QPoint mainAt = form_.OuterPos();
   const QSize main = form_.OuterSize();
-  const QSize outer = frameGeometry().size().expandedTo(size());
-  QPoint at(mainAt.x() + main.width(), mainAt.y());
-  if (at.x() + outer.width() > screen.width()) at.setX(mainAt.x() - outer.width());
-  if (at.x() < 0) at = QPoint(mainAt.x(), mainAt.y() + main.height());
+  // Before it is first shown the window has no frame yet: the main window's
+  // tells how much the window manager adds.
+  const QSize outer = isVisible() ? frameGeometry().size() : size() + form_.FrameExtra();
+  // Right of the main window, else left of it, below or above it: the first
+  // place where the whole window is on the screen; else on the right, moved
+  // onto the screen.
+  const int underX = std::clamp(mainAt.x(), 0, std::max(0, screen.width() - outer.width()));
+  const QPoint places[] = {{mainAt.x() + main.width(), mainAt.y()},
+                           {mainAt.x() - outer.width(), mainAt.y()},
+                           {underX, mainAt.y() + main.height()},
+                           {underX, mainAt.y() - outer.height()}};
+  QPoint at = places[0];
+  for (const QPoint& place : places) {
+    if (QRect(QPoint(0, 0), screen).contains(QRect(place, outer))) {
+      at = place;
+      break;
+    }
+  }
   at.setX(std::clamp(at.x(), 0, std::max(0, screen.width() - outer.width())));
   at.setY(std::clamp(at.y(), 0, std::max(0, screen.height() - outer.height())));
   move(at);

@@ -25,6 +25,7 @@
 #include <memory>
 
 #include "app/aboutbox.h"
+#include "app/duct_run_window.h"
 #include "app/mainwindow.h"
 #include "app/qt_platform.h"
 #include "app/widgets/combobox.h"
@@ -635,6 +636,65 @@ class DesktopTest : public QObject {
     QCOMPARE(f.focusWidget(), f.CO2Mal);
     QVERIFY(f.isActiveWindow());
     QCOMPARE(OuterSize(&f), size);
+  }
+
+  // State: a duct series sized, a row chosen with a real click. Action: real
+  // Ctrl+L twice. Expected: the run window opens above the always-on-top main
+  // window, beside it and on the screen, with two sections; the main window
+  // keeps the keyboard on its grid, its size and its activation, and no box
+  // comes. F6 goes over to the run window and back; typing a length there
+  // works out the run; the main window comes back without a new activation.
+  void ctrl_l_opens_the_run_above_and_keeps_the_main_window() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    ClickOn(f.CirkRadioButton, QPoint(6, f.CirkRadioButton->height() / 2));
+    TypeInto(f.Flow, "100");
+    Xdo({"key", "Return"});
+    QVERIFY(QTest::qWaitFor([&] { return f.StringGrid1->Cell(0, 6) == QStringLiteral("3.2"); }, 3000));
+    // The user drags the window taller to see the grid's rows.
+    Xdo({"windowsize", QString::number(f.winId()), "600", "330"});
+    QVERIFY(QTest::qWaitFor([&] { return ClientSize(&f).height() >= 300; }, 3000));
+    Desktop::Settle();
+    const QSize size = OuterSize(&f);
+    ClickOn(f.StringGrid1->viewport(), f.StringGrid1->CellRect(0, 6).center());
+    Xdo({"key", "ctrl+l"});
+    const bool opened = QTest::qWaitFor([&] { return f.runWindowIfMade() && f.runWindowIfMade()->isVisible(); }, 3000);
+    QVERIFY2(opened, qPrintable(desktop.answerer.seen.back().text));
+    TStracka* run = f.runWindowIfMade();
+    Xdo({"key", "ctrl+l"});
+    QVERIFY(QTest::qWaitFor([&] { return run->Count() == 2; }, 3000));
+    Desktop::Settle();
+    QVERIFY(QTest::qWaitFor([&] { return Above(run, &f); }, 3000));
+    QVERIFY(f.isActiveWindow());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.StringGrid1));
+    QCOMPARE(OuterSize(&f), size);
+    QCOMPARE(desktop.answerer.seen.size(), 1);
+    const QRect screen = f.screen()->geometry();
+    QVERIFY(screen.contains(run->frameGeometry()));
+    const auto where = [](const QRect& r) {
+      return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    QVERIFY2(!run->frameGeometry().intersects(f.frameGeometry()),
+             qPrintable(where(run->frameGeometry()) + " over " + where(f.frameGeometry())));
+    QCOMPARE(run->StrackaGrid->Cell(TStracka::kVelocity, 2), QStringLiteral("3.2"));
+
+    Xdo({"key", "F6"});
+    QVERIFY(QTest::qWaitFor([&] { return run->isActiveWindow(); }, 3000));
+    // The last section added waits with its length chosen.
+    QCOMPARE(run->StrackaGrid->Col(), static_cast<int>(TStracka::kLength));
+    QCOMPARE(run->StrackaGrid->Row(), 2);
+    Xdo({"type", "10"});
+    Xdo({"key", "Return"});
+    QVERIFY(
+        QTest::qWaitFor([&] { return run->StrackaGrid->Cell(TStracka::kLength, 2) == QStringLiteral("10"); }, 3000));
+    Xdo({"key", "F6"});
+    QVERIFY(QTest::qWaitFor([&] { return f.isActiveWindow(); }, 3000));
+    Desktop::Settle();
+    // Coming back from the run window is no activation: the side and the
+    // material the user had stay.
+    QCOMPARE(f.StringGrid1->Cell(0, 6), QStringLiteral("3.2"));
+    QCOMPARE(OuterSize(&f), size);
+    QCOMPARE(desktop.answerer.seen.size(), 1);
   }
 
   // State: the window in its start strip on the duct tab. Action: real Tab
