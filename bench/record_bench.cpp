@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "app/duct_run_window.h"
 #include "app/mainwindow.h"
 #include "app/record.h"
 #include "app/recording_platform.h"
@@ -46,6 +47,32 @@ void DuctRecordOf1000Rows(benchmark::State& state) {
   WriteRecord(state, form, platform);
 }
 BENCHMARK(DuctRecordOf1000Rows)->Unit(benchmark::kMillisecond);
+
+// A duct run of 500 sections, each continuing the one before, with a length
+// and a loss coefficient; one length typed again, key by key as the grid
+// takes it, works out the section and every total.
+void DuctRunOf500SectionsAfterOneEdit(benchmark::State& state) {
+  RecordingPlatform platform;
+  TForm1 form(platform);
+  TStracka* run = form.RunWindow();
+  for (int k = 0; k < 500; ++k) {
+    RunRow row;
+    row.flow = "100";
+    row.flowValue = 100.0f;
+    row.dimension = k % 2 ? "250" : "400*200";
+    row.duct.circular = k % 2;
+    row.duct.roughness = 0.025f;
+    row.duct.joint = 0.019f;
+    row.duct.temperature = "20";
+    run->Add(row);
+    run->StrackaGrid->OnSetEditText(TStracka::kLength, k + 1, "10");
+    run->StrackaGrid->OnSetEditText(TStracka::kZeta, k + 1, "0.5");
+  }
+  int length = 0;
+  for (auto _ : state) run->StrackaGrid->OnSetEditText(TStracka::kLength, 250, QString::number(++length % 50));
+  if (run->StrackaSumma->text().isEmpty() || run->Count() != 500) state.SkipWithError("the run was not worked out");
+}
+BENCHMARK(DuctRunOf500SectionsAfterOneEdit)->Unit(benchmark::kMillisecond);
 
 void CO2RecordWithChart(benchmark::State& state) {
   RecordingPlatform platform;
