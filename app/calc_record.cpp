@@ -24,9 +24,9 @@
 
 QString TForm1::Say(lang::Words words) const { return QString::fromUtf8(danishTexts_ ? words.danish : words.swedish); }
 
-QString TForm1::Figure(double value) const {
+QString TForm1::Figure(double value, int digits) const {
   // Up to ten significant digits: 0.09000001 and 1e-10 as the model has them.
-  QString text = QString::number(value, 'g', 10);
+  QString text = QString::number(value, 'g', digits);
   if (!GDecimalPunkt) text.replace('.', ',');
   return text;
 }
@@ -305,19 +305,17 @@ void TForm1::ShowRecordMenu(QWidget* page, const QPoint& at) {
     actions << RecordActionOf(which);
   menu.addActions(actions);
   // The duct tab adds its chosen row to the duct run.
-  QAction* addToRun = nullptr;
   if (page == Kanalber) {
     menu.addSeparator();
-    addToRun = menu.addAction(Say(lang::Word("RunAdd")));
+    QAction* addToRun = menu.addAction(Say(lang::Word("RunAdd")));
     addToRun->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(addToRun, &QAction::triggered, this, [this] { RunGuarded(this, [this] { AddToRun(); }); });
+    actions << addToRun;
   }
   // The chosen entry runs once the menu has closed, not inside it.
   for (QAction* action : actions) action->blockSignals(true);
   QAction* chosen = nullptr;
   RunDialog([&] { chosen = menu.exec(page->mapToGlobal(at)); });
   for (QAction* action : actions) action->blockSignals(false);
-  if (chosen && chosen == addToRun)
-    AddToRun();
-  else if (chosen)
-    chosen->trigger();
+  if (chosen) chosen->trigger();
 }

@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <cmath>
-#include <functional>
 #include <optional>
 
 #include "app/mainwindow.h"
@@ -164,11 +163,21 @@ void TStracka::PlaceBeside() {
 
 QString TStracka::Num(double value) const { return form_.FloatToStrF(value, 15, 1); }
 
-QString TStracka::Shown(float value) const {
-  // A single's own digits: 0.025, not 0.025000000372529.
-  QString text = QString::number(static_cast<double>(value), 'g', 7);
-  if (form_.Fmt().decimalSeparator != '.') text.replace('.', QChar(form_.Fmt().decimalSeparator));
-  return text;
+QString TStracka::FlowText(float flow) const { return form_.FloatToStrF(flow, 15, std::trunc(flow) == flow ? 0 : 2); }
+
+void TStracka::ReadFlow(RunRow& row, const QString& text) const {
+  row.flow = text;
+  row.modelled = false;
+  // A flow shown as the window writes it stands for the exact value kept
+  // with it (an m3/h flow in l/s); any other text is read as typed.
+  if (!text.isEmpty() && text == FlowText(row.flowValue)) {
+    row.flowRead = true;
+    return;
+  }
+  double value = 0.0;
+  row.flowRead = calc::TryStrToFloat(form_.DecimalFormat(text.trimmed()).toStdString(), form_.Fmt(), value) &&
+                 std::isfinite(value) && std::fabs(value) < 3.0e38;
+  if (row.flowRead) row.flowValue = calc::ToSingle(value);
 }
 
 bool TStracka::Add(RunRow row) {
@@ -236,7 +245,7 @@ void TStracka::Model(RunRow& row) const {
   }
 }
 
-bool TStracka::RowFault(int index, QString& message, int& col) const {
+bool TStracka::RowFault(int index, QString& message, int& col, double& length, double& zeta) const {
   const RunRow& row = rows_[index];
   const QString name = row.name.trimmed();
   if (name.isEmpty()) {
@@ -250,6 +259,7 @@ bool TStracka::RowFault(int index, QString& message, int& col) const {
     return true;
   }
   // The length must be given; an empty sum of coefficients counts as 0.
+  zeta = 0.0;
   for (const int c : {kLength, kZeta}) {
     const QString text = (c == kLength ? row.length : row.zeta).trimmed();
     col = c;
@@ -258,7 +268,7 @@ bool TStracka::RowFault(int index, QString& message, int& col) const {
       message = form_.Say(lang::Word("RunNoLength")).arg(name);
       return true;
     }
-    double value = 0.0;
+    double& value = c == kLength ? length : zeta;
     if (!calc::TryStrToFloat(form_.DecimalFormat(text).toStdString(), form_.Fmt(), value) || !std::isfinite(value)) {
       message = form_.Say(lang::Word("RunNoNumber")).arg(name, form_.Say(kHeadings[c]), text);
       return true;
@@ -276,23 +286,23 @@ void TStracka::Recompute() {
   QString fault;
   for (RunRow& row : rows_)
     if (!row.modelled) Model(row);
-  for (int i = 0; i < rows_.size() && fault.isEmpty(); ++i) {
+  std::vector<calc::RunSection> sections;
+  sections.reserve(static_cast<std::size_t>(rows_.size()));
+  for (int i = 0; i < rows_.size(); ++i) {
+    const RunRow& row = rows_[i];
     int col = 0;
-    if (RowFault(i, fault, col)) {
+    double length = 0.0;
+    double zeta = 0.0;
+    if (RowFault(i, fault, col, length, zeta)) {
       faultCol_ = col;
       faultRow_ = i + 1;
+      break;
     }
+    sections.push_back(
+        {row.name.trimmed().toStdString(), row.from.trimmed().toStdString(), length, zeta, row.v, row.r, row.rho});
   }
   calc::RunSums sums;
   if (fault.isEmpty()) {
-    std::vector<calc::RunSection> sections;
-    sections.reserve(static_cast<std::size_t>(rows_.size()));
-    for (const RunRow& row : rows_) {
-      const QString zeta = row.zeta.trimmed();
-      sections.push_back({row.name.trimmed().toStdString(), row.from.trimmed().toStdString(),
-                          form_.StrToFloat(form_.DecimalFormat(row.length.trimmed())),
-                          zeta.isEmpty() ? 0.0 : form_.StrToFloat(form_.DecimalFormat(zeta)), row.v, row.r, row.rho});
-    }
     sums = calc::SumRun(sections);
     const int at = static_cast<int>(sums.faultAt);
     const QString name = at < rows_.size() ? rows_[at].name.trimmed() : QString();
@@ -359,15 +369,7 @@ void TStracka::Edited(int col, int row, const QString& text) {
   switch (col) {
     case kName: section.name = text; break;
     case kFrom: section.from = text; break;
-    case kFlow: {
-      section.flow = text;
-      double value = 0.0;
-      section.flowRead = calc::TryStrToFloat(form_.DecimalFormat(text.trimmed()).toStdString(), form_.Fmt(), value) &&
-                         std::isfinite(value) && std::fabs(value) < 3.0e38;
-      if (section.flowRead) section.flowValue = calc::ToSingle(value);
-      section.modelled = false;
-      break;
-    }
+    case kFlow: ReadFlow(section, text); break;
     case kDimension:
       section.dimension = text;
       // A circular duct from the series takes the series' joint coefficient
@@ -427,23 +429,45 @@ bool TStracka::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
+namespace {
+
+// The run's commands, by the keys and from its menu: the record's, as on the
+// tabs, and the CSV file.
+struct RunCommand {
+  lang::Words name;
+  QKeyCombination key;
+  void (TStracka::*run)();
+};
+constexpr RunCommand kCommands[] = {
+    {lang::Word("RecordPrint"), Qt::CTRL | Qt::Key_P, &TStracka::PrintRecord},
+    {lang::Word("RecordSave"), Qt::CTRL | Qt::Key_S, &TStracka::SaveRecord},
+    {lang::Word("RecordCopy"), Qt::CTRL | Qt::SHIFT | Qt::Key_C, &TStracka::CopyRecord},
+    {lang::Word("RecordOpen"), Qt::CTRL | Qt::Key_O, &TStracka::OpenRecord},
+    {lang::Word("RunCsv"), Qt::CTRL | Qt::SHIFT | Qt::Key_S, &TStracka::SaveCsv},
+};
+
+}  // namespace
+
+void TStracka::PrintRecord() { form_.PrintRecordOf(Record()); }
+
+void TStracka::SaveRecord() { form_.SaveRecordOf(Record()); }
+
+void TStracka::CopyRecord() { form_.CopyRecordOf(Record()); }
+
+void TStracka::OpenRecord() { form_.OpenRecordDialog(); }
+
 bool TStracka::Key(int key, Qt::KeyboardModifiers modifiers) {
   if (form_.dialogDepth_ > 0) return false;
+  for (const RunCommand& command : kCommands) {
+    if (command.key == QKeyCombination(modifiers, static_cast<Qt::Key>(key))) {
+      (this->*command.run)();
+      return true;
+    }
+  }
   const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
-  const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
   // The grid's own keys, not while a cell is being edited.
   const bool inGrid = QApplication::focusWidget() == StrackaGrid;
-  if (modifiers == ctrlShift && key == Qt::Key_C) {
-    form_.CopyRecordOf(Record());
-  } else if (modifiers == ctrl && key == Qt::Key_S) {
-    form_.SaveRecordOf(Record());
-  } else if (modifiers == ctrlShift && key == Qt::Key_S) {
-    SaveCsv();
-  } else if (modifiers == ctrl && key == Qt::Key_P) {
-    form_.PrintRecordOf(Record());
-  } else if (modifiers == ctrl && key == Qt::Key_O) {
-    form_.OpenRecordDialog();
-  } else if (modifiers == Qt::NoModifier && key == Qt::Key_F6) {
+  if (modifiers == Qt::NoModifier && key == Qt::Key_F6) {
     form_.activateWindow();
     form_.raise();
   } else if (inGrid && modifiers == Qt::NoModifier && key == Qt::Key_Delete) {
@@ -458,29 +482,16 @@ bool TStracka::Key(int key, Qt::KeyboardModifiers modifiers) {
 
 void TStracka::ShowMenu(const QPoint& at) {
   QMenu menu(this);
-  struct Entry {
-    lang::Words name;
-    std::function<void()> run;
-  };
-  const Entry entries[] = {
-      {lang::Word("RecordPrint"), [this] { form_.PrintRecordOf(Record()); }},
-      {lang::Word("RecordSave"), [this] { form_.SaveRecordOf(Record()); }},
-      {lang::Word("RecordCopy"), [this] { form_.CopyRecordOf(Record()); }},
-      {lang::Word("RecordOpen"), [this] { form_.OpenRecordDialog(); }},
-      {lang::Word("RunCsv"), [this] { SaveCsv(); }},
-  };
   QList<QAction*> actions;
-  for (const Entry& entry : entries) actions << menu.addAction(form_.Say(entry.name));
-  actions[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  actions[1]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  actions[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  actions[3]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  actions[4]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  for (const RunCommand& command : kCommands) {
+    actions << menu.addAction(form_.Say(command.name));
+    actions.back()->setShortcut(QKeySequence(command.key));
+  }
   QAction* chosen = nullptr;
   form_.RunDialog([&] { chosen = menu.exec(StrackaGrid->viewport()->mapToGlobal(at)); });
   // The chosen entry runs once the menu has closed.
   const qsizetype index = actions.indexOf(chosen);
-  if (index >= 0) entries[index].run();
+  if (index >= 0) (this->*kCommands[index].run)();
 }
 
 CalcRecord TStracka::Record() const {
@@ -490,11 +501,12 @@ CalcRecord TStracka::Record() const {
   for (const RunRow& row : rows_) {
     const QString shape =
         row.duct.circular ? form_.Say(lang::Word("RunCircular")) : form_.Say(lang::Word("RunRectangular"));
-    record.inputs << RecordLine{form_.Say(kHeadings[kName]) + ' ' + row.name.trimmed(),
-                                form_.Say(lang::Word("RunSectionDuct"))
-                                    .arg(row.duct.material.trimmed(), shape, QString::number(row.duct.insulation),
-                                         Shown(row.duct.roughness), Shown(row.duct.joint), row.duct.temperature),
-                                QString()};
+    record.inputs << RecordLine{
+        form_.Say(kHeadings[kName]) + ' ' + row.name.trimmed(),
+        form_.Say(lang::Word("RunSectionDuct"))
+            .arg(row.duct.material.trimmed(), shape, QString::number(row.duct.insulation),
+                 form_.Figure(row.duct.roughness, 7), form_.Figure(row.duct.joint, 7), row.duct.temperature),
+        QString()};
   }
   record.method << form_.Say(lang::Word("MethodDuctFriction"))
                        .arg(form_.Figure(calc::kLaminarBelowRe), form_.Figure(calc::kTurbulentFromRe))
@@ -582,8 +594,8 @@ void TStracka::Open(const RecordFile& file) {
     RunRow row;
     row.name = value(0);
     row.from = value(1);
-    row.flow = typed(value(2));
     row.flowValue = ExactValue(value(3)).value_or(0.0f);
+    ReadFlow(row, typed(value(2)));
     row.dimension = typed(value(4));
     row.length = typed(value(5));
     row.zeta = typed(value(6));

@@ -97,8 +97,17 @@ class TStracka : public QDialog {
   // ";", numbers with the screen's decimal separator.
   QString CsvText() const;
   void SaveCsv();
+  // The run's record printed, saved as a PDF, copied; a saved one opened.
+  void PrintRecord();
+  void SaveRecord();
+  void CopyRecord();
+  void OpenRecord();
   // Delete, Ctrl+Up, Ctrl+Down and the record's keys; true when taken.
   bool Key(int key, Qt::KeyboardModifiers modifiers);
+  // A flow in l/s as a section shows it: whole, or with two decimals.
+  QString FlowText(float flow) const;
+  // The section's flow from its text.
+  void ReadFlow(RunRow& row, const QString& text) const;
   // Places the window beside the main window, on the screen.
   void PlaceBeside();
 
@@ -114,10 +123,10 @@ class TStracka : public QDialog {
   void ShowMenu(const QPoint& at);
   void DrawCell(int col, int row, const QRect& rect, class TGridCanvas& canvas);
   void FitColumns();
-  // The first fault of the sections' own inputs, with its cell.
-  bool RowFault(int index, QString& message, int& col) const;
+  // The first fault of the sections' own inputs, with its cell; else the
+  // length and the sum of coefficients it read.
+  bool RowFault(int index, QString& message, int& col, double& length, double& zeta) const;
   QString Num(double value) const;
-  QString Shown(float value) const;
 
   TForm1& form_;
   QList<RunRow> rows_;

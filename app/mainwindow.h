@@ -249,8 +249,9 @@ class TForm1 : public QWidget, public ErrorSink {
   // The texts of the tab's result fields as they stand.
   QStringList ShownResults(const QWidget* page) const;
   // A constant of the model as the method lines write it, with the screen's
-  // decimal separator.
-  QString Figure(double value) const;
+  // decimal separator: up to `digits` significant digits (7 give a single's
+  // own, 0.025 rather than 0.025000000372529).
+  QString Figure(double value, int digits = 10) const;
   // Held by each tab's ENTER handler while it runs: the outermost one forgets
   // the tab's earlier calculation and, when the handler ends without a fault,
   // keeps the record of what it read and showed.

@@ -819,7 +819,7 @@ RunRow TForm1::DuctRunRow(int row) {
   float q = StrToSingle(Flow->Text());
   if (EnhetRadioGroup->ItemIndex() == 1) q = calc::ToSingle(q / 3.6);
   section.flowValue = q;
-  section.flow = FloatToStrF(q, 15, std::trunc(q) == q ? 0 : 2);
+  section.flow = RunWindow()->FlowText(q);
   section.dimension = StringGrid1->Cell(2, row);
   RunDuct& duct = section.duct;
   duct.material = ComboBox1->Text();
