@@ -21,6 +21,7 @@
 #include "app/mainwindow.h"
 #include "app/platform.h"
 #include "app/record.h"
+#include "app/widgets/spoken.h"
 
 QString TForm1::Say(lang::Words words) const { return QString::fromUtf8(danishTexts_ ? words.danish : words.swedish); }
 
@@ -153,20 +154,7 @@ void TForm1::AnnounceResults(QWidget* page, const CalcRecord& record) {
     said << Say(lang::Word("AnnouncedRows")).arg(rows);
   }
   if (said.isEmpty()) return;
-  // One notification a screen reader speaks when it appears, made at the
-  // first result.
-  const bool fresh = !resultNotice_;
-  if (fresh) {
-    resultNotice_ = new QWidget(this);
-    resultNotice_->setObjectName(QStringLiteral("Resultat"));
-    resultNotice_->setGeometry(0, 0, 1, 1);
-    resultNotice_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  }
-  // Renamed while shown, so that screen readers learn the new name, then
-  // shown anew, which they speak; the first time it simply appears.
-  resultNotice_->setAccessibleName(Say(lang::Word("AnnouncedResults")).arg(said.join("; ")));
-  if (!fresh) resultNotice_->hide();
-  resultNotice_->show();
+  Announce(this, resultNotice_, QStringLiteral("Resultat"), Say(lang::Word("AnnouncedResults")).arg(said.join("; ")));
 }
 
 CalcRecord TForm1::NoResultRecord(QWidget* page) {

@@ -17,6 +17,7 @@
 #include "app/mainwindow.h"
 #include "app/platform.h"
 #include "app/record_file.h"
+#include "app/widgets/spoken.h"
 #include "app/widgets/stringgrid.h"
 #include "calc/duct_run.h"
 #include "calc/errors.h"
@@ -94,6 +95,9 @@ TStracka::TStracka(TForm1& form) : QDialog(&form), form_(form) {
   StrackaGrid->OnDrawCell = [this](int col, int row, const QRect& rect, TGridCanvas& canvas) {
     DrawCell(col, row, rect, canvas);
   };
+  // A finished edit is said to screen readers, not every key of it.
+  connect(StrackaGrid->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+          [this] { RunGuarded(&form_, [this] { AnnounceRun(); }); });
   StrackaGrid->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(StrackaGrid, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { RunGuarded(&form_, [this, at] { ShowMenu(at); }); });
@@ -196,6 +200,7 @@ bool TStracka::Add(RunRow row) {
   Recompute();
   StrackaGrid->SetCurrentCell(kLength, static_cast<int>(rows_.size()));
   StrackaGrid->scrollTo(StrackaGrid->model()->index(static_cast<int>(rows_.size()) - 1, kLength));
+  AnnounceRun();
   return true;
 }
 
@@ -362,6 +367,23 @@ void TStracka::Recompute() {
   StrackaGrid->viewport()->update();
 }
 
+void TStracka::AnnounceRun() {
+  // The chosen section's own figures, then the index run or the fault.
+  QStringList said;
+  const int row = StrackaGrid->Row();
+  if (row >= 1 && row < StrackaGrid->RowCount() && faultRow_ < 0) {
+    QStringList cells;
+    for (const int col : {kSection, kFromFan, kThrottle})
+      if (!StrackaGrid->Cell(col, row).isEmpty())
+        cells << StrackaGrid->Cell(col, 0) + ' ' + StrackaGrid->Cell(col, row);
+    said << StrackaGrid->Cell(kName, 0) + ' ' + StrackaGrid->Cell(kName, row) + ": " + cells.join(", ");
+  }
+  if (!summary_.isEmpty()) said << summary_;
+  if (said.isEmpty()) return;
+  Announce(this, notice_, QStringLiteral("StrackaResultat"),
+           form_.Say(lang::Word("AnnouncedResults")).arg(said.join(QStringLiteral("; "))));
+}
+
 void TStracka::Edited(int col, int row, const QString& text) {
   const int i = row - 1;
   if (i < 0 || i >= rows_.size()) return;
@@ -407,6 +429,7 @@ void TStracka::DeleteChosen() {
   rows_.removeAt(i);
   Recompute();
   if (!rows_.isEmpty()) StrackaGrid->SetCurrentCell(col, std::min(i + 1, static_cast<int>(rows_.size())));
+  AnnounceRun();
 }
 
 void TStracka::MoveChosen(int by) {
@@ -417,6 +440,7 @@ void TStracka::MoveChosen(int by) {
   rows_.swapItemsAt(i, j);
   Recompute();
   StrackaGrid->SetCurrentCell(col, j + 1);
+  AnnounceRun();
 }
 
 bool TStracka::eventFilter(QObject* watched, QEvent* event) {
@@ -609,6 +633,7 @@ void TStracka::Open(const RecordFile& file) {
     rows_ << row;
   }
   Recompute();
+  AnnounceRun();
 }
 
 QString TStracka::CsvText() const {

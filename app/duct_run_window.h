@@ -118,6 +118,9 @@ class TStracka : public QDialog {
   void Recompute();
   void Model(RunRow& row) const;
   void Edited(int col, int row, const QString& text);
+  // Says the chosen section's figures and the index run, or the fault, to
+  // screen readers.
+  void AnnounceRun();
   void DeleteChosen();
   void MoveChosen(int by);
   void ShowMenu(const QPoint& at);
@@ -134,4 +137,5 @@ class TStracka : public QDialog {
   int faultCol_ = -1;
   int faultRow_ = -1;
   QString summary_;
+  QWidget* notice_ = nullptr;  // made at the first result said
 };

@@ -13,6 +13,8 @@
 namespace {
 
 constexpr const char* kUnspoken = "pluvikUnspoken";
+// Marks the notice that says results to screen readers.
+constexpr const char* kNotice = "pluvikNotice";
 
 // A combo box is named like any other field: by its accessible name or the
 // label that names it. (Qt's own interface on Linux gives the shown text as
@@ -194,8 +196,7 @@ QAccessibleInterface* SpokenInterface(const QString& className, QObject* object)
   if (className == QLatin1String("TComboBox")) return new ComboBoxInterface(static_cast<QComboBox*>(widget));
   if (className == QLatin1String("TSpinEdit")) return new SpinBoxInterface(static_cast<QAbstractSpinBox*>(widget));
   if (className == QLatin1String("TPaintBox")) return new QAccessibleWidget(widget, QAccessible::Chart);
-  if (widget->objectName() == QLatin1String("Resultat"))
-    return new QAccessibleWidget(widget, QAccessible::Notification);
+  if (widget->property(kNotice).toBool()) return new QAccessibleWidget(widget, QAccessible::Notification);
   if (className == QLatin1String("TPageControl")) return new PageTabListInterface(static_cast<TPageControl*>(widget));
   if (TPageControl* control = PageControlOf(widget); control && control->IndexOf(widget) >= 0)
     return new PageInterface(widget, control);
@@ -221,3 +222,20 @@ void SpeakAs(QWidget* control, const QString& name) {
 }
 
 void KeepFromScreenReaders(QWidget* control) { control->setProperty(kUnspoken, true); }
+
+void Announce(QWidget* parent, QWidget*& notice, const QString& name, const QString& text) {
+  if (!QAccessible::isActive()) return;
+  const bool fresh = !notice;
+  if (fresh) {
+    notice = new QWidget(parent);
+    notice->setObjectName(name);
+    notice->setProperty(kNotice, true);
+    notice->setGeometry(0, 0, 1, 1);
+    notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+  // Renamed while shown, so that screen readers learn the new name, then
+  // shown anew, which they speak; the first time it simply appears.
+  notice->setAccessibleName(text);
+  if (!fresh) notice->hide();
+  notice->show();
+}

@@ -18,3 +18,9 @@ void SpeakAs(QWidget* control, const QString& name);
 // Keeps a control, and all it holds, from screen readers (the series strip
 // under the duct grid, which the user never sees).
 void KeepFromScreenReaders(QWidget* control);
+
+// Says `text` once to screen readers through a notification that appears
+// (what Orca speaks for a change it did not cause). The notice, named
+// `name`, is made in `parent` at the first call; nothing is made or said
+// while no screen reader listens.
+void Announce(QWidget* parent, QWidget*& notice, const QString& name, const QString& text);

@@ -306,6 +306,37 @@ try:
                 found = focused_objects(app, [])
                 if len(found) != 1:
                     check(f"the focused objects on {tab} after {press + 1} Tab", found, found[:1])
+
+        # The duct run: a row of the duct grid added with Ctrl+L opens the run
+        # window, which says its state; F6 goes there, a length typed into the
+        # chosen cell is worked out and said with the index run. The visits to
+        # the other tabs applied the language again, which shows the first
+        # material anew: the duct tab calculates once more first.
+        select_tab(tabs, "Kanalberäkning")
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+        listen(1.0)
+        find(app, "table", "Dimensioner, resultat").queryComponent().grabFocus()
+        listen(0.3)
+        subprocess.run(["xdotool", "key", "Down"], check=True)
+        notices.clear()
+        subprocess.run(["xdotool", "key", "ctrl+l"], check=True)
+        listen(1.5)
+        check("the run's state heard when it opens", notices, ["Resultat: Del 1: längden saknas."])
+        run = wait_for(lambda: find(app, "table", "Kanalsträcka"), "the run window's table", 5)
+        check("the run window's caption", run.parent.name if run.parent is not None else None, "Kanalsträcka")
+        subprocess.run(["xdotool", "key", "F6"], check=True)
+        listen(1.0)
+        now = wait_for(lambda: (lambda f: f if f is not None and f.getRoleName() == "table" else None)(
+            focused(app)), "the focus in the run window", 5)
+        check("the focus after F6", (now.getRoleName(), now.name), ("table", "Kanalsträcka"))
+        notices.clear()
+        subprocess.run(["xdotool", "type", "10"], check=True)
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+        listen(1.5)
+        check("one notice after the length", len(notices), 1)
+        heard_run = notices[0] if notices else ""
+        check("the section's figures heard", heard_run.startswith("Resultat: Del 1: Del Pa "), True)
+        check("the index run heard", "; Indexsträcka: 1, " in heard_run, True)
 finally:
     program.kill()
     program.wait()
