@@ -641,6 +641,13 @@ void Driver::Act(const QString& command, const QString& rest) {
     if (rest.isEmpty()) throw LineError{"recordshot needs a file"};
     Settle();
     if (!RecordPicture(form_->ActiveRecord(), 100).save(rest, "PNG")) throw LineError{"cannot write " + rest};
+  } else if (command == "windowshot") {
+    // Another window of the program, the run window: WINDOW FILE.
+    QString file;
+    const QStringList w = Words(rest, 1, &file);
+    if (file.isEmpty()) throw LineError{"windowshot needs a window and a file"};
+    Settle();
+    if (!Control(w[0])->window()->grab().save(file, "PNG")) throw LineError{"cannot write " + file};
   } else if (command == "shot") {
     if (rest.isEmpty()) throw LineError{"shot needs a file"};
     Settle();
