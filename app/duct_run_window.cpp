@@ -116,6 +116,12 @@ TStracka::TStracka(TForm1& form) : QDialog(&form), form_(form) {
   windowHandle()->installEventFilter(this);
 }
 
+TStracka::~TStracka() {
+  // The grid's cell editor closes as the grid goes; the window no longer
+  // hears of it.
+  StrackaGrid->itemDelegate()->disconnect(this);
+}
+
 void TStracka::ApplyLanguage() {
   setWindowTitle(form_.Say(lang::Word("RunCaption")));
   StrackaGrid->setAccessibleName(windowTitle());

@@ -59,6 +59,7 @@ class TStracka : public QDialog {
   Q_OBJECT
  public:
   explicit TStracka(TForm1& form);
+  ~TStracka() override;
 
   TStringGrid* StrackaGrid;
   QLabel* StrackaSumma;

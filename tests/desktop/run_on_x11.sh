@@ -25,11 +25,19 @@ export DISPLAY=":$(head -n1 "$workdir/display")"
 
 openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
 wm=$!
-# The window manager is ready once it names itself on the root window.
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+# The window manager is ready once it names itself on the root window. On a
+# busy machine (the sanitizer build's tests side by side) that may take a
+# while; without it every stacking and focus check would fail, so say so.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+for _ in $(seq 600); do
+  wm_ready && break
   sleep 0.05
 done
+if ! wm_ready; then
+  echo "run_on_x11.sh: openbox did not start within 30 s" >&2
+  cat "$workdir/openbox.log" >&2
+  exit 1
+fi
 
 export QT_QPA_PLATFORM=xcb
 "$@"
