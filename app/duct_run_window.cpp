@@ -603,7 +603,8 @@ QString TStracka::ImpossibleInput(const RecordFile& file) const {
       double number = 0.0;
       QString text = value;
       text.replace(file.separator, QChar(form_.Fmt().decimalSeparator));
-      if (!calc::TryStrToFloat(form_.DecimalFormat(text).toStdString(), form_.Fmt(), number) || number <= -273.15)
+      if (!calc::TryStrToFloat(form_.DecimalFormat(text).toStdString(), form_.Fmt(), number) ||
+          !calc::AirPhysical(number))
         return fault;
     }
   }

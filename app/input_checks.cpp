@@ -1,6 +1,8 @@
 // Inputs that no real duct, pipe, valve or room can have (a negative flow, a
 // temperature below absolute zero) are refused before a calculation shows a
 // figure for them.
+#include <cmath>
+
 #include "app/colours.h"
 #include "app/mainwindow.h"
 
@@ -18,7 +20,9 @@ bool TForm1::InputsPossible(std::initializer_list<PossibleInput> inputs, const s
     // An empty text or one that is no number is the calculation's to report,
     // where it reads it.
     if (input.text.isEmpty() || !calc::TryStrToFloat(input.text.toStdString(), fmt_, value)) continue;
-    const bool possible = input.leastIncluded ? value >= input.least : value > input.least;
+    const bool possible = input.possible        ? input.possible(value)
+                          : input.leastIncluded ? value >= input.least
+                                                : value > input.least;
     if (possible) continue;
     if (emptyResults) emptyResults();
     SetBackground(input.field, TColor::clRed);
@@ -36,4 +40,15 @@ QString TForm1::AbsoluteZeroMessage() const {
   // types it.
   const QString bound = QStringLiteral("-273") + (GDecimalPunkt ? '.' : ',') + QStringLiteral("15");
   return Say(lang::Word("AboveAbsoluteZero")).arg(bound);
+}
+
+TForm1::PossibleInput TForm1::AirTemperature(QWidget* field, const QString& text) const {
+  // The bound cut to two decimals toward the physical side (-147.77), written
+  // with the system's separator.
+  QString bound = QString::number(std::trunc(calc::kAirLowestTemperature * 100.0) / 100.0, 'f', 2);
+  if (!GDecimalPunkt) bound.replace('.', ',');
+  // At -273 °C itself the density divides by zero, a fault the calculation
+  // reports where it works it out.
+  const auto physical = [](double t) { return t == -calc::kAirZeroCelsius || calc::AirPhysical(t); };
+  return {field, text, 0.0, false, Say(lang::Word("AirBelowModel")).arg(bound), physical};
 }

@@ -172,7 +172,9 @@ void TForm1::FormActivate() {
     GOmboxVisad = true;
   }
   ValjSprak();
-  GStegRubrik = Steg->LabelCaption();
+  // The step caption of the language in force, also while the circular
+  // shape's field shows "ð" in its place.
+  GStegRubrik = Steg->LabelCaption() == QString::fromUtf8("\u00F0") ? stegCaption_ : Steg->LabelCaption();
   PageControl1Change();
   FollowDuctMaterial();
 }

@@ -174,6 +174,9 @@ class TForm1 : public QWidget, public ErrorSink {
   int GSparadHojd;
   QString GStegText;
   QString GStegRubrik;
+  // The language's caption of the step field, written by the last language
+  // application even while a circular duct's field shows "ð".
+  QString stegCaption_ = lang::Swedish("Steg", lang::kLabel);
   TGridOptions GCO2GridOptions;  // the CO2 grid's options as designed
   int GCO2Col;
   int GCO2Row;
@@ -302,6 +305,8 @@ class TForm1 : public QWidget, public ErrorSink {
     double least;        // the least value a real case has
     bool leastIncluded;  // whether `least` itself is possible
     QString message;     // says what the quantity must be
+    // When set, decides instead of `least` whether a value is possible.
+    bool (*possible)(double) = nullptr;
   };
   PossibleInput NotNegative(QWidget* field, const QString& text, lang::Words message) const;
   static PossibleInput Above(QWidget* field, const QString& text, double bound, const QString& message);
@@ -313,6 +318,9 @@ class TForm1 : public QWidget, public ErrorSink {
   bool InputsPossible(std::initializer_list<PossibleInput> inputs, const std::function<void()>& emptyResults = nullptr);
   // "The temperature must be above -273.15 °C", with the system's separator.
   QString AbsoluteZeroMessage() const;
+  // The air temperature of a duct refused where the air's model is not
+  // physical (below about -147.8 °C), with its own message.
+  PossibleInput AirTemperature(QWidget* field, const QString& text) const;
 
   // The error report: the message and a full stop, in an error box titled
   // with the program file's name.

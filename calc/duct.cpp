@@ -1,5 +1,6 @@
 #include "calc/duct.h"
 
+#include <limits>
 #include <numbers>
 #include <string>
 
@@ -17,8 +18,22 @@ constexpr ColebrookStop kDuctColebrook{0.01, 1000};
 
 }  // namespace
 
+float AirViscosity(double temperature) {
+  return ToSingle((kAirViscositySlope * temperature + kAirViscosityAt0C) * 1e-6);
+}
+
 float AirDensity(double temperature) {
   return ToSingle(Div(kAirZeroCelsius, kAirZeroCelsius + temperature) * kAirDensityAt0C);
+}
+
+bool AirPhysical(double temperature) {
+  // The density is positive above -273 °C. The viscosity is taken as the
+  // model stores it, a single, which rounds a tiny positive value to zero;
+  // a value beyond a single's range is the calculation's to report.
+  if (!(kAirZeroCelsius + temperature > 0.0)) return false;
+  const double nu = (kAirViscositySlope * temperature + kAirViscosityAt0C) * 1e-6;
+  if (!(nu > 0.0)) return false;
+  return nu >= std::numeric_limits<float>::max() || static_cast<float>(nu) > 0.0f;
 }
 
 std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytRahet, float ksi, int isolering,
@@ -46,7 +61,7 @@ std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytR
 
   const double temp = StrToFloat(air.temperature, fmt);
   const float rho = AirDensity(temp);
-  const float nu = ToSingle((kAirViscositySlope * temp + kAirViscosityAt0C) * 1e-6);
+  const float nu = AirViscosity(temp);
 
   if (!innerSizePositive || flode <= 0.0f) return std::nullopt;
 

@@ -34,6 +34,15 @@ inline constexpr double kAirViscosityAt0C = 13.3;
 // The air's density at `temperature` degrees C as the model stores it (a
 // single), kg/m3; a duct run takes its local losses with it.
 float AirDensity(double temperature);
+// The air's kinematic viscosity at `temperature` degrees C as the model
+// stores it (a single), m2/s.
+float AirViscosity(double temperature);
+// The air's model is physical where its density and its kinematic viscosity
+// are both positive: above -273 °C for the density and above
+// kAirLowestTemperature (about -147.8 °C) for the viscosity. Below, its
+// figures mean nothing, so a calculation refuses such a temperature.
+inline constexpr double kAirLowestTemperature = -kAirViscosityAt0C / kAirViscositySlope;
+bool AirPhysical(double temperature);
 
 // The roughness of an insulation's surface, in mm.
 inline constexpr double kInsulationRoughnessMm = 0.9;

@@ -116,6 +116,11 @@ void TForm1::ApplyLanguage(bool danish) {
     } else
       Apply(*this, row, text);
   }
+  // The step field's caption belongs to the chosen shape: the language's
+  // caption is kept for the rectangular shape, and a circular duct's field,
+  // which holds its joint coefficient, stays captioned "ð".
+  stegCaption_ = Steg->LabelCaption();
+  if (CirkRadioButton->Checked()) Steg->SetLabelCaption(QString::fromUtf8("\u00F0"));
   // A field in a group box is heard with the group's title, and the time to
   // equilibrium with its caption: both may have changed.
   for (TEdit* field : findChildren<TEdit*>()) field->UpdateSpokenName();

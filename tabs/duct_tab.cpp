@@ -454,6 +454,7 @@ bool TForm1::SizingInputsPossible() {
       NotNegative(Isolering, Isolering->Text(), lang::Word("NoNegativeInsulation")),
       NotNegative(Steg, jointCoefficient ? Steg->Text() : QString(), lang::Word("NoNegativeJointCoefficient")),
       Above(Temperatur, Temperatur->Text(), -273.15, AbsoluteZeroMessage()),
+      AirTemperature(Temperatur, Temperatur->Text()),
       NotNegative(Ytrahet, roughness, lang::Word("NoNegativeRoughness")),
   });
 }
@@ -702,6 +703,7 @@ bool TForm1::SearchInputsPossible(int isolering) {
           NotNegative(Steg, CirkRadioButton->Checked() ? DecimalFormat(Steg->Text()) : QString(),
                       lang::Word("NoNegativeJointCoefficient")),
           Above(Temperatur, Temperatur->Text(), -273.15, AbsoluteZeroMessage()),
+          AirTemperature(Temperatur, Temperatur->Text()),
           NotNegative(Ytrahet, Ytrahet->Text(), lang::Word("NoNegativeRoughness")),
       },
       emptyResults);

@@ -267,4 +267,31 @@ TEST(DuctFriction, ReynoldsBoundsBelongToTheHigherRegime) {
   }
 }
 
+// The air's model holds where its density and viscosity are positive: from
+// just above -273 °C for the density, just above -147.78 °C for the
+// viscosity. Below that the friction figures mean nothing (at -200 °C the
+// model gives a negative pressure drop).
+TEST(AirModel, IsPhysicalWhereDensityAndViscosityArePositive) {
+  EXPECT_NEAR(calc::kAirLowestTemperature, -147.7778, 1e-4);
+  const struct {
+    double temperature;
+    bool physical;
+  } cases[] = {
+      {20.0, true},    {-147.77, true}, {-147.7777, true},     {-147.7778, false}, {-147.8, false},
+      {-200.0, false}, {-272.9, false}, {-273.0, false},       {-273.1, false},    {-1000.0, false},
+      {1000.0, true},  {1e40, true},    {std::nan(""), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.temperature);
+    EXPECT_EQ(calc::AirPhysical(c.temperature), c.physical);
+    if (c.physical) {
+      EXPECT_GT(calc::AirViscosity(c.temperature), 0.0f);
+    }
+  }
+  const NumberFormat point{'.'};
+  const auto at = [&](const char* t) { return calc::Rvaerde("250", 100.0f, 0.15f, 0.0f, 0, DuctAir{t}, point); };
+  ASSERT_TRUE(at("-200").has_value());
+  EXPECT_LT(at("-200")->r, 0.0f);
+}
+
 }  // namespace
