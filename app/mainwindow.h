@@ -36,13 +36,14 @@
 #include "calc/pipe.h"
 #include "calc/power.h"
 #include "lang/texts.h"
-#include "tabs/co2_chart.h"
+#include "app/co2_chart.h"
 
 class Platform;
 class TForm1;
-namespace lang {
-QStringList UnappliedRows(TForm1& form);
-}
+// The language table's rows that name no control of `form`, or one of a kind
+// the row cannot be applied to, each as "CONTROL: why"; empty when every row
+// applies (app/language.cpp).
+QStringList UnappliedTextRows(TForm1& form);
 class TAboutBox;
 class TStracka;
 struct RunRow;
@@ -506,7 +507,7 @@ class TForm1 : public QWidget, public ErrorSink {
   QString* PrivateText(const QString& name);
   // The names screen readers hear, in Swedish, before a language is applied.
   void NameForScreenReaders();
-  friend QStringList lang::UnappliedRows(TForm1& form);
+  friend QStringList UnappliedTextRows(TForm1& form);
   // The run window shares the window's dialogs, numbers and record.
   friend class TStracka;
 

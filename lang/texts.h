@@ -8,8 +8,6 @@
 #include <array>
 #include <string_view>
 
-class TForm1;
-
 namespace lang {
 
 enum class Property {
@@ -468,9 +466,5 @@ consteval Words Word(std::string_view name) {
   }
   throw "the language table holds no such word";
 }
-
-// The table's rows that name no control of `form`, or one of a kind the row
-// cannot be applied to, each as "CONTROL: why"; empty when every row applies.
-QStringList UnappliedRows(TForm1& form);
 
 }  // namespace lang

@@ -356,7 +356,7 @@ class WindowTest : public QObject {
   // that no text is skipped in silence.
   void every_language_table_row_applies() {
     Program program;
-    const QStringList faults = lang::UnappliedRows(*program.form);
+    const QStringList faults = UnappliedTextRows(*program.form);
     if (!faults.isEmpty()) QFAIL(qPrintable(faults.join("; ")));
   }
 

@@ -153,7 +153,7 @@ QString* TForm1::PrivateText(const QString& name) {
   return nullptr;
 }
 
-QStringList lang::UnappliedRows(TForm1& form) {
+QStringList UnappliedTextRows(TForm1& form) {
   QStringList faults;
   for (const Assignment& row : kTexts) {
     const QString name = QString::fromLatin1(row.control);
