@@ -124,6 +124,9 @@ void Driver::Execute(const QString& line) {
       throw LineError{"expect needs ' = '"};
     }
     while (expected.endsWith(' ')) expected.chop(1);
+    // The program's version is written once, in the build; a scenario names
+    // it by ${PLUVIK_VERSION}.
+    expected.replace(QStringLiteral("${PLUVIK_VERSION}"), QStringLiteral(PLUVIK_VERSION));
     const QString actual = Query(query);
     QString compared = actual;
     while (compared.endsWith(' ')) compared.chop(1);

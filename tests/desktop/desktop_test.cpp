@@ -533,7 +533,8 @@ class DesktopTest : public QObject {
     Xdo({"mousemove", QString::number(below.x()), QString::number(below.y()), "click", "3"});
     QVERIFY(QTest::qWaitFor(
         [] {
-          return QGuiApplication::clipboard()->text().startsWith(QString::fromUtf8("PLUVIK 1.13\nEffekt / Flöde"));
+          return QGuiApplication::clipboard()->text().startsWith(
+              QString::fromUtf8("PLUVIK " PLUVIK_VERSION "\nEffekt / Flöde"));
         },
         5000));
     QVERIFY(menuShown);

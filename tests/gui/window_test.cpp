@@ -93,9 +93,9 @@ class WindowTest : public QObject {
   // about box exactly once, and the start page.
   void starts_with_caption_and_about_box_once() {
     Program program;
-    QCOMPARE(program.form->windowTitle(), QStringLiteral("Tellvik - PLUVIK, Version 1.13"));
+    QCOMPARE(program.form->windowTitle(), QStringLiteral("Tellvik - PLUVIK, Version " PLUVIK_VERSION));
     QCOMPARE(program.platform.TakeMessages(), QStringList{"about"});
-    QCOMPARE(program.about->Version->text(), QStringLiteral("Version 1.13"));
+    QCOMPARE(program.about->Version->text(), QStringLiteral("Version " PLUVIK_VERSION));
     QVERIFY(program.form->GOmboxVisad);
     QCOMPARE(program.form->PageControl1->ActivePage(), program.form->Kanalber);
     QVERIFY(program.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -520,7 +520,7 @@ class WindowTest : public QObject {
     program.TypeAndLeave(f.MaxMeterPerSek, "3", f.Flow);
     f.SpeedButton1Click();
     QTest::keyClick(f.windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(program.platform.clipboard.startsWith(QStringLiteral("PLUVIK 1.13\n")));
+    QVERIFY(program.platform.clipboard.startsWith(QStringLiteral("PLUVIK " PLUVIK_VERSION "\n")));
     QTextDocument pasted;
     pasted.setHtml(program.platform.clipboardHtml);
     QTextTable* grid = nullptr;
@@ -675,7 +675,7 @@ class WindowTest : public QObject {
     program.TypeAndLeave(f.Flow, "100", f.MaxMeterPerSek);
     f.SpeedButton1Click();
     const CalcRecord record = f.ActiveRecord();
-    QVERIFY(RecordText(record).startsWith(QStringLiteral("PLUVIK 1.13\nKanalber\u00e4kning\n")));
+    QVERIFY(RecordText(record).startsWith(QStringLiteral("PLUVIK " PLUVIK_VERSION "\nKanalber\u00e4kning\n")));
     QTemporaryDir dir;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The Debian package: builds it from the build tree and checks what it holds,
-# what it depends on and its menu entry.   check_package.sh BUILD_DIR
+# what it depends on and its menu entry.   check_package.sh BUILD_DIR VERSION
+# (VERSION: the build's, from the project line of CMakeLists.txt)
 set -euo pipefail
 build=$(cd "$1" && pwd)
+version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -26,7 +28,7 @@ for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-transla
   grep -q "$package" <<<"$depends" || fail "the package does not depend on $package ($depends)"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = pluvik ] || fail "the package is not named pluvik"
-[ "$(dpkg-deb -f "$deb" Version)" = 1.13 ] || fail "the package version is not 1.13"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package version is not $version"
 
 dpkg-deb -x "$deb" "$work/root"
 entry="$work/root/usr/share/applications/pluvik.desktop"
@@ -38,8 +40,8 @@ for category in Office Utility Science; do
   grep -q "^Categories=.*$category;" "$entry" || fail "the menu entry is not in $category"
 done
 # The packed program answers --version without a display.
-env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/lib/pluvik/pluvik" --version | grep -qx 'PLUVIK 1.13' ||
-  fail "pluvik --version does not print 'PLUVIK 1.13'"
+env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/lib/pluvik/pluvik" --version | grep -qxF "PLUVIK $version" ||
+  fail "pluvik --version does not print 'PLUVIK $version'"
 
 [ $failed = 0 ] && echo "package ok: $(basename "$deb")"
 exit $failed
