@@ -689,35 +689,70 @@ class WindowTest : public QObject {
   }
 
   // State: the window in its start strip, then at full height, in Swedish
-  // and in Danish. Expected: every tab caption, the active one in bold, is
-  // drawn whole on its tab, and every tab lies inside the tab control.
+  // and in Danish, drawn at display scales 1, 1.5 and 2, each tab in turn
+  // the active one (its caption bold). Expected: every tab lies inside the
+  // tab control, and every pixel of every caption lies on its own tab, clear
+  // of the tab's ends: a caption drawn longer than its tab would spill over
+  // the end of its tab.
   void tab_captions_are_whole_data() {
     QTest::addColumn<QString>("language");
-    QTest::newRow("Swedish") << "Svensk";
-    QTest::newRow("Danish") << "Dansk";
+    QTest::addColumn<qreal>("scale");
+    for (const char* language : {"Svensk", "Dansk"})
+      for (const qreal scale : {1.0, 1.5, 2.0})
+        QTest::addRow("%s at scale %.1f", language, scale) << QString::fromLatin1(language) << scale;
   }
   void tab_captions_are_whole() {
     QFETCH(QString, language);
+    QFETCH(qreal, scale);
     Program program;
     TForm1& f = *program.form;
     program.platform.aboutLanguageSet = true;
     program.platform.aboutLanguage = language;
     QTest::keyClick(f.windowHandle(), Qt::Key_F1);
     TPageControl* pages = f.PageControl1;
+    // Only the captions are drawn: fills, borders and the page frame are
+    // transparent, so a caption's letters show wherever they fall, also
+    // over a neighbouring tab.
+    QPalette ink = pages->palette();
+    for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Mid}) ink.setColor(role, Qt::transparent);
+    ink.setColor(QPalette::WindowText, Qt::black);
+    pages->setPalette(ink);
     for (const int height : {95, 250, 398}) {
       f.resize(f.width(), height);
-      for (int i = 0; i < pages->PageCount(); ++i) {
-        const QRect tab = pages->TabRect(i);
-        const QString what = QStringLiteral("%1 at height %2").arg(pages->Caption(i)).arg(height);
-        QVERIFY2(tab.bottom() < pages->height(), qPrintable(what));
-        for (const bool bold : {false, true}) {
-          QFont font = pages->font();
-          font.setBold(bold);
-          const qreal drawn = std::min(QFontMetricsF(font).horizontalAdvance(pages->Caption(i)), pages->CaptionRoom(i));
-          QVERIFY2(6 + pages->CaptionLength(i, bold) <= tab.height() && drawn <= pages->CaptionRoom(i),
-                   qPrintable(what));
+      for (int active = 0; active < pages->PageCount(); ++active) {
+        pages->ChooseTab(active);
+        QImage image((QSizeF(pages->size()) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::transparent);
+        pages->render(&image, QPoint(), QRegion(pages->rect()), {});
+        int inkSeen = 0;
+        for (int y = 0; y < image.height(); ++y) {
+          for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) < 64) continue;
+            ++inkSeen;
+            const QPointF at(x / scale, y / scale);
+            int owner = -1;
+            for (int i = 0; i < pages->PageCount(); ++i)
+              if (QRectF(pages->TabRect(i)).contains(at)) owner = i;
+            const QString where = QStringLiteral("a caption's pixel at (%1, %2), height %3, active tab %4")
+                                      .arg(at.x())
+                                      .arg(at.y())
+                                      .arg(height)
+                                      .arg(pages->Caption(active));
+            QVERIFY2(owner >= 0, qPrintable(where + " lies on no tab"));
+            // Each caption keeps clear of its tab's ends by most of its
+            // margin (6 pixels); a letter of the tab before that ran over
+            // the end of its own tab lies within the first pixels here.
+            const QRectF tab = pages->TabRect(owner);
+            QVERIFY2(at.y() >= tab.top() + 3 && at.y() < tab.bottom() + 1 - 3,
+                     qPrintable(where + " lies at an end of " + pages->Caption(owner)));
+          }
         }
+        QVERIFY2(inkSeen > 100, "the captions were not drawn");
       }
+      for (int i = 0; i < pages->PageCount(); ++i)
+        QVERIFY2(pages->TabRect(i).bottom() < pages->height(),
+                 qPrintable(QStringLiteral("%1 at height %2").arg(pages->Caption(i)).arg(height)));
     }
   }
 
