@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr const char* kBackground = "pluvikBackground";
@@ -63,6 +65,31 @@ QColor ClassicLight(TColor colour) {
   return colour == TColor::clWindow ? QColor(255, 255, 255) : QColor(240, 240, 240);
 }
 
+// The least contrast of a text against its background that reads well (the
+// WCAG ratio for normal text).
+constexpr double kLeastContrast = 4.5;
+
+// The relative luminance of a colour, as the WCAG contrast ratio takes it.
+double Luminance(const QColor& colour) {
+  const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The background a fixed text colour gets under a dark desktop palette: the
+// classic light one where the text reads on it (maroon, navy, blue), black
+// where it does not (red, which reads on neither the light nor the dark
+// grey).
+QColor BackgroundUnder(TColor text, TColor back) {
+  const QColor light = ClassicLight(back);
+  return Contrast(ToQColor(text), light) >= kLeastContrast ? light : QColor(Qt::black);
+}
+
 // Puts a control's background and text states into its palette, so that they
 // read together whatever the desktop's palette.
 void ApplyColours(QWidget* widget) {
@@ -77,7 +104,7 @@ void ApplyColours(QWidget* widget) {
   QColor backColour = back == TColor::clDefault ? app.color(backRole) : ToQColor(back);
   bool fill = back != TColor::clDefault;
   if (fixedText && FollowsPalette(back) && backColour.lightness() < 128) {
-    backColour = ClassicLight(back);
+    backColour = BackgroundUnder(static_cast<TColor>(textState.toInt()), back);
     fill = true;
   }
   QPalette palette = widget->palette();
@@ -122,4 +149,21 @@ void SetTextColour(QWidget* widget, TColor colour) {
 TColor TextColour(const QWidget* widget) {
   const QVariant value = widget->property(kText);
   return value.isValid() ? static_cast<TColor>(value.toInt()) : TColor::clBlack;
+}
+
+bool HasFixedColour(const QWidget* widget) {
+  for (const char* state : {kBackground, kText}) {
+    const QVariant value = widget->property(state);
+    if (value.isValid() && !FollowsPalette(static_cast<TColor>(value.toInt()))) return true;
+  }
+  return false;
+}
+
+void FollowPalette(QWidget* root) {
+  // Only controls given a colour state hold colours of their own; the others
+  // take the new palette as it comes.
+  QList<QWidget*> widgets = root->findChildren<QWidget*>();
+  widgets.prepend(root);
+  for (QWidget* widget : widgets)
+    if (widget->property(kBackground).isValid() || widget->property(kText).isValid()) ApplyColours(widget);
 }

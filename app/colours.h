@@ -26,3 +26,12 @@ QColor LightWhereDark(TColor colour);
 // Text colour of a control.
 void SetTextColour(QWidget* widget, TColor colour);
 TColor TextColour(const QWidget* widget);
+
+// Whether a control shows a colour of its own that no palette changes (a
+// red field, maroon texts, a white background).
+bool HasFixedColour(const QWidget* widget);
+
+// Puts the colour states of `root` and every control in it into their
+// palettes again, after the desktop's palette changed (a switch to a dark
+// theme while the program runs).
+void FollowPalette(QWidget* root);

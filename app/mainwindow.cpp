@@ -298,6 +298,11 @@ bool TForm1::event(QEvent* event) {
     }
   } else if (event->type() == QEvent::Move || event->type() == QEvent::Show) {
     AdoptFrame();
+  } else if (event->type() == QEvent::ApplicationPaletteChange) {
+    // The desktop's palette changed while the program runs: every control's
+    // colours are put together again from it, in every window of the program.
+    FollowPalette(this);
+    if (aboutBox_ && !isAncestorOf(aboutBox_)) FollowPalette(aboutBox_);
   }
   return QWidget::event(event);
 }

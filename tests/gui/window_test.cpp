@@ -5,7 +5,9 @@
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -14,6 +16,7 @@
 #include <QTextDocument>
 #include <QTextTable>
 #include <QtTest>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -82,6 +85,60 @@ struct Program {
   std::unique_ptr<TForm1> form;
   std::unique_ptr<TAboutBox> about;
 };
+
+// A dark desktop palette, as a dark theme gives the program.
+QPalette DarkPalette() {
+  QPalette dark;
+  const QColor window(53, 53, 53), base(35, 35, 35), text(Qt::white);
+  for (const auto role : {QPalette::Window, QPalette::Button, QPalette::AlternateBase}) dark.setColor(role, window);
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+    dark.setColor(role, text);
+  dark.setColor(QPalette::Base, base);
+  dark.setColor(QPalette::ToolTipBase, base);
+  dark.setColor(QPalette::Mid, QColor(80, 80, 80));
+  return dark;
+}
+
+// The contrast ratio of two colours as WCAG defines it, 1 to 21.
+double ContrastRatio(QRgb a, QRgb b) {
+  const auto luminance = [](QRgb c) {
+    const auto linear = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of what a control draws on its background, from its pixels:
+// the background is the colour most of its inside shows, the text the pixel
+// that stands out from it most (the core of a letter). 0 when nothing stands
+// out, as in an empty field. A group box is drawn without the controls in
+// it, whose colours are their own.
+double DrawnContrast(QWidget* control) {
+  QImage image(control->size(), QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  const QWidget::RenderFlags flags = qobject_cast<QGroupBox*>(control)
+                                         ? QWidget::RenderFlags(QWidget::DrawWindowBackground)
+                                         : QWidget::RenderFlags(QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  // What lies behind a control that fills no background of its own.
+  QPainter behind(&image);
+  behind.fillRect(image.rect(), control->parentWidget()->palette().color(control->parentWidget()->backgroundRole()));
+  behind.end();
+  control->render(&image, QPoint(), QRegion(), flags);
+  QHash<QRgb, int> counts;
+  const QRect inside = image.rect().adjusted(2, 2, -2, -2);
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x) ++counts[image.pixel(x, y) | 0xff000000u];
+  QRgb ground = 0;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+    if (it.value() > counts.value(ground)) ground = it.key();
+  double most = 0.0;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) most = std::max(most, ContrastRatio(ground, it.key()));
+  return most < 1.5 ? 0.0 : most;
+}
 
 }  // namespace
 
@@ -754,6 +811,59 @@ class WindowTest : public QObject {
         QVERIFY2(pages->TabRect(i).bottom() < pages->height(),
                  qPrintable(QStringLiteral("%1 at height %2").arg(pages->Caption(i)).arg(height)));
     }
+  }
+
+  // State: a dark desktop palette, from the start or taken on while the
+  // program runs (the desktop switching themes); a red field with a text in
+  // it, the power tab's maroon captions, the CO2 tab's red and blue texts,
+  // its white fields and its chart, drawn. Expected: every control with a
+  // colour of its own draws its text with a contrast of at least 4.5 against
+  // its background (red, which reads on neither grey, on black).
+  void the_palette_is_dark_data() {
+    QTest::addColumn<bool>("turnedWhileRunning");
+    QTest::newRow("dark from the start") << false;
+    QTest::newRow("turned dark while running") << true;
+  }
+  void the_palette_is_dark() {
+    QFETCH(bool, turnedWhileRunning);
+    const QPalette light = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
+    if (!turnedWhileRunning) QApplication::setPalette(DarkPalette());
+    Program program;
+    TForm1& f = *program.form;
+    program.TypeAndLeave(f.Temperatur, "x", f.Flow);
+    program.ClickTab(f.Effekt);
+    program.TypeAndLeave(program.Find<TEdit>("DeltaT"), "20", program.Find<TEdit>("EffektFlowEdit"));
+    program.ClickTab(f.CO2TabSheet);
+    program.TypeAndLeave(program.Find<TEdit>("UteLuft"), "10", program.Find<TEdit>("AntalPers"));
+    program.TypeAndLeave(program.Find<TEdit>("AntalPers"), "1", program.Find<TEdit>("CO2utspadning"));
+    program.TypeAndLeave(program.Find<TEdit>("CO2utspadning"), "1000", program.Find<TEdit>("RumVolym"));
+    QTest::keyClick(f.windowHandle(), Qt::Key_Return);
+    QVERIFY(!program.Find<TEdit>("CO2Min")->Text().isEmpty());
+    if (turnedWhileRunning) {
+      QApplication::setPalette(DarkPalette());
+      QCoreApplication::processEvents();
+    }
+    f.setFocus();
+    QStringList checked;
+    for (QWidget* page :
+         {static_cast<QWidget*>(f.Kanalber), static_cast<QWidget*>(f.Effekt), static_cast<QWidget*>(f.CO2TabSheet)}) {
+      program.ClickTab(page);
+      QList<QWidget*> controls = page->findChildren<QWidget*>();
+      for (QWidget* control : controls) {
+        if (!control->isVisible() || !(HasFixedColour(control) || qobject_cast<TPaintBox*>(control))) continue;
+        const double contrast = DrawnContrast(control);
+        if (contrast == 0.0) continue;  // nothing drawn on it
+        checked << control->objectName();
+        QVERIFY2(contrast >= 4.5,
+                 qPrintable(QStringLiteral("%1: contrast %2").arg(control->objectName()).arg(contrast)));
+      }
+    }
+    for (const char* name :
+         {"Temperatur", "Label3", "DeltaT", "CO2Min", "Tid", "GroupBox3", "GroupBox2", "CO2utspadning", "COkurva"})
+      QVERIFY2(
+          checked.contains(QString::fromLatin1(name)),
+          qPrintable(QStringLiteral("%1 not looked at: %2").arg(QString::fromLatin1(name)).arg(checked.join(' '))));
   }
 
   void program_folder_data() {
