@@ -4,6 +4,9 @@
 #            and last the calculation tests built for Windows, under Wine
 # make test-windows  that last step alone
 # make package  builds the Debian package build/pluvik_VERSION_ARCH.deb
+# make mutants  plants each fault of tests/mutants/*.txt in turn in a copy of
+#               the tree (build-mutants/), rebuilds, runs the tests and lists
+#               the faults no test caught; not part of make test
 
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
             clang-format xvfb xauth xfonts-base fonts-dejavu-core fonts-liberation openbox xdotool x11-utils \
@@ -17,7 +20,7 @@ JOBS ?= 2
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test deps deps-windows build build-asan build-windows format format-check unit-tests asan-tests \
-        test-windows bench bench-start package clean
+        test-windows bench bench-start package mutants clean
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./build/pluvik; else xvfb-run -a ./build/pluvik; fi
@@ -88,5 +91,8 @@ package: build
 bench-start: build
 	bash bench/startup.sh
 
+mutants: deps
+	python3 tools/mutants.py
+
 clean:
-	rm -rf build build-asan build-windows
+	rm -rf build build-asan build-windows build-mutants
