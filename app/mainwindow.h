@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "app/co2_chart.h"
 #include "app/guard.h"
 #include "app/record.h"
 #include "app/version.h"
@@ -36,7 +37,6 @@
 #include "calc/pipe.h"
 #include "calc/power.h"
 #include "lang/texts.h"
-#include "app/co2_chart.h"
 
 class Platform;
 class TForm1;
@@ -471,7 +471,7 @@ class TForm1 : public QWidget, public ErrorSink {
   void RitaCOkurva();
   void RitaUtspadningKurva();
 
-  // ---- Interface texts (lang/language.cpp) ----------------------------------
+  // ---- Interface texts (app/language.cpp) ----------------------------------
   // Applies the language chosen in the about box: "Svensk" or "Dansk",
   // exactly; any other text changes nothing.
   void ValjSprak();

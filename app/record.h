@@ -2,9 +2,11 @@
 // the program's version, the tab and the time, the inputs as the calculation
 // read them, a few lines saying how the figures are worked out, and the
 // results it showed. Each tab builds its record from its controls when a
-// calculation has shown its results and keeps it (it never calculates and
-// changes no field); this file turns a record into plain text for the
-// clipboard and paints it onto pages, for a PDF file and for a printer.
+// calculation has shown its results and keeps it (it changes no field and
+// works out no result again; the CO2 record works out the generation rate
+// for its method lines). A kept record whose inputs have changed since says
+// so (`changed`). This file turns a record into plain text for the clipboard
+// and paints it onto pages, for a PDF file and for a printer.
 #pragma once
 
 #include <QDateTime>

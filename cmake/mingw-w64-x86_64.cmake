@@ -26,6 +26,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # on a Windows machine.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
-# Programs built here (the tests, and their listing at build time) run under
-# Wine.
+# Programs built here (the tests, listed when CTest starts) run under Wine
+# (cmake/wine_tests.cmake).
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)

@@ -310,6 +310,9 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
      "Ligevægt: første sekund hvor to på hinanden følgende værdier afviger mindre end %1."},
     {"MethodCO2Rate", kWord, 0, 0, "%1 l/h per person räknas som %2 ml/s; alstring F = %3 ml/s.",
      "%1 l/h pr. person regnes som %2 ml/s; afgivelse F = %3 ml/s."},
+    // The CO2 tab's messages, in Swedish in both languages.
+    {"CO2InputsMissing", kWord, 0, 0, "Erforderliga uppgifter saknas\r\nSe rödmarkerade fält", nullptr},
+    {"CO2NoRate", kWord, 0, 0, "Ingen CO2 nivå / person angiven", nullptr},
     // Inputs no real case can have.
     {"NoNegativeFlow", kWord, 0, 0, "Flödet får inte vara negativt", "Flowet må ikke være negativt"},
     {"NoNegativeVelocityLimit", kWord, 0, 0, "Hastighetsgränsen får inte vara negativ",

@@ -142,7 +142,7 @@ void TForm1::CO2CalcButtonClick() {
   if (UteLuftSok->Checked() && !FindOutdoorAir()) return;
   for (const TEdit* field : {UteLuft, AntalPers, RumVolym, CO2Ute}) {
     if (field->Text().isEmpty()) {
-      ShowMessage(QString::fromUtf8("Erforderliga uppgifter saknas\r\nSe rödmarkerade fält"));
+      ShowMessage(Say(lang::Word("CO2InputsMissing")));
       return;
     }
   }
@@ -208,13 +208,13 @@ bool TForm1::FindOutdoorAir() {
   if (CO2Mal->Text().isEmpty()) CO2Mal->SetColor(TColor::clRed);
   for (const TEdit* field : {AntalPers, RumVolym, CO2Ute, CO2Mal}) {
     if (field->Text().isEmpty()) {
-      ShowMessage(QString::fromUtf8("Erforderliga uppgifter saknas\r\nSe rödmarkerade fält"));
+      ShowMessage(Say(lang::Word("CO2InputsMissing")));
       return false;
     }
   }
   if (!CO2InputsPossible()) return false;
   if (CO2Grid->Cell(GCO2Col, GCO2Row).isEmpty()) {
-    ShowMessage(QString::fromUtf8("Ingen CO2 nivå / person angiven"));
+    ShowMessage(Say(lang::Word("CO2NoRate")));
     return false;
   }
   calc::OutdoorAirNeed need;
@@ -325,7 +325,7 @@ void TForm1::CO2Calkyl() {
   calc::Room room = CO2Room();
   const float k0 = room.k1;
   if (CO2Grid->Cell(GCO2Col, GCO2Row).isEmpty()) {
-    ShowMessage(QString::fromUtf8("Ingen CO2 nivå / person angiven"));
+    ShowMessage(Say(lang::Word("CO2NoRate")));
     return;
   }
   const QList<int> rates = ChosenRates();

@@ -1,7 +1,8 @@
 // A paint box with a canvas of its own. Drawing happens when the program
 // draws (at ENTER), not in a paint event: every stroke goes into a backing
-// image, which the paint event only copies, so what was drawn survives any
-// repaint. The canvas also keeps a record of the polylines drawn since it was
+// image, which the paint event copies, so what was drawn survives any
+// repaint; at a new size or device pixel ratio the paint event draws it
+// again on a new image. The canvas also keeps a record of the polylines drawn since it was
 // last cleared, so tests and the driver can read the curves without pixels.
 #pragma once
 
