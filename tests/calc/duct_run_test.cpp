@@ -4,6 +4,7 @@
 // worked out path by path.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,9 @@ TEST(DuctRun, FaultsGiveNoFigures) {
       {"two sections of one name", {Section("1", "", 1, 0, 1, 1), Section("1", "", 1, 0, 1, 1)}, RunFault::SameName, 1},
       {"a negative length", {Section("1", "", -1, 0, 1, 1)}, RunFault::NegativeLength, 0},
       {"a negative sum of coefficients", {Section("1", "", 1, -0.5, 1, 1)}, RunFault::NegativeZeta, 0},
+      // A length or sum that is no number never reaches a figure.
+      {"a length that is no number", {Section("1", "", std::nan(""), 0, 1, 1)}, RunFault::NegativeLength, 0},
+      {"a sum that is no number", {Section("1", "", 1, std::nan(""), 1, 1)}, RunFault::NegativeZeta, 0},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.fault);
