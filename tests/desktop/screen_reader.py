@@ -161,6 +161,15 @@ def act(app, tab, what, name, text=None):
     time.sleep(0.2)
 
 
+def click_cell(table, row, column):
+    """Clicks the middle of a table's cell on the screen (rows counted from
+    the first row under the headings)."""
+    cell = table.queryTable().getAccessibleAt(row, column)
+    box = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1"],
+                   check=True)
+
+
 def page_tab_list(app):
     main = next(w for w in app if w.getRoleName() == "filler")
     return next((c for c in main if c is not None and c.getRoleName() == "page tab list"), None)
@@ -315,9 +324,9 @@ try:
         select_tab(tabs, "Kanalberäkning")
         subprocess.run(["xdotool", "key", "Return"], check=True)
         listen(1.0)
-        find(app, "table", "Dimensioner, resultat").queryComponent().grabFocus()
+        # A click on a row of results, as the user chooses one.
+        click_cell(find(app, "table", "Dimensioner, resultat"), 5, 0)
         listen(0.3)
-        subprocess.run(["xdotool", "key", "Down"], check=True)
         notices.clear()
         subprocess.run(["xdotool", "key", "ctrl+l"], check=True)
         listen(1.5)
@@ -337,6 +346,46 @@ try:
         heard_run = notices[0] if notices else ""
         check("the section's figures heard", heard_run.startswith("Resultat: Del 1: Del Pa "), True)
         check("the index run heard", "; Indexsträcka: 1, " in heard_run, True)
+
+        # A second section added from the duct grid, then moved and deleted
+        # in the run window, the run saved and opened again: each change is
+        # heard once, with the state of the run after it.
+        def heard_after(keys, what, text=None):
+            notices.clear()
+            for key in keys:
+                subprocess.run(["xdotool", "key", key], check=True)
+                listen(0.3)
+            if text is not None:
+                # A file dialog: the name typed over the one proposed.
+                listen(1.5)
+                subprocess.run(["xdotool", "key", "ctrl+a"], check=True)
+                subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
+                subprocess.run(["xdotool", "key", "Return"], check=True)
+            listen(2.0)
+            check(f"one notice after {what}", len(notices), 1 if what != "saving" else 0)
+            return notices[0] if notices else ""
+
+        subprocess.run(["xdotool", "key", "F6"], check=True)
+        listen(1.0)
+        check("the added section heard", heard_after(["Down", "ctrl+l"], "the second section"),
+              "Resultat: Del 2: längden saknas.")
+        subprocess.run(["xdotool", "key", "F6"], check=True)
+        listen(1.0)
+        # Section 1 chosen and moved below section 2, which continues it.
+        check("the move heard", heard_after(["Up", "Up", "ctrl+Down"], "the move"),
+              "Resultat: Del 2: längden saknas.")
+        # Section 2, which nothing continues, deleted: section 1 alone.
+        heard_delete = heard_after(["Up", "Delete"], "the deletion")
+        check("the run after the deletion heard", heard_delete.startswith("Resultat: Del 1: Del Pa "), True)
+        saved = os.path.join(os.environ.get("TMPDIR", "/tmp"), f"pluvik-screen-reader-{os.getpid()}.pdf")
+        try:
+            heard_after(["ctrl+s"], "saving", saved)
+            check("the run saved", os.path.exists(saved), True)
+            heard_open = heard_after(["ctrl+o"], "opening", saved)
+            check("the run opened heard", heard_open.startswith("Resultat: Del 1: Del Pa "), True)
+        finally:
+            if os.path.exists(saved):
+                os.remove(saved)
 finally:
     program.kill()
     program.wait()
