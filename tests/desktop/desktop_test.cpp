@@ -101,6 +101,15 @@ QList<qulonglong> Stacking() {
   return ids;
 }
 
+// Counts the times a window loses the activation.
+struct Deactivations : QObject {
+  int count = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::WindowDeactivate) ++count;
+    return false;
+  }
+};
+
 bool Above(const QWidget* upper, const QWidget* lower) {
   const QList<qulonglong> ids = Stacking();
   const qsizetype u = ids.indexOf(upper->winId());
@@ -658,10 +667,24 @@ class DesktopTest : public QObject {
     Desktop::Settle();
     const QSize size = OuterSize(&f);
     ClickOn(f.StringGrid1->viewport(), f.StringGrid1->CellRect(0, 6).center());
+    // The main window keeps the activation throughout: the run window is
+    // shown without taking it, not given it and taken back.
+    Deactivations deactivations;
+    f.installEventFilter(&deactivations);
     Xdo({"key", "ctrl+l"});
     const bool opened = QTest::qWaitFor([&] { return f.runWindowIfMade() && f.runWindowIfMade()->isVisible(); }, 3000);
     QVERIFY2(opened, qPrintable(desktop.answerer.seen.back().text));
     TStracka* run = f.runWindowIfMade();
+    Desktop::Settle();
+    f.removeEventFilter(&deactivations);
+    QCOMPARE(deactivations.count, 0);
+    // Like the main window, the run window stays on top of other programs.
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+          return Tool("xprop", {"-id", QString::number(run->winId()), "_NET_WM_STATE"})
+              .contains(QStringLiteral("_NET_WM_STATE_ABOVE"));
+        },
+        3000));
     Xdo({"key", "ctrl+l"});
     QVERIFY(QTest::qWaitFor([&] { return run->Count() == 2; }, 3000));
     Desktop::Settle();
