@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMetaEnum>
@@ -340,9 +341,17 @@ QString Driver::Query(const QString& query) {
     return pairs.isEmpty() ? "none" : pairs.join(' ');
   }
   if (what == "sharp") {
-    // A chart drawn at a device pixel ratio of 2 or more, not a 1x image
+    // A picture drawn at a device pixel ratio of 2 or more, not a 1x image
     // blown up: some aligned 2 x 2 block of its pixels differs within itself.
-    const QImage& image = ControlAs<TPaintBox>(rest)->Image();
+    // The chart's canvas or a label's picture.
+    QWidget* control = Control(rest);
+    QImage image;
+    if (auto* box = qobject_cast<TPaintBox*>(control))
+      image = box->Image();
+    else if (auto* label = qobject_cast<QLabel*>(control))
+      image = label->pixmap().toImage();
+    else
+      throw LineError{rest + " shows no picture"};
     if (image.devicePixelRatio() < 2.0) return "false";
     for (int y = 0; y + 1 < image.height(); y += 2)
       for (int x = 0; x + 1 < image.width(); x += 2) {
