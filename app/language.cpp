@@ -17,14 +17,6 @@ namespace {
 
 using namespace lang;
 
-// The direction hint of the power tab, by the chosen direction.
-struct DirectionHints {
-  const char* flowToPower;
-  const char* powerToFlow;
-};
-constexpr DirectionHints kSwedishDirection{"Volymström till effekt", "Effekt till volymström"};
-constexpr DirectionHints kDanishDirection{"Volumenstrøm til effekt", "Effekt til volumenstrøm"};
-
 void SetCaption(QWidget* control, const QString& text) {
   if (auto* label = qobject_cast<TLabel*>(control))
     label->SetCaption(text);
@@ -180,9 +172,9 @@ void TForm1::ApplyLanguageRule(int rule, bool danish) {
     case kFirstDuctMaterial: ComboBox1->SetText(ComboBox1->itemText(0)); break;
     case kOwnPipeMaterial: RMtrlComboBox->SetText(RMtrlComboBox->itemText(5)); break;
     case kDirectionHint: {
-      const DirectionHints& hints = danish ? kDanishDirection : kSwedishDirection;
-      SetHint(CalkValRadioGroup,
-              QString::fromUtf8(CalkValRadioGroup->ItemIndex() == 0 ? hints.flowToPower : hints.powerToFlow));
+      const lang::Words hint =
+          CalkValRadioGroup->ItemIndex() == 0 ? lang::Word("DirectionFlowToPower") : lang::Word("DirectionPowerToFlow");
+      SetHint(CalkValRadioGroup, QString::fromUtf8(danish ? hint.danish : hint.swedish));
       break;
     }
     case kOwnCO2RatesEmptied:

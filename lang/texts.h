@@ -193,6 +193,9 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
     {"CalkValRadioGroup", kGroupItem, 0, 0, "flöde > effekt", "flow > effekt"},
     {"CalkValRadioGroup", kGroupItem, 1, 0, "effekt > flöde", "effekt > flow"},
     {"CalkValRadioGroup", kRule, kDirectionHint, 0, nullptr, nullptr},
+    // The direction hint the rule above chooses.
+    {"DirectionFlowToPower", kWord, 0, 0, "Volymström till effekt", "Volumenstrøm til effekt"},
+    {"DirectionPowerToFlow", kWord, 0, 0, "Effekt till volymström", "Effekt til volumenstrøm"},
     {"Label3", kCaption, 0, 0, "J/kg °C", nullptr},
     {"SpeedButton4", kHint, 0, 0, "ENTER", nullptr},
     {"SpeedButton2", kHint, 0, 0, "ENTER", nullptr},

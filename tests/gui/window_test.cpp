@@ -135,6 +135,10 @@ double DrawnContrast(QWidget* control) {
   QRgb ground = 0;
   for (auto it = counts.cbegin(); it != counts.cend(); ++it)
     if (it.value() > counts.value(ground)) ground = it.key();
+  // The chart writes its figures in black among lines of other colours
+  // (yellow grid lines stand out on any ground): its text is the black.
+  if (qobject_cast<TPaintBox*>(control))
+    return counts.contains(qRgb(0, 0, 0)) ? ContrastRatio(ground, qRgb(0, 0, 0)) : 0.0;
   double most = 0.0;
   for (auto it = counts.cbegin(); it != counts.cend(); ++it) most = std::max(most, ContrastRatio(ground, it.key()));
   return most < 1.5 ? 0.0 : most;
