@@ -19,8 +19,8 @@ on a new line. `tests` is a CTest regular expression of the tests expected to
 catch the fault; they run first, and when they pass every test runs, so a
 fault survives only when the whole suite passes with it.
 
-The copy is made once (git ls-files, so only what the repository holds) and
-built once; each fault then costs one incremental build and the tests. A
+The copy is made once (git ls-files, so only what the repository holds, as
+it stands in the working tree) and built once; each fault then costs one incremental build and the tests. A
 fault that does not build is reported too: it catches nothing and must be
 mended in the list. The exit status is 0 when every fault was caught.
 """
@@ -134,14 +134,28 @@ def main():
     os.makedirs(args.work, exist_ok=True)
     open(log, "w").close()
     files = subprocess.run(["git", "ls-files", "-z"], cwd=ROOT, check=True, capture_output=True).stdout
-    if os.path.isdir(tree):
-        shutil.rmtree(tree)
-    for name in files.decode().split("\0"):
-        if not name:
-            continue
-        target = os.path.join(tree, name)
+    # A file is written only where it differs from the copy's, and then with
+    # the time of writing: the build of an earlier run sees what changed since
+    # and builds just that.
+    tracked = {name for name in files.decode().split("\0") if name}
+    for name in sorted(tracked):
+        source, target = os.path.join(ROOT, name), os.path.join(tree, name)
+        with open(source, "rb") as f:
+            content = f.read()
+        if os.path.exists(target):
+            with open(target, "rb") as f:
+                if f.read() == content:
+                    continue
         os.makedirs(os.path.dirname(target), exist_ok=True)
-        shutil.copy2(os.path.join(ROOT, name), target)
+        with open(target, "wb") as f:
+            f.write(content)
+        shutil.copymode(source, target)
+    # Files the repository no longer holds leave the copy.
+    for folder, _, names in os.walk(tree):
+        for name in names:
+            path = os.path.join(folder, name)
+            if os.path.relpath(path, tree) not in tracked:
+                os.remove(path)
 
     print(f"Building the copy in {args.work} ...", flush=True)
     if run(["cmake", "-S", tree, "-B", build, "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DPLUVIK_BENCH=OFF"], tree,
