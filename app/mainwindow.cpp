@@ -300,9 +300,9 @@ bool TForm1::event(QEvent* event) {
     AdoptFrame();
   } else if (event->type() == QEvent::ApplicationPaletteChange) {
     // The desktop's palette changed while the program runs: every control's
-    // colours are put together again from it, in every window of the program.
+    // colours are put together again from it, in every window of the program
+    // (the about box and the run window are the main window's children).
     FollowPalette(this);
-    if (aboutBox_ && !isAncestorOf(aboutBox_)) FollowPalette(aboutBox_);
   }
   return QWidget::event(event);
 }

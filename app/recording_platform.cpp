@@ -92,3 +92,24 @@ void RecordingPlatform::Print(QWidget*, const std::function<int(QPagedPaintDevic
   messages_ << "print " + QString::number(paint(writer));
   TakeFocus();
 }
+
+QPalette DarkDesktopPalette() {
+  QPalette dark;
+  const QColor window(53, 53, 53), base(35, 35, 35), text(Qt::white), accent(42, 130, 218);
+  for (const auto& [role, colour] :
+       std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{{QPalette::Window, window},
+                                                                     {QPalette::WindowText, text},
+                                                                     {QPalette::Base, base},
+                                                                     {QPalette::AlternateBase, window},
+                                                                     {QPalette::ToolTipBase, base},
+                                                                     {QPalette::ToolTipText, text},
+                                                                     {QPalette::Text, text},
+                                                                     {QPalette::Button, window},
+                                                                     {QPalette::ButtonText, text},
+                                                                     {QPalette::BrightText, Qt::red},
+                                                                     {QPalette::Mid, QColor(80, 80, 80)},
+                                                                     {QPalette::Highlight, accent},
+                                                                     {QPalette::HighlightedText, base}})
+    dark.setColor(role, colour);
+  return dark;
+}

@@ -3,12 +3,17 @@
 // the decimal separator, the screen size and the program's folder.
 #pragma once
 
+#include <QPalette>
 #include <QStringList>
 
 #include "app/qt_platform.h"
 
 // What it does not record or choose (whether a file exists, the scroll bar
 // width) it asks of the system as the program does.
+// A dark desktop palette, as a dark theme gives the program (with the
+// Fusion style): the driver's "palette dark" and the GUI tests use it.
+QPalette DarkDesktopPalette();
+
 class RecordingPlatform : public QtPlatform {
  public:
   void ShowMessage(QWidget* parent, const QString& text) override;

@@ -159,24 +159,7 @@ bool Driver::SetUp(const QString& command, const QString& rest) {
     if (rest != "dark") throw LineError{"palette is dark"};
     // A dark Fusion palette, as a dark desktop theme gives the program.
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QPalette dark;
-    const QColor window(53, 53, 53), base(35, 35, 35), text(Qt::white), accent(42, 130, 218);
-    for (const auto& [role, colour] :
-         std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{{QPalette::Window, window},
-                                                                       {QPalette::WindowText, text},
-                                                                       {QPalette::Base, base},
-                                                                       {QPalette::AlternateBase, window},
-                                                                       {QPalette::ToolTipBase, base},
-                                                                       {QPalette::ToolTipText, text},
-                                                                       {QPalette::Text, text},
-                                                                       {QPalette::Button, window},
-                                                                       {QPalette::ButtonText, text},
-                                                                       {QPalette::BrightText, Qt::red},
-                                                                       {QPalette::Mid, QColor(80, 80, 80)},
-                                                                       {QPalette::Highlight, accent},
-                                                                       {QPalette::HighlightedText, base}})
-      dark.setColor(role, colour);
-    QApplication::setPalette(dark);
+    QApplication::setPalette(DarkDesktopPalette());
     return true;
   }
   if (command == "separator" || command == "screen" || command == "programdir") {

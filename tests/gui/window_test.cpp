@@ -86,19 +86,6 @@ struct Program {
   std::unique_ptr<TAboutBox> about;
 };
 
-// A dark desktop palette, as a dark theme gives the program.
-QPalette DarkPalette() {
-  QPalette dark;
-  const QColor window(53, 53, 53), base(35, 35, 35), text(Qt::white);
-  for (const auto role : {QPalette::Window, QPalette::Button, QPalette::AlternateBase}) dark.setColor(role, window);
-  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
-    dark.setColor(role, text);
-  dark.setColor(QPalette::Base, base);
-  dark.setColor(QPalette::ToolTipBase, base);
-  dark.setColor(QPalette::Mid, QColor(80, 80, 80));
-  return dark;
-}
-
 // The contrast ratio of two colours as WCAG defines it, 1 to 21.
 double ContrastRatio(QRgb a, QRgb b) {
   const auto luminance = [](QRgb c) {
@@ -832,7 +819,7 @@ class WindowTest : public QObject {
     QFETCH(bool, turnedWhileRunning);
     const QPalette light = QApplication::palette();
     const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
-    if (!turnedWhileRunning) QApplication::setPalette(DarkPalette());
+    if (!turnedWhileRunning) QApplication::setPalette(DarkDesktopPalette());
     Program program;
     TForm1& f = *program.form;
     program.TypeAndLeave(f.Temperatur, "x", f.Flow);
@@ -845,7 +832,7 @@ class WindowTest : public QObject {
     QTest::keyClick(f.windowHandle(), Qt::Key_Return);
     QVERIFY(!program.Find<TEdit>("CO2Min")->Text().isEmpty());
     if (turnedWhileRunning) {
-      QApplication::setPalette(DarkPalette());
+      QApplication::setPalette(DarkDesktopPalette());
       QCoreApplication::processEvents();
     }
     f.setFocus();
