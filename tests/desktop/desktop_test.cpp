@@ -253,6 +253,13 @@ class DesktopTest : public QObject {
         << "Kanalber" << QStringList{"CirkRadioButton"} << QStringList{"Flow", "100", "Temperatur", "-300"}
         << "SpeedButton1"
         << "message box" << QString::fromUtf8("Temperaturen måste vara högre än -273.15 °C") << 0 << true;
+    QTest::newRow("duct, air below the model's range: a message box")
+        << "Kanalber" << QStringList{"CirkRadioButton"} << QStringList{"Flow", "100", "Temperatur", "-200"}
+        << "SpeedButton1"
+        << "message box"
+        << QString::fromUtf8(
+               "Luftens egenskaper gäller inte vid så låg temperatur: temperaturen måste vara högre än -147.77 °C")
+        << 0 << true;
     QTest::newRow("pipe, a negative inner diameter: a message box")
         << "Rorber" << QStringList{}
         << QStringList{"RTemp", "20", "RYtrahet", "0.045", "RInvDiam", "-28", "RFlow", "0.2"} << "SpeedButton3"
