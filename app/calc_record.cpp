@@ -56,50 +56,21 @@ QString TForm1::ScreenName(const QWidget* control) const {
   return control->objectName();
 }
 
-RecordLine TForm1::InputLine(const QWidget* control, const QString& text, const QString& unit) const {
-  RecordLine line = Shown(ScreenName(control), text);
-  if (!unit.isEmpty() && !text.trimmed().isEmpty()) line.value += ' ' + unit;
-  line.control = control->objectName();
-  return line;
-}
-
-CalcRecord TForm1::BuildRecord(const QWidget* page) {
-  if (page == Effekt) return PowerRecord();
-  if (page == Kvs) return ValveRecord();
-  if (page == Rorber) return PipeRecord();
-  if (page == CO2TabSheet) return CO2Record();
-  return DuctRecord(false);
-}
-
-QStringList TForm1::ShownResults(const QWidget* page) const {
-  if (page == Effekt) return {EffektEdit->Text(), EffektFlowEdit->Text()};
-  if (page == Kvs) return {ValveResultField()->Text()};
-  if (page == Rorber) return {RFlow->Text(), RHast->Text(), RvardeRoer->Text()};
-  if (page == CO2TabSheet) return {CO2Min->Text(), Tid->Caption(), UteLuftSok->Checked() ? UteLuft->Text() : QString()};
-  // The duct grid's rows are taken when the record is made; a shape or
-  // material chosen since cuts the grid short.
-  return {CheckBox1->Checked() ? Flow->Text() : QString(), QString::number(StringGrid1->RowCount())};
-}
-
-TypedInputs TForm1::TypedInputsOf(const QWidget* page) const {
-  if (page == Effekt) return PowerInputs();
-  if (page == Kvs) return ValveInputs();
-  if (page == Rorber) return PipeInputs();
-  if (page == CO2TabSheet) return CO2Inputs();
-  return DuctInputs();
-}
-
 TForm1::Calculation::Calculation(TForm1& form, QWidget* page)
     : form_(form), page_(page), exceptions_(std::uncaught_exceptions()), outer_(form.calculating_ == 0) {
   ++form_.calculating_;
   // Whatever the calculation ends with, the earlier one is no longer shown.
-  if (outer_) form_.kept_.remove(page_);
+  if (outer_) {
+    form_.kept_.remove(page_);
+    form_.calculationDone_ = false;
+  }
 }
 
 TForm1::Calculation::~Calculation() {
   --form_.calculating_;
-  // A fault ends the calculation without a record: it showed no result.
-  if (!outer_ || std::uncaught_exceptions() > exceptions_ || form_.takingDown_) return;
+  // Only a calculation that ran to its end and wrote its results is kept: a
+  // fault, a refusal or a missing input leaves no record of it.
+  if (!outer_ || std::uncaught_exceptions() > exceptions_ || form_.takingDown_ || !form_.calculationDone_) return;
   try {
     form_.KeepCalculation(page_);
   } catch (const std::exception&) {
@@ -112,60 +83,25 @@ void TForm1::KeepCalculation(QWidget* page) {
   QWidget* active = PageControl1->ActivePage();
   // The record names the tab it was made on.
   if (active != page) return;
-  CalcRecord record = BuildRecord(page);
+  CalcRecord record = BuildRecord(page, true);
   record.typed = TypedInputsOf(page);
   record.shownResults = ShownResults(page);
   kept_.insert(page, record);
-  if (!record.noResult) AnnounceResults(page, record);
+  AnnounceResults(page, record);
 }
 
 void TForm1::AnnounceResults(QWidget* page, const CalcRecord& record) {
   if (!QAccessible::isActive()) return;
-  // The results in reading order: the result fields, then the duct grid's
-  // first row within its limits (or its first row) and how many rows it has.
+  // The results in reading order: the result lines, then what the tab adds
+  // (the duct grid's row).
   QStringList said;
   for (const RecordLine& line : record.results) said << line.caption + ": " + line.value;
-  if (page == Kanalber) {
-    // The grid as the calculation left it; a long series is read only up to
-    // the row it names.
-    const auto shown = [this](int row) {
-      return !StringGrid1->Cell(0, row).isEmpty() || !StringGrid1->Cell(1, row).isEmpty();
-    };
-    const auto within = [this](int row) {
-      return !OverLimitOf(StringGrid1->Cell(0, row), MaxMeterPerSek->Text()) &&
-             !OverLimitOf(StringGrid1->Cell(1, row), MaxPaPerMeter->Text());
-    };
-    int rows = 0;
-    int first = 0;
-    int named = 0;
-    for (int row = 1; row < StringGrid1->RowCount(); ++row) {
-      if (!shown(row)) continue;
-      ++rows;
-      if (first == 0) first = row;
-      if (named == 0 && within(row)) named = row;
-    }
-    if (named == 0) named = first;
-    if (named > 0) {
-      QStringList cells;
-      for (qsizetype col = 0; col < record.table.headings.size(); ++col)
-        cells << record.table.headings[col] + ' ' + StringGrid1->Cell(static_cast<int>(col), named);
-      said << cells.join(", ");
-    }
-    said << Say(lang::Word("AnnouncedRows")).arg(rows);
-  }
+  if (const TabDescription description = Describe(page); description.announced) said << description.announced(record);
   if (said.isEmpty()) return;
   Announce(this, resultNotice_, QStringLiteral("Resultat"), Say(lang::Word("AnnouncedResults")).arg(said.join("; ")));
 }
 
-CalcRecord TForm1::NoResultRecord(QWidget* page) {
-  CalcRecord record = page == Kanalber ? DuctRecord(true) : BuildRecord(page);
-  record.results.clear();
-  record.table.rows.clear();
-  record.table.over.clear();
-  record.chart = nullptr;
-  record.noResult = true;
-  return record;
-}
+CalcRecord TForm1::NoResultRecord(QWidget* page) { return BuildRecord(page, false); }
 
 CalcRecord TForm1::ActiveRecord() {
   QWidget* page = PageControl1->ActivePage();
@@ -176,8 +112,8 @@ CalcRecord TForm1::ActiveRecord() {
   // The results the calculation showed must still stand on the screen: a
   // change handler that empties them leaves no result to record.
   if (ShownResults(page) != record.shownResults) return NoResultRecord(page);
-  if (page == Kanalber) {
-    FillDuctRows(record.table, record.typed);
+  if (const TabDescription description = Describe(page); description.rows) {
+    description.rows(record);
     if (record.table.rows.isEmpty()) return NoResultRecord(page);
   }
   record.changed = TypedInputsOf(page) != record.typed;

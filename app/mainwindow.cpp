@@ -16,6 +16,7 @@
 #include "app/widgets/combobox.h"
 #include "app/widgets/icons.h"
 #include "app/widgets/spoken.h"
+#include "calc/errors.h"
 #include "lang/texts.h"
 
 TForm1::TForm1(Platform& platform) : platform_(platform) {
@@ -421,13 +422,17 @@ void TForm1::PlaceDuctGrid() {
 }
 
 QString TForm1::Worded(const std::exception& error) const {
-  const QString message = QString::fromUtf8(error.what());
-  // The calculation core's own faults (not the number and arithmetic
-  // messages) are ours to word, in the interface language.
-  for (const lang::Words words :
-       {lang::Word("FrictionNotSettled"), lang::Word("RoomNotNegative"), lang::Word("EquilibriumNotSettled")})
-    if (message == QString::fromUtf8(words.swedish)) return Say(words);
-  return message;
+  // The calculation core's own faults come as codes, ours to word in the
+  // interface language; the number and arithmetic messages stand as they are.
+  const auto* fault = dynamic_cast<const calc::CalcFault*>(&error);
+  if (!fault) return QString::fromUtf8(error.what());
+  switch (fault->code()) {
+    case calc::FaultCode::FrictionNotSettled: return Say(lang::Word("FrictionNotSettled"));
+    case calc::FaultCode::RoomNotNegative: return Say(lang::Word("RoomNotNegative"));
+    case calc::FaultCode::EquilibriumNotSettled: return Say(lang::Word("EquilibriumNotSettled"));
+    case calc::FaultCode::TooManySteps: return Say(lang::Word("TooManySteps"));
+  }
+  return QString::fromUtf8(error.what());
 }
 
 void TForm1::ReportError(const std::exception& error) { ReportMessage(Worded(error)); }

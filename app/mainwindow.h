@@ -20,6 +20,7 @@
 #include "app/co2_chart.h"
 #include "app/guard.h"
 #include "app/record.h"
+#include "app/tab_description.h"
 #include "app/version.h"
 #include "app/widgets/buttons.h"
 #include "app/widgets/combobox.h"
@@ -234,24 +235,20 @@ class TForm1 : public QWidget, public ErrorSink {
   // The active tab's record: that of its last calculation, kept when the
   // calculation ended; each tab builds its own from what it shows.
   CalcRecord ActiveRecord();
-  // The duct tab's record; the grid's rows only with `withRows` (the kept
-  // record takes them when it is made: a series may have 100 000 rows).
-  CalcRecord DuctRecord(bool withRows);
-  CalcRecord PowerRecord();
-  CalcRecord ValveRecord();
-  CalcRecord PipeRecord();
-  CalcRecord CO2Record();
+  // Each tab's one description of its inputs and results, as the tab stands
+  // now (in the tab's file); Describe gives the description of `page`.
+  TabDescription Describe(const QWidget* page);
+  TabDescription DuctDescription();
+  TabDescription PowerDescription();
+  TabDescription ValveDescription();
+  TabDescription PipeDescription();
+  TabDescription CO2Description();
   // The duct grid's shown rows, marked over the limits the calculation read.
   void FillDuctRows(RecordTable& table, const TypedInputs& typed) const;
-  // Each tab's inputs as typed and chosen, in the order they are set again.
-  TypedInputs DuctInputs() const;
-  TypedInputs PowerInputs() const;
-  TypedInputs ValveInputs() const;
-  TypedInputs PipeInputs() const;
-  TypedInputs CO2Inputs() const;
-  TypedInputs TypedInputsOf(const QWidget* page) const;
-  // The texts of the tab's result fields as they stand.
-  QStringList ShownResults(const QWidget* page) const;
+  // The tab's inputs as typed and chosen, in the order they are set again.
+  TypedInputs TypedInputsOf(const QWidget* page);
+  // The texts of the tab's results as they stand.
+  QStringList ShownResults(const QWidget* page);
   // A constant of the model as the method lines write it, with the screen's
   // decimal separator: up to `digits` significant digits (7 give a single's
   // own, 0.025 rather than 0.025000000372529).
@@ -272,6 +269,9 @@ class TForm1 : public QWidget, public ErrorSink {
     int exceptions_;
     bool outer_;
   };
+  // Said by an ENTER handler once it has written the results of the inputs it
+  // read: only then is its calculation kept as the tab's record.
+  void CalculationDone() { calculationDone_ = true; }
   void CopyRecord();
   void SaveRecord();
   void PrintRecord();
@@ -360,8 +360,9 @@ class TForm1 : public QWidget, public ErrorSink {
   void IsoleringChange();
   void IsoleringExit();
   void SpeedButton1Click();
-  void Cirk();
-  void Rekt();
+  // The sizing run of each shape; false when it wrote no row (a refused series).
+  bool Cirk();
+  bool Rekt();
   // Whether a shown velocity or pressure drop is over its limit (drawn red).
   bool OverLimit(int col, int row) const;
   // Whether a shown cell is over a limit given as text.
@@ -454,7 +455,8 @@ class TForm1 : public QWidget, public ErrorSink {
   void PlaceTimeBesideItsCaption();
   // The CO2 chart in words for screen readers: what the curves drawn show.
   void DescribeCO2Chart();
-  void CO2Calkyl();
+  // The equilibrium range and its time; false when no rate is chosen.
+  bool CO2Calkyl();
   // The equilibrium from k0; writes the time it took into Tid.
   float CO2Ber(float k0, const calc::Room& room);
   void Utspadning();
@@ -516,20 +518,28 @@ class TForm1 : public QWidget, public ErrorSink {
   CalcRecord NewRecord() const;
   // An input or result as shown; an empty text says so.
   RecordLine Shown(const QString& caption, const QString& text) const;
-  // An input named as the screen names its control (and a unit the screen
-  // shows only in a hint).
-  RecordLine InputLine(const QWidget* control, const QString& text, const QString& unit = QString()) const;
+  // An input or result named as the screen names its control (or by
+  // `caption`), with a unit the screen shows only in a hint.
+  RecordLine DescribedLine(const QWidget* control, const QString& caption, const QString& text,
+                           const QString& unit) const;
   QString ScreenName(const QWidget* control) const;
-  CalcRecord BuildRecord(const QWidget* page);
+  // The record of `page` from its description: its inputs as they stand,
+  // and its results when `withResults` (else it says no result is shown).
+  CalcRecord BuildRecord(const QWidget* page, bool withResults);
+  // An input's value as saved, and as the record shows it.
+  QString InputValue(const TabInput& input) const;
+  QString ShownValue(const TabInput& input) const;
   // What in a record's file no calculation can have ("Flow: -5"); empty when
   // every input is possible.
-  QString ImpossibleInput(const RecordFile& file) const;
-  // The material lists, whose inputs are item indexes; the side is typed.
-  bool ListChoice(const TComboBox* box) const;
-  // A saved input as it is set again: a typed number with the separator in use.
-  QString TypedValue(const RecordFile& file, const QString& name, const QString& saved) const;
+  QString ImpossibleInput(const RecordFile& file);
+  QWidget* PageNamed(const QString& name) const;
+  // The input a saved name stands for; nullptr for none.
+  const TabInput* SavedInput(const TabDescription& description, const QString& name) const;
+  bool SavedValuePossible(const TabInput& input, const QString& value) const;
+  // A saved value as it is set again: a typed number with the separator in use.
+  QString SavedValue(const TabInput& input, const QString& saved, QChar separator) const;
   // Sets one input of a record as the user would.
-  void PutInput(QWidget* page, const QString& name, const QString& value);
+  void PutInput(const TabInput& input, const QString& value);
   // The one PDF file a drag carries, or an empty text.
   QString PdfFileOf(const QMimeData* data) const;
   void KeepCalculation(QWidget* page);
@@ -563,6 +573,10 @@ class TForm1 : public QWidget, public ErrorSink {
   void WriteRectangularSeries(const QString& side, long long step, const calc::RectangularSeries& series,
                               int isolering);
   void SetRoughnessForInsulation(int isolering);
+  // The duct record's method lines, headings and search end; what screen
+  // readers hear of the duct grid after a calculation.
+  void DuctMethod(CalcRecord& record, bool withResults);
+  QStringList AnnouncedDuctRow(const CalcRecord& record) const;
   void ChooseSearchCriterion(TEdit* criterion, TEdit* other);
   // Shows how a search ended: the flow and the duct's values, or why not.
   // Returns whether a further criterion may carry on from it.
@@ -600,6 +614,7 @@ class TForm1 : public QWidget, public ErrorSink {
   float Generation(int rate, const TEdit* persons) const;
   bool CO2ChartInputsPresent() const;
   void DrawCO2Curve(float k0, const calc::Room& room);
+  void CO2Method(CalcRecord& record, bool search);
   void WireDuctTab();
   void ApplySizeLimits();
   // Grows the window until a control the keyboard reached is shown.
@@ -630,8 +645,11 @@ class TForm1 : public QWidget, public ErrorSink {
   // inside one another now.
   QHash<const QWidget*, CalcRecord> kept_;
   int calculating_ = 0;
+  bool calculationDone_ = false;  // the running calculation wrote its results
   // Where the airing curves drawn last stand after the chart's ten hours.
   QStringList airingEnds_;
+  // Where the curves of the last CO2 calculation start on the chart.
+  qsizetype co2ChartFrom_ = 0;
   QHash<int, QAction*> recordActions_;  // made at their first use
   QWidget* resultNotice_ = nullptr;     // made at the first result announced
   QTranslator* qtTranslator_ = nullptr;

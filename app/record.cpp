@@ -154,10 +154,10 @@ class ChartObject : public QObject, public QTextObjectInterface {
  public:
   static constexpr int kType = QTextFormat::UserObject + 1;
 
-  ChartObject(const TPaintBox& chart, double scale) : chart_(chart), scale_(scale) {}
+  ChartObject(const TPaintBox::Picture& chart, double scale) : chart_(chart), scale_(scale) {}
 
   QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override {
-    return QSizeF(chart_.width() * scale_, chart_.height() * scale_);
+    return QSizeF(chart_.size.width() * scale_, chart_.size.height() * scale_);
   }
 
   void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat&) override {
@@ -169,7 +169,7 @@ class ChartObject : public QObject, public QTextObjectInterface {
   }
 
  private:
-  const TPaintBox& chart_;
+  const TPaintBox::Picture& chart_;
   double scale_;
 };
 

@@ -14,9 +14,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+#include "app/widgets/paintbox.h"
+
 class QImage;
 class QPagedPaintDevice;
-class TPaintBox;
 
 struct RecordLine {
   QString caption;  // the control's name on the screen, in the record's language
@@ -47,12 +50,13 @@ struct CalcRecord {
   RecordTable table;
   // How a search ended, or what the figures rest on.
   QStringList notes;
-  bool noResult = false;             // no result is shown: the record says so
-  bool changed = false;              // an input has changed since the calculation
-  const TPaintBox* chart = nullptr;  // the CO2 chart, drawn again as lines
-  TypedInputs typed;                 // what opening the record sets again
-  QChar separator = '.';             // the decimal separator of the typed inputs
-  QStringList shownResults;          // the result fields' texts when it was kept
+  bool noResult = false;  // no result is shown: the record says so
+  bool changed = false;   // an input has changed since the calculation
+  // The CO2 chart with this calculation's curves, drawn again as lines.
+  std::optional<TPaintBox::Picture> chart;
+  TypedInputs typed;         // what opening the record sets again
+  QChar separator = '.';     // the decimal separator of the typed inputs
+  QStringList shownResults;  // the result fields' texts when it was kept
 };
 
 // The record as plain text, lines ending in "\n".

@@ -45,22 +45,9 @@ QStringList Figures(const QString& text, QChar separator) {
   return figures;
 }
 
-bool WholeNumberIn(const QString& text, int least, int most) {
-  bool read = false;
-  const int value = text.toInt(&read);
-  return read && value >= least && value <= most;
-}
-
 }  // namespace
 
-void TForm1::CalculateActiveTab() {
-  QWidget* page = PageControl1->ActivePage();
-  if (page == Kanalber) SpeedButton1Click();
-  if (page == Kvs) SpeedButton2Click();
-  if (page == Rorber) SpeedButton3Click();
-  if (page == Effekt) SpeedButton4Click();
-  if (page == CO2TabSheet) CO2CalcButtonClick();
-}
+void TForm1::CalculateActiveTab() { Describe(PageControl1->ActivePage()).calculate(); }
 
 QString TForm1::PdfFileOf(const QMimeData* data) const {
   if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
@@ -88,127 +75,32 @@ void TForm1::OpenRecordDialog() {
   if (!path.isEmpty()) OpenRecord(path);
 }
 
-QString TForm1::ImpossibleInput(const RecordFile& file) const {
-  if (file.page == QStringLiteral("Stracka")) return const_cast<TForm1*>(this)->RunWindow()->ImpossibleInput(file);
-  QWidget* page = nullptr;
+QWidget* TForm1::PageNamed(const QString& name) const {
   for (int index = 0; index < PageControl1->PageCount(); ++index)
-    if (PageControl1->Page(index)->objectName() == file.page) page = PageControl1->Page(index);
+    if (PageControl1->Page(index)->objectName() == name) return PageControl1->Page(index);
+  return nullptr;
+}
+
+QString TForm1::ImpossibleInput(const RecordFile& file) {
+  if (file.page == QStringLiteral("Stracka")) return RunWindow()->ImpossibleInput(file);
+  QWidget* page = PageNamed(file.page);
   if (!page) return file.page;
-  // Quantities no real case has negative, and the temperatures, whose least
-  // is absolute zero.
-  static const QSet<QString> notNegative{"Flow",
-                                         "MaxMeterPerSek",
-                                         "MaxPaPerMeter",
-                                         "Steg",
-                                         "Isolering",
-                                         "Ytrahet",
-                                         "SpecHeatKapacitet",
-                                         "FlowEdit",
-                                         "KvsEdit",
-                                         "InvDiamEdit",
-                                         "RYtrahet",
-                                         "RInvDiam",
-                                         "RKinViskos",
-                                         "RDensitet",
-                                         "RFlow",
-                                         "RHast",
-                                         "RvardeRoer",
-                                         "CO2Ute",
-                                         "UteLuft",
-                                         "RumVolym",
-                                         "AntalPers",
-                                         "AntalPersUtspadning",
-                                         "CO2Mal"};
-  static const QSet<QString> temperatures{"Temperatur", "RTemp"};
+  // Every saved input must be one the tab describes, once, of a length and
+  // with characters a field is given, and a value its kind and bounds allow.
+  const TabDescription description = Describe(page);
   QSet<QString> seen;
   for (const auto& [name, saved] : file.typed) {
-    const QString value = TypedValue(file, name, saved);
     const QString fault = name + ": " + saved;
-    if (seen.contains(name) || value.size() > kLongestInput) return fault;
+    const TabInput* input = SavedInput(description, name);
+    if (!input || seen.contains(name)) return fault;
     seen.insert(name);
+    const QString value = SavedValue(*input, saved, file.separator);
+    if (value.size() > kLongestInput) return fault;
     for (const QChar c : value)
       if (c.category() == QChar::Other_Control) return fault;
-    if (name == QStringLiteral("CO2GridRates")) {
-      if (page != CO2TabSheet) return fault;
-      continue;
-    }
-    QWidget* control = page->findChild<QWidget*>(name);
-    if (!control) return fault;
-    if (auto* group = qobject_cast<TRadioGroup*>(control)) {
-      if (!WholeNumberIn(value, 0, group->Count() - 1)) return fault;
-    } else if (qobject_cast<QAbstractButton*>(control)) {
-      if (value != "0" && value != "1") return fault;
-    } else if (auto* list = qobject_cast<TComboBox*>(control); list && ListChoice(list)) {
-      if (!WholeNumberIn(value, 0, list->count() - 1)) return fault;
-    } else if (auto* spin = qobject_cast<TSpinEdit*>(control)) {
-      if (!WholeNumberIn(value, spin->minimum(), spin->maximum())) return fault;
-    } else if (control == CO2Grid) {
-      const QStringList cell = value.split(',');
-      if (cell.size() != 2 || !WholeNumberIn(cell[0], 1, CO2Grid->ColCount() - 1) ||
-          !WholeNumberIn(cell[1], 1, CO2Grid->RowCount() - 1))
-        return fault;
-    } else if (!qobject_cast<TEdit*>(control) && !qobject_cast<TComboBox*>(control)) {
-      return fault;
-    }
-    const bool mustBeNumber = notNegative.contains(name) || temperatures.contains(name);
-    if (!mustBeNumber || value.isEmpty()) continue;
-    double number = 0.0;
-    if (!calc::TryStrToFloat(DecimalFormat(value).toStdString(), fmt_, number)) return fault;
-    if (notNegative.contains(name) && number < 0.0) return fault;
-    if (temperatures.contains(name) && number <= -273.15) return fault;
+    if (!SavedValuePossible(*input, value)) return fault;
   }
   return {};
-}
-
-QString TForm1::TypedValue(const RecordFile& file, const QString& name, const QString& saved) const {
-  // Numbers typed into a field follow the separator in use now; indexes,
-  // boxes and grid cells are no numbers.
-  const bool typed = qobject_cast<TEdit*>(findChild<QWidget*>(name)) || name == Sida->objectName();
-  return typed ? WithSeparator(saved, file.separator, QChar(fmt_.decimalSeparator)) : saved;
-}
-
-bool TForm1::ListChoice(const TComboBox* box) const {
-  return box == ComboBox1 || box == RMtrlComboBox || box == CO2Kriterium;
-}
-
-void TForm1::PutInput(QWidget* page, const QString& name, const QString& value) {
-  if (name == QStringLiteral("CO2GridRates")) {
-    // The own choice's rates, typed into its cell.
-    CO2Grid->SetCell(GCO2Col, GCO2Row, value);
-    CO2GridSetEditText();
-    return;
-  }
-  QWidget* control = page->findChild<QWidget*>(name);
-  if (auto* group = qobject_cast<TRadioGroup*>(control)) {
-    group->SetItemIndex(value.toInt());
-  } else if (auto* box = qobject_cast<TCheckBox*>(control)) {
-    if (box->Checked() != (value == "1")) box->SetChecked(value == "1");
-  } else if (auto* button = qobject_cast<TRadioButton*>(control)) {
-    if (value == "1" && !button->Checked()) button->SetChecked(true);
-  } else if (auto* list = qobject_cast<TComboBox*>(control)) {
-    // A list item is picked as from the list; a dimension is typed.
-    if (ListChoice(list)) {
-      list->setCurrentIndex(value.toInt());
-      if (list->OnClick) list->OnClick();
-    } else {
-      list->SetText(value);
-    }
-    if (list->OnChange) list->OnChange();
-  } else if (auto* spin = qobject_cast<TSpinEdit*>(control)) {
-    spin->setValue(value.toInt());
-  } else if (control == CO2Grid) {
-    const QStringList cell = value.split(',');
-    const int col = cell[0].toInt();
-    const int row = cell[1].toInt();
-    CO2Grid->SetCurrentCell(col, row);
-  } else if (auto* field = qobject_cast<TEdit*>(control)) {
-    // Typed as a user types it, where the text differs: the field is entered
-    // (a search takes the field entered last as its limit), written and left.
-    if (field->Text() == value) return;
-    if (!value.isEmpty() && field->OnEnter) field->OnEnter();
-    field->SetText(value);
-    if (!value.isEmpty() && field->OnExit) field->OnExit();
-  }
 }
 
 void TForm1::OpenRecord(const QString& path) {
@@ -241,10 +133,17 @@ void TForm1::OpenRecord(const QString& path) {
     if (!file.result) return;
     now = run->Record();
   } else {
-    QWidget* page = findChild<QWidget*>(file.page);
+    QWidget* page = PageNamed(file.page);
     PageControl1->ChooseTab(PageControl1->IndexOf(page));
     if (PageControl1->ActivePage() != page) return;
-    for (const auto& [input, saved] : file.typed) PutInput(page, input, TypedValue(file, input, saved));
+    // Each input as its description had it when the file was checked; the
+    // description is asked again for each, as setting one may change another's
+    // role.
+    for (const auto& [name, saved] : file.typed) {
+      const TabDescription description = Describe(page);
+      if (const TabInput* input = SavedInput(description, name))
+        PutInput(*input, SavedValue(*input, saved, file.separator));
+    }
     if (!file.result) return;
     CalculateActiveTab();
     now = ActiveRecord();

@@ -73,7 +73,7 @@ std::int64_t LastMovingSecond(std::int64_t t, float c, double k, double ceq, dou
 }  // namespace
 
 Equilibrium CO2Ber(float k0, const Room& room) {
-  if (room.q < 0.0f || room.v < 0.0f) throw CalcLimitError("Uteluftflöde och rumsvolym får inte vara negativa");
+  if (room.q < 0.0f || room.v < 0.0f) throw CalcFault(FaultCode::RoomNotNegative);
   Equilibrium result{1.0f, 0};
   // The first second compares with 1.0; the law's faults (no flow, no
   // volume) show here.
@@ -93,7 +93,7 @@ Equilibrium CO2Ber(float k0, const Room& room) {
   for (;;) {
     // Only inputs far outside any room (a curve that settles where the law's
     // own rounding is as large as the tolerance) walk this far.
-    if (++walked > kMaxWalkedSeconds) throw CalcLimitError("Jämvikten kan inte beräknas för dessa data");
+    if (++walked > kMaxWalkedSeconds) throw CalcFault(FaultCode::EquilibriumNotSettled);
     // Skip while the curve certainly moves (one power of two at a time).
     while (slow && sinceSkip == 0) {
       const std::int64_t skipTo = LastMovingSecond(result.t, result.c, k, ceq, scale);
@@ -116,7 +116,7 @@ Equilibrium CO2BerStepByStep(float k0, const Room& room, std::int64_t maxSteps) 
     ++result.t;
     result.c = CO2Formel(k0, room, result.t);
     if (Settled(previous, result.c)) return result;
-    if (result.t >= maxSteps) throw CalcLimitError("too many steps");
+    if (result.t >= maxSteps) throw CalcFault(FaultCode::TooManySteps);
   }
 }
 

@@ -35,7 +35,7 @@ struct Equilibrium {
 // before by less than kEquilibriumTolerance. Equal to walking every second, but it skips the
 // stretch where the curve provably still moves, so it answers at once
 // whatever the time constant. A flow or volume below 0 is refused
-// (CalcLimitError); 0 gives the arithmetic faults of the law.
+// (CalcFault); 0 gives the arithmetic faults of the law.
 Equilibrium CO2Ber(float k0, const Room& room);
 // The same, walking every second: the reference the fast search is held to.
 Equilibrium CO2BerStepByStep(float k0, const Room& room, std::int64_t maxSteps);

@@ -63,4 +63,16 @@ float ToSingle(double x) {
   return static_cast<float>(x);
 }
 
+const char* FaultName(FaultCode code) {
+  switch (code) {
+    case FaultCode::FrictionNotSettled: return "FrictionNotSettled";
+    case FaultCode::RoomNotNegative: return "RoomNotNegative";
+    case FaultCode::EquilibriumNotSettled: return "EquilibriumNotSettled";
+    case FaultCode::TooManySteps: return "TooManySteps";
+  }
+  return "Fault";
+}
+
+CalcFault::CalcFault(FaultCode code) : std::runtime_error(FaultName(code)), code_(code) {}
+
 }  // namespace calc

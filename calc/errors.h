@@ -35,11 +35,29 @@ class OverflowError : public MathError {
   OverflowError() : MathError("Floating point overflow") {}
 };
 
-// A loop that would not end within its bound; the text says which.
-class CalcLimitError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+// The calculation core's own faults, by kind. The window words each one in
+// the interface language; the core writes no sentence for the user.
+enum class FaultCode {
+  FrictionNotSettled,     // Colebrook's iteration did not settle within its bound
+  RoomNotNegative,        // a negative outdoor flow or room volume
+  EquilibriumNotSettled,  // the CO2 equilibrium was not reached within its bound
+  TooManySteps,           // a step-by-step walk passed the steps it was given
 };
+
+// A fault of the core's own (not a number text or an arithmetic trap): a loop
+// that would not end within its bound, or inputs the model refuses. what()
+// is the code's name, for logs and tests, never for the user.
+class CalcFault : public std::runtime_error {
+ public:
+  explicit CalcFault(FaultCode code);
+  FaultCode code() const { return code_; }
+
+ private:
+  FaultCode code_;
+};
+
+// The code's name ("FrictionNotSettled").
+const char* FaultName(FaultCode code);
 
 [[noreturn]] void ThrowFloatConvert(std::string_view text);
 [[noreturn]] void ThrowIntConvert(std::string_view text);

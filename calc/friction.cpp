@@ -15,7 +15,7 @@ float Colebrook(float x, float re, double k, float d, const ColebrookStop& stop)
     x = ToSingle(-2.0 * Log10(Div(2.51 * previous, re) + Div(k, 3.7 * d)));
     if (std::fabs(static_cast<double>(previous) - x) < stop.tolerance) return x;
   }
-  throw CalcLimitError("Friktionsfaktorn kan inte beräknas för dessa data");
+  throw CalcFault(FaultCode::FrictionNotSettled);
 }
 
 }  // namespace

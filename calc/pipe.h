@@ -31,7 +31,7 @@ inline constexpr double kPaPerMmWater = 9.81;
 // Pressure drop per metre and velocity for a flow `q` in m3/s. Intermediates
 // are stored as 32-bit singles, each expression evaluated in double.
 // Arithmetic faults throw MathError; a friction factor that does not settle
-// throws CalcLimitError.
+// throws CalcFault.
 PipeFriction RoerRVaerde(float q, const Pipe& pipe);
 
 }  // namespace calc

@@ -148,13 +148,16 @@ void TForm1::CO2CalcButtonClick() {
   }
   if (!CO2InputsPossible()) return;
   if (!SparaKurva->Checked()) RitaCODiagram();
-  CO2Calkyl();
+  // The curves this calculation draws start here; kept ones stand before.
+  co2ChartFrom_ = COkurva->DrawnCount();
+  const bool found = CO2Calkyl();
   RitaCOkurva();
   Utspadning();
   if (UteLuftSok->Checked()) {
     DrawTargetLine();
     ShowOutdoorAirLine();
   }
+  if (found) CalculationDone();
 }
 
 // ---- The outdoor air a room needs ---------------------------------------------
@@ -321,12 +324,12 @@ float TForm1::CO2Ber(float k0, const calc::Room& room) {
   return found.c;
 }
 
-void TForm1::CO2Calkyl() {
+bool TForm1::CO2Calkyl() {
   calc::Room room = CO2Room();
   const float k0 = room.k1;
   if (CO2Grid->Cell(GCO2Col, GCO2Row).isEmpty()) {
     ShowMessage(Say(lang::Word("CO2NoRate")));
-    return;
+    return false;
   }
   const QList<int> rates = ChosenRates();
   const auto equilibrium = [&](int rate) {
@@ -335,6 +338,7 @@ void TForm1::CO2Calkyl() {
   };
   CO2Min->SetText(equilibrium(rates.front()));
   if (rates.size() == 2) CO2Min->SetText(CO2Min->Text() + " - " + equilibrium(rates.back()));
+  return true;
 }
 
 void TForm1::Utspadning() {
@@ -519,20 +523,72 @@ void TForm1::RitaUtspadningKurva() {
 
 // ---- The record -------------------------------------------------------------
 
-CalcRecord TForm1::CO2Record() {
-  CalcRecord record = NewRecord();
-  const QString activity = CO2Grid->Cell(0, GCO2Row) + ", " + CO2Grid->Cell(GCO2Col, 0);
-  const QString rates = CO2Grid->Cell(GCO2Col, GCO2Row);
+TabDescription TForm1::CO2Description() {
   const bool search = UteLuftSok->Checked();
-  record.inputs << InputLine(CO2Ute, CO2Ute->Text(), Hint(CO2Ute));
-  if (!search) record.inputs << InputLine(UteLuft, UteLuft->Text());
-  record.inputs << InputLine(RumVolym, RumVolym->Text()) << Shown(Label5->Caption(), activity + ": " + rates)
-                << InputLine(AntalPers, AntalPers->Text())
-                << InputLine(CO2utspadning, CO2utspadning->Text(), Hint(CO2Ute))
-                << InputLine(AntalPersUtspadning, AntalPersUtspadning->Text());
-  if (search)
-    record.inputs << InputLine(CO2Kriterium, CO2Kriterium->Text()) << InputLine(CO2Mal, CO2Mal->Text())
-                  << InputLine(VistelseTid, VistelseTid->Text());
+  const bool ownChoice = GCO2Row == CO2Grid->RowCount() - 1;
+  // The chosen cell of the activity table, as "COL,ROW".
+  TabInput cell = Input(CO2Grid, InputKind::Custom).Caption(Label5->Caption()).Shows([this] {
+    return CO2Grid->Cell(0, GCO2Row) + ", " + CO2Grid->Cell(GCO2Col, 0) + ": " + CO2Grid->Cell(GCO2Col, GCO2Row);
+  });
+  cell.read = [this] { return QStringLiteral("%1,%2").arg(GCO2Col).arg(GCO2Row); };
+  cell.valid = [this](const QString& value) {
+    const QStringList at = value.split(',');
+    bool colRead = false;
+    bool rowRead = false;
+    const int col = at.value(0).toInt(&colRead);
+    const int row = at.value(1).toInt(&rowRead);
+    return at.size() == 2 && colRead && rowRead && col >= 1 && col < CO2Grid->ColCount() && row >= 1 &&
+           row < CO2Grid->RowCount();
+  };
+  cell.put = [this](const QString& value) {
+    const QStringList at = value.split(',');
+    CO2Grid->SetCurrentCell(at[0].toInt(), at[1].toInt());
+  };
+  // The own choice's rates, typed into its cell.
+  TabInput rates;
+  rates.kind = InputKind::Custom;
+  rates.name = QStringLiteral("CO2GridRates");
+  rates.line = false;
+  rates.inForce = ownChoice;
+  rates.read = [this] { return CO2Grid->Cell(GCO2Col, GCO2Row); };
+  rates.put = [this](const QString& value) {
+    CO2Grid->SetCell(GCO2Col, GCO2Row, value);
+    CO2GridSetEditText();
+  };
+
+  TabDescription d;
+  // With the search on, the outdoor air is its result, not an input; the
+  // search and the kept curves say nothing of this calculation's figures.
+  d.inputs = {Input(UteLuftSok, InputKind::Button).NoLine(),
+              Input(CO2Ute).NotNegative().Hint(Hint(CO2Ute)),
+              Input(UteLuft).NotNegative().When(!search),
+              Input(RumVolym).NotNegative(),
+              cell,
+              rates,
+              Input(AntalPers).NotNegative(),
+              Input(CO2utspadning).Hint(Hint(CO2Ute)),
+              Input(AntalPersUtspadning).NotNegative(),
+              Input(SparaKurva, InputKind::Button).NoLine(),
+              Input(CO2Kriterium, InputKind::Choice).When(search),
+              Input(CO2Mal).NotNegative().When(search),
+              Input(VistelseTid).When(search)};
+  d.results = {Result(UteLuft).When(search).Shows([this] {
+                 return UteLuft->Text().isEmpty() ? QString() : UteLuft->Text() + ' ' + UteLuftResultat->Caption();
+               }),
+               Result(CO2Min).Hint(Hint(CO2Ute)),
+               Result(Tid).Caption(Label7->Caption()).Shows([this] { return Tid->Caption().trimmed(); })};
+  d.rest = [this, search](CalcRecord& record, bool withResults) {
+    CO2Method(record, search);
+    // Only this calculation's curves: those kept from earlier ones were
+    // drawn from other inputs.
+    if (withResults) record.chart = COkurva->PictureFrom(co2ChartFrom_);
+  };
+  d.calculate = [this] { CO2CalcButtonClick(); };
+  return d;
+}
+
+void TForm1::CO2Method(CalcRecord& record, bool search) {
+  const QString rates = CO2Grid->Cell(GCO2Col, GCO2Row);
   record.method << Say(lang::Word("MethodCO2Law"))
                 << Say(lang::Word("MethodCO2Equilibrium")).arg(Figure(calc::kEquilibriumTolerance));
   if (search) {
@@ -542,50 +598,12 @@ CalcRecord TForm1::CO2Record() {
   }
   // The rate per person as the law takes it: the table's l/h made whole in
   // ml/s (9 l/h counts as 2 ml/s).
-  const QStringList parts = rates.split('-');
   int persons = 0;
   const bool personsRead = calc::TryStrToInt(AntalPers->Text().toStdString(), persons);
-  for (const QString& part : parts) {
+  for (const QString& part : rates.split('-')) {
     int rate = 0;
     if (!calc::TryStrToInt(part.toStdString(), rate) || !personsRead) continue;
     const auto perPerson = calc::CO2Alstring(rate, 1);
     record.method << Say(lang::Word("MethodCO2Rate")).arg(rate).arg(perPerson).arg(calc::CO2Alstring(rate, persons));
   }
-  // A red field is missing or impossible: what the range shows belongs to
-  // earlier inputs.
-  bool stale = false;
-  for (const TEdit* field : {CO2Ute, UteLuft, RumVolym, AntalPers, AntalPersUtspadning})
-    stale = stale || field->Color() == TColor::clRed;
-  if (CO2Min->Text().isEmpty() || stale) {
-    record.noResult = true;
-  } else {
-    if (search) {
-      RecordLine found = InputLine(UteLuft, UteLuft->Text());
-      found.value += ' ' + UteLuftResultat->Caption();
-      record.results << found;
-    }
-    record.results << InputLine(CO2Min, CO2Min->Text(), Hint(CO2Ute))
-                   << Shown(Label7->Caption(), Tid->Caption().trimmed());
-    record.chart = COkurva;
-  }
-  return record;
-}
-
-TypedInputs TForm1::CO2Inputs() const {
-  // With the search on, the outdoor air is its result, not an input.
-  TypedInputs typed{{UteLuftSok->objectName(), QString(UteLuftSok->Checked() ? "1" : "0")}};
-  for (const TEdit* field : {CO2Ute, UteLuft, RumVolym})
-    if (field != UteLuft || !UteLuftSok->Checked()) typed << std::pair{field->objectName(), field->Text()};
-  typed << std::pair{CO2Grid->objectName(), QStringLiteral("%1,%2").arg(GCO2Col).arg(GCO2Row)};
-  // The own choice's rates are typed into the table.
-  if (GCO2Row == CO2Grid->RowCount() - 1)
-    typed << std::pair{QStringLiteral("CO2GridRates"), CO2Grid->Cell(GCO2Col, GCO2Row)};
-  for (const TEdit* field : {AntalPers, CO2utspadning, AntalPersUtspadning})
-    typed << std::pair{field->objectName(), field->Text()};
-  typed << std::pair{SparaKurva->objectName(), QString(SparaKurva->Checked() ? "1" : "0")};
-  if (UteLuftSok->Checked())
-    typed << std::pair{CO2Kriterium->objectName(), QString::number(CO2Kriterium->currentIndex())}
-          << std::pair{CO2Mal->objectName(), CO2Mal->Text()}
-          << std::pair{VistelseTid->objectName(), VistelseTid->Text()};
-  return typed;
 }

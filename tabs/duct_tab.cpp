@@ -14,6 +14,7 @@
 #include "calc/duct_series.h"
 #include "calc/errors.h"
 #include "calc/flow_search.h"
+#include "calc/units.h"
 #include "lang/texts.h"
 #include "tabs/search_ends.h"
 
@@ -425,14 +426,16 @@ void TForm1::SpeedButton1Click() {
   }
   ClearResultRows();
   if (!SizingInputsPossible()) return;
+  bool written = false;
   if (CirkRadioButton->Checked())
-    Cirk();
+    written = Cirk();
   else if (RektRadioButton->Checked())
-    Rekt();
+    written = Rekt();
   StringGrid1->SetTopRow(1);
   const bool series = (CirkRadioButton->Checked() && Sida->Text().isEmpty()) ||
                       (RektRadioButton->Checked() && !Sida->Text().contains('*'));
   if (series) ScrollToFirstAcceptableRow();
+  if (written) CalculationDone();
 }
 
 bool TForm1::SizingInputsPossible() {
@@ -453,7 +456,7 @@ bool TForm1::SizingInputsPossible() {
       NotNegative(MaxPaPerMeter, MaxPaPerMeter->Text(), lang::Word("NoNegativePressureLimit")),
       NotNegative(Isolering, Isolering->Text(), lang::Word("NoNegativeInsulation")),
       NotNegative(Steg, jointCoefficient ? Steg->Text() : QString(), lang::Word("NoNegativeJointCoefficient")),
-      Above(Temperatur, Temperatur->Text(), -273.15, AbsoluteZeroMessage()),
+      Above(Temperatur, Temperatur->Text(), -calc::kAbsoluteZeroCelsius, AbsoluteZeroMessage()),
       AirTemperature(Temperatur, Temperatur->Text()),
       NotNegative(Ytrahet, roughness, lang::Word("NoNegativeRoughness")),
   });
@@ -491,7 +494,7 @@ QString TForm1::InsulationRoughness() const {
   return DecimalFormat(QString::number(calc::kInsulationRoughnessMm, 'f', 3));
 }
 
-void TForm1::Cirk() {
+bool TForm1::Cirk() {
   const int i = StrToInt(Isolering->Text());
   SetRoughnessForInsulation(i);
   if (!Sida->Text().isEmpty()) {
@@ -499,7 +502,7 @@ void TForm1::Cirk() {
     const float ytRahet = StrToSingle(Ytrahet->Text());
     const float ksi = StrToSingle(Steg->Text());
     WriteResultRow(1, Sida->Text(), Rvaerde(Sida->Text(), flode, ytRahet, ksi, i));
-    return;
+    return true;
   }
   const TStringGrid::UpdateLock lock(StringGrid1);
   int k = 0;
@@ -511,9 +514,10 @@ void TForm1::Cirk() {
     const float ytRahet = StrToSingle(Ytrahet->Text());
     WriteResultRow(++k, dimension, Rvaerde(dimension, flode, ytRahet, ksi, i));
   }
+  return true;
 }
 
-void TForm1::Rekt() {
+bool TForm1::Rekt() {
   const int i = StrToInt(Isolering->Text());
   SetRoughnessForInsulation(i);
   const QString side = Sida->Text();
@@ -521,16 +525,17 @@ void TForm1::Rekt() {
     const float flode = StrToSingle(Flow->Text());
     const float ytRahet = StrToSingle(Ytrahet->Text());
     WriteResultRow(1, side, Rvaerde(side, flode, ytRahet, 0.0f, i));
-    return;
+    return true;
   }
   const long long s = StrToInt(side);
   const long long step = StrToInt(Steg->Text());
   const long long n = SpinEdit1->Value();
   const calc::RectangularSeries series =
       step > 0 ? calc::PlanRectangularSeries(s, step, n, i) : calc::RectangularSeries{};
-  if (!RectangularSeriesAccepted(step, series)) return;
+  if (!RectangularSeriesAccepted(step, series)) return false;
   WriteRectangularSeries(side, step, series, i);
   if (n != 0 && StringGrid1->RowCount() < 16) StringGrid1->SetRowCount(16);
+  return true;
 }
 
 void TForm1::WriteRectangularSeries(const QString& side, long long step, const calc::RectangularSeries& series,
@@ -680,8 +685,13 @@ void TForm1::SearchFlow() {
     if (field->Text().isEmpty()) continue;
     const auto limit = [this, field] { return StrToFloat(field->Text()); };
     search = calc::SearchFlowLimit(criterion, search, evaluate, limit, calc::kDuctSearchRules);
-    if (!ShowSearchResult(search, field, criterion, dimension, evaluate)) return;
+    if (!ShowSearchResult(search, field, criterion, dimension, evaluate)) {
+      // A limit of 0 shows the flow 0, the only one within it.
+      if (search.end == calc::SearchEnd::ZeroLimit) CalculationDone();
+      return;
+    }
   }
+  CalculationDone();
 }
 
 bool TForm1::SearchInputsPossible(int isolering) {
@@ -702,7 +712,7 @@ bool TForm1::SearchInputsPossible(int isolering) {
           NotNegative(Isolering, isolering < 0 ? Isolering->Text() : QString(), lang::Word("NoNegativeInsulation")),
           NotNegative(Steg, CirkRadioButton->Checked() ? DecimalFormat(Steg->Text()) : QString(),
                       lang::Word("NoNegativeJointCoefficient")),
-          Above(Temperatur, Temperatur->Text(), -273.15, AbsoluteZeroMessage()),
+          Above(Temperatur, Temperatur->Text(), -calc::kAbsoluteZeroCelsius, AbsoluteZeroMessage()),
           AirTemperature(Temperatur, Temperatur->Text()),
           NotNegative(Ytrahet, Ytrahet->Text(), lang::Word("NoNegativeRoughness")),
       },
@@ -797,7 +807,7 @@ void TForm1::AddToRun() {
   // as they stand: a section never pairs a duct with figures of another.
   const auto kept = kept_.constFind(Kanalber);
   if (kept == kept_.constEnd() || kept->noResult || ShownResults(Kanalber) != kept->shownResults ||
-      DuctInputs() != kept->typed) {
+      TypedInputsOf(Kanalber) != kept->typed) {
     ShowMessage(Say(lang::Word("RunNeedsCalculation")));
     return;
   }
@@ -846,22 +856,50 @@ RunRow TForm1::DuctRunRow(int row) {
   return section;
 }
 
-// ---- The record -------------------------------------------------------------
+// ---- The description -------------------------------------------------------
 
-CalcRecord TForm1::DuctRecord(bool withRows) {
-  CalcRecord record = NewRecord();
+TabDescription TForm1::DuctDescription() {
   const bool search = CheckBox1->Checked();
-  const bool circular = CirkRadioButton->Checked();
-  const QAbstractButton* shape = circular ? CirkRadioButton : RektRadioButton->Checked() ? RektRadioButton : nullptr;
-  record.inputs << InputLine(ComboBox1, ComboBox1->Text())
-                << Shown(Say(lang::Word("RecordShape")), shape ? ScreenName(shape) : QString());
-  if (!search) record.inputs << InputLine(Flow, Flow->Text());
-  record.inputs << InputLine(MaxMeterPerSek, MaxMeterPerSek->Text()) << InputLine(MaxPaPerMeter, MaxPaPerMeter->Text())
-                << InputLine(Sida, Sida->Text()) << InputLine(Steg, Steg->Text());
-  if (RektRadioButton->Checked()) record.inputs << InputLine(SpinEdit1, SpinEdit1->Text());
-  record.inputs << InputLine(Isolering, Isolering->Text()) << InputLine(Temperatur, Temperatur->Text())
-                << InputLine(Ytrahet, Ytrahet->Text());
+  const bool rectangular = RektRadioButton->Checked();
+  TabDescription d;
+  d.inputs = {
+      // The flow's unit is said by the flow's caption.
+      Input(EnhetRadioGroup, InputKind::Group).NoLine(),
+      Input(ComboBox1, InputKind::Choice),
+      Input(CirkRadioButton, InputKind::Button).Caption(Say(lang::Word("RecordShape"))).Shows([this] {
+        return CirkRadioButton->Checked()   ? ScreenName(CirkRadioButton)
+               : RektRadioButton->Checked() ? ScreenName(RektRadioButton)
+                                            : QString();
+      }),
+      Input(RektRadioButton, InputKind::Button).NoLine(),
+      // The search is said by the flow standing among the results; ticking
+      // it empties the flow and the limits: before them.
+      Input(CheckBox1, InputKind::Button).NoLine(),
+      Input(Flow).NotNegative().When(!search),
+      Input(MaxMeterPerSek).NotNegative(),
+      Input(MaxPaPerMeter).NotNegative(),
+      // The insulation sets the material's series, side list and roughness
+      // again: before the side and the roughness.
+      Input(Isolering).NotNegative(),
+      Input(Sida, InputKind::Typed),
+      Input(Steg).NotNegative(),
+      // The number of steps counts only for a series of rectangular ducts.
+      rectangular ? Input(SpinEdit1, InputKind::Spin) : Input(SpinEdit1, InputKind::Spin).NoLine(),
+      Input(Temperatur).Temperature(),
+      Input(Ytrahet).NotNegative(),
+  };
+  d.results = {Result(Flow).When(search),
+               // The grid's rows are taken when the record is made; a shape
+               // or material chosen since cuts the grid short.
+               Result(StringGrid1).NoLine().Shows([this] { return QString::number(StringGrid1->RowCount()); })};
+  d.rest = [this](CalcRecord& record, bool withResults) { DuctMethod(record, withResults); };
+  d.rows = [this](CalcRecord& record) { FillDuctRows(record.table, record.typed); };
+  d.announced = [this](const CalcRecord& record) { return AnnouncedDuctRow(record); };
+  d.calculate = [this] { SpeedButton1Click(); };
+  return d;
+}
 
+void TForm1::DuctMethod(CalcRecord& record, bool withResults) {
   record.method
       << Say(lang::Word("MethodDuctFriction")).arg(Figure(calc::kLaminarBelowRe), Figure(calc::kTurbulentFromRe))
       << Say(lang::Word("MethodDuctAir"))
@@ -871,34 +909,46 @@ CalcRecord TForm1::DuctRecord(bool withRows) {
   record.method << Say(lang::Word("MethodDuctInsulation")).arg(Figure(calc::kInsulationRoughnessMm));
   // The joint term counts only without insulation (a thickness of 0).
   int insulation = 0;
-  if (circular && calc::TryStrToInt(Isolering->Text().toStdString(), insulation) && insulation == 0) {
+  if (CirkRadioButton->Checked() && calc::TryStrToInt(Isolering->Text().toStdString(), insulation) && insulation == 0) {
     const QString coefficient = Sida->Text().isEmpty() ? Say(lang::Word("MethodDuctJointSeries")) : Steg->Text();
     record.method << Say(lang::Word("MethodDuctJoint")).arg(coefficient);
   }
-  if (search) {
+  if (CheckBox1->Checked())
     record.method << Say(lang::Word("MethodSearch")).arg(Figure(calc::kDuctSearchRules.tolerance));
-    record.results << InputLine(Flow, Flow->Text());
-  }
+  for (int col = 0; col < StringGrid1->ColCount(); ++col) record.table.headings << StringGrid1->Cell(col, 0);
+  if (withResults && !ductSearchEnd_.isEmpty()) record.notes << ductSearchEnd_;
+}
 
-  RecordTable& table = record.table;
-  for (int col = 0; col < StringGrid1->ColCount(); ++col) table.headings << StringGrid1->Cell(col, 0);
-  bool anyShown = false;
-  for (int row = 1; row < StringGrid1->RowCount() && !anyShown; ++row)
-    anyShown = !StringGrid1->Cell(0, row).isEmpty() || !StringGrid1->Cell(1, row).isEmpty();
-  if (withRows) FillDuctRows(table, DuctInputs());
-  if (!ductSearchEnd_.isEmpty()) record.notes << ductSearchEnd_;
-  // A red input stopped the run or was refused: rows still shown belong to
-  // earlier inputs.
-  bool stale = !search && Flow->Color() == TColor::clRed;
-  for (const QWidget* field :
-       std::initializer_list<const QWidget*>{Sida, Steg, Isolering, Temperatur, Ytrahet, MaxMeterPerSek, MaxPaPerMeter})
-    stale = stale || Background(field) == TColor::clRed;
-  if (!anyShown || stale) {
-    table.rows.clear();
-    table.over.clear();
-    record.noResult = true;
+QStringList TForm1::AnnouncedDuctRow(const CalcRecord& record) const {
+  // The grid as the calculation left it; a long series is read only up to
+  // the row it names: the first row within its limits (or its first row),
+  // and how many rows it has.
+  const auto shown = [this](int row) {
+    return !StringGrid1->Cell(0, row).isEmpty() || !StringGrid1->Cell(1, row).isEmpty();
+  };
+  const auto within = [this](int row) {
+    return !OverLimitOf(StringGrid1->Cell(0, row), MaxMeterPerSek->Text()) &&
+           !OverLimitOf(StringGrid1->Cell(1, row), MaxPaPerMeter->Text());
+  };
+  int rows = 0;
+  int first = 0;
+  int named = 0;
+  for (int row = 1; row < StringGrid1->RowCount(); ++row) {
+    if (!shown(row)) continue;
+    ++rows;
+    if (first == 0) first = row;
+    if (named == 0 && within(row)) named = row;
   }
-  return record;
+  if (named == 0) named = first;
+  QStringList said;
+  if (named > 0) {
+    QStringList cells;
+    for (qsizetype col = 0; col < record.table.headings.size(); ++col)
+      cells << record.table.headings[col] + ' ' + StringGrid1->Cell(static_cast<int>(col), named);
+    said << cells.join(", ");
+  }
+  said << Say(lang::Word("AnnouncedRows")).arg(rows);
+  return said;
 }
 
 void TForm1::FillDuctRows(RecordTable& table, const TypedInputs& typed) const {
@@ -923,24 +973,4 @@ void TForm1::FillDuctRows(RecordTable& table, const TypedInputs& typed) const {
     table.rows << cells;
     table.over << over;
   }
-}
-
-TypedInputs TForm1::DuctInputs() const {
-  const auto text = [](const QWidget* control, const QString& value) {
-    return std::pair{control->objectName(), value};
-  };
-  const auto on = [](const QAbstractButton* button) {
-    return std::pair{button->objectName(), QString(button->isChecked() ? "1" : "0")};
-  };
-  TypedInputs typed{text(EnhetRadioGroup, QString::number(EnhetRadioGroup->ItemIndex())),
-                    text(ComboBox1, QString::number(ComboBox1->currentIndex())), on(CirkRadioButton),
-                    on(RektRadioButton), on(CheckBox1),
-                    // The insulation sets the material's series and side list
-                    // again: before the side.
-                    text(Isolering, Isolering->Text()), text(Temperatur, Temperatur->Text()),
-                    text(Ytrahet, Ytrahet->Text()), text(Sida, Sida->Text()), text(Steg, Steg->Text()),
-                    text(SpinEdit1, SpinEdit1->Text())};
-  if (!CheckBox1->Checked()) typed << text(Flow, Flow->Text());
-  typed << text(MaxMeterPerSek, MaxMeterPerSek->Text()) << text(MaxPaPerMeter, MaxPaPerMeter->Text());
-  return typed;
 }

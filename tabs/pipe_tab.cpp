@@ -240,6 +240,7 @@ void TForm1::SpeedButton3Click() {
   if (EnhetRorDpRadioGroup->ItemIndex() != 0) r = calc::ToSingle(r / kPaPerMmWater);
   RvardeRoer->SetText(PipePressureDropText(r));
   RHast->SetText(PipeVelocityText(v));
+  CalculationDone();
 }
 
 // ---- The largest-flow search ----------------------------------------------------
@@ -350,6 +351,7 @@ void TForm1::ShowWaterSearchResult(const calc::FlowSearch& search, TEdit* limitF
     RvardeRoer->SetText(PipePressureDropText(calc::ToSingle(mmWater ? shown.r / kPaPerMmWater : shown.r)));
   }
   RFlow->SetText(WaterFlowText(calc::ToSingle(flow)));
+  CalculationDone();
 }
 
 // ---- The record -------------------------------------------------------------
@@ -360,41 +362,40 @@ TEdit* TForm1::WaterSearchLimit() const {
   return RvardeRoer->Color() == TColor::clWindow ? RvardeRoer : RHast;
 }
 
-CalcRecord TForm1::PipeRecord() {
-  CalcRecord record = NewRecord();
+TabDescription TForm1::PipeDescription() {
   const bool search = CheckBox2->Checked();
-  record.inputs << InputLine(RMtrlComboBox, RMtrlComboBox->Text()) << InputLine(RYtrahet, RYtrahet->Text())
-                << InputLine(RInvDiam, RInvDiam->Text()) << InputLine(RTemp, RTemp->Text())
-                << InputLine(RKinViskos, RKinViskos->Text(), Hint(RKinViskos))
-                << InputLine(RDensitet, RDensitet->Text(), Hint(RDensitet));
   TEdit* limit = WaterSearchLimit();
   TEdit* other = limit == RvardeRoer ? RHast : RvardeRoer;
-  record.inputs << (search ? InputLine(limit, limit->Text()) : InputLine(RFlow, RFlow->Text()));
-
-  record.method << Say(lang::Word("MethodPipeWater"))
-                << Say(lang::Word("MethodPipeFriction"))
-                       .arg(Figure(calc::kLaminarBelowRe), Figure(calc::kTurbulentFromRe), Figure(calc::kPaPerMmWater));
-  if (search) {
-    const double tolerance = calc::PipeSearchRules(calc::SearchCriterion::PressureDrop).tolerance;
-    record.method << Say(lang::Word("MethodSearch")).arg(Figure(tolerance));
-    record.results << InputLine(RFlow, RFlow->Text()) << InputLine(other, other->Text());
-  } else {
-    record.results << InputLine(RHast, RHast->Text()) << InputLine(RvardeRoer, RvardeRoer->Text());
-  }
-  if (!pipeSearchEnd_.isEmpty()) record.notes << pipeSearchEnd_;
-  record.noResult = search ? RFlow->Text().isEmpty() : RHast->Text().isEmpty() || RvardeRoer->Text().isEmpty();
-  if (record.noResult) record.results.clear();
-  return record;
-}
-
-TypedInputs TForm1::PipeInputs() const {
-  TypedInputs typed{{EnhetRorRadioGroup->objectName(), QString::number(EnhetRorRadioGroup->ItemIndex())},
-                    {EnhetRorDpRadioGroup->objectName(), QString::number(EnhetRorDpRadioGroup->ItemIndex())},
-                    {RMtrlComboBox->objectName(), QString::number(RMtrlComboBox->currentIndex())}};
-  for (const TEdit* field : {RYtrahet, RInvDiam, RTemp, RKinViskos, RDensitet})
-    typed << std::pair{field->objectName(), field->Text()};
-  typed << std::pair{CheckBox2->objectName(), QString(CheckBox2->Checked() ? "1" : "0")};
-  const TEdit* input = CheckBox2->Checked() ? WaterSearchLimit() : RFlow;
-  typed << std::pair{input->objectName(), input->Text()};
-  return typed;
+  TabDescription d;
+  // The units are said by the fields' captions, the search by the flow
+  // standing among the results.
+  d.inputs = {Input(EnhetRorRadioGroup, InputKind::Group).NoLine(),
+              Input(EnhetRorDpRadioGroup, InputKind::Group).NoLine(),
+              Input(RMtrlComboBox, InputKind::Choice),
+              Input(RYtrahet).NotNegative(),
+              Input(RInvDiam).NotNegative(),
+              Input(RTemp).Temperature(),
+              Input(RKinViskos).NotNegative().Hint(Hint(RKinViskos)),
+              Input(RDensitet).NotNegative().Hint(Hint(RDensitet)),
+              Input(CheckBox2, InputKind::Button).NoLine(),
+              Input(RFlow).NotNegative().When(!search),
+              Input(RHast).NotNegative().When(search && limit == RHast),
+              Input(RvardeRoer).NotNegative().When(search && limit == RvardeRoer)};
+  if (search)
+    d.results = {Result(RFlow), Result(other)};
+  else
+    d.results = {Result(RHast), Result(RvardeRoer)};
+  d.rest = [this, search](CalcRecord& record, bool withResults) {
+    record.method << Say(lang::Word("MethodPipeWater"))
+                  << Say(lang::Word("MethodPipeFriction"))
+                         .arg(Figure(calc::kLaminarBelowRe), Figure(calc::kTurbulentFromRe),
+                              Figure(calc::kPaPerMmWater));
+    if (search) {
+      const double tolerance = calc::PipeSearchRules(calc::SearchCriterion::PressureDrop).tolerance;
+      record.method << Say(lang::Word("MethodSearch")).arg(Figure(tolerance));
+    }
+    if (withResults && !pipeSearchEnd_.isEmpty()) record.notes << pipeSearchEnd_;
+  };
+  d.calculate = [this] { SpeedButton3Click(); };
+  return d;
 }

@@ -124,13 +124,19 @@ void TForm1::SpeedButton4Click() {
     DeltaT->SetText(DecimalFormat(DeltaT->Text()));
     const double flow = StrToFloat(EffektFlowEdit->Text());
     // A heat capacity or temperature difference that does not read, or a
-    // power that cannot be formed, leaves the power as it was, silently.
+    // power that cannot be formed, is reported as the other direction reports
+    // it, and no power stands beside inputs it was not worked out from.
+    QString power;
     try {
       const double cp = StrToFloat(SpecHeatKapacitet->Text());
       const double deltaT = StrToFloat(DeltaT->Text());
-      EffektEdit->SetText(PowerText(calc::PowerFromFlow(flow, flowUnit, cp, deltaT, powerUnit)));
+      power = PowerText(calc::PowerFromFlow(flow, flowUnit, cp, deltaT, powerUnit));
     } catch (const std::exception&) {
+      EffektEdit->SetText(QString());
+      throw;
     }
+    EffektEdit->SetText(power);
+    CalculationDone();
     return;
   }
   EffektEdit->SetText(DecimalFormat(EffektEdit->Text()));
@@ -139,6 +145,7 @@ void TForm1::SpeedButton4Click() {
   const double cp = StrToFloat(SpecHeatKapacitet->Text());
   const double deltaT = StrToFloat(DeltaT->Text());
   EffektFlowEdit->SetText(WaterFlowPerSecondText(calc::FlowFromPower(power, powerUnit, cp, deltaT, flowUnit)));
+  CalculationDone();
 }
 
 void TForm1::CalkValRadioGroupClick() {
@@ -195,33 +202,26 @@ void TForm1::EffektFlowEditChange() {
   if (!PowerToFlow()) EffektFlowEdit->ColourRequired();
 }
 
-// ---- The record -------------------------------------------------------------
+// ---- The description -------------------------------------------------------
 
-CalcRecord TForm1::PowerRecord() {
-  CalcRecord record = NewRecord();
+TabDescription TForm1::PowerDescription() {
   TEdit* result = PowerToFlow() ? EffektFlowEdit : EffektEdit;
   TEdit* input = PowerToFlow() ? EffektEdit : EffektFlowEdit;
-  record.inputs << InputLine(CalkValRadioGroup, CalkValRadioGroup->ItemText(CalkValRadioGroup->ItemIndex()))
-                << InputLine(input, input->Text()) << InputLine(DeltaT, DeltaT->Text())
-                << InputLine(SpecHeatKapacitet, SpecHeatKapacitet->Text());
-  record.method << Say(lang::Word("MethodPower")).arg(Figure(calc::kWaterKilogramsPerLitre))
-                << Say(lang::Word("MethodPowerCooling"));
-  // A red field stopped the last ENTER: a shown result belongs to earlier inputs.
-  bool stale = false;
-  for (const TEdit* field : {input, DeltaT, SpecHeatKapacitet}) stale = stale || field->Color() == TColor::clRed;
-  if (result->Text().isEmpty() || stale)
-    record.noResult = true;
-  else
-    record.results << InputLine(result, result->Text());
-  return record;
-}
-
-TypedInputs TForm1::PowerInputs() const {
-  TEdit* input = PowerToFlow() ? EffektEdit : EffektFlowEdit;
-  return {{CalkValRadioGroup->objectName(), QString::number(CalkValRadioGroup->ItemIndex())},
-          {EnhetFlowRadioGroup->objectName(), QString::number(EnhetFlowRadioGroup->ItemIndex())},
-          {EnhetEffektRadioGroup->objectName(), QString::number(EnhetEffektRadioGroup->ItemIndex())},
-          {DeltaT->objectName(), DeltaT->Text()},
-          {SpecHeatKapacitet->objectName(), SpecHeatKapacitet->Text()},
-          {input->objectName(), input->Text()}};
+  TabDescription d;
+  // The direction and the units empty the fields: before them. The units
+  // are said by the fields' captions.
+  d.inputs = {Input(CalkValRadioGroup, InputKind::Group),
+              Input(EnhetFlowRadioGroup, InputKind::Group).NoLine(),
+              Input(EnhetEffektRadioGroup, InputKind::Group).NoLine(),
+              Input(EffektFlowEdit).Number().When(input == EffektFlowEdit),
+              Input(EffektEdit).Number().When(input == EffektEdit),
+              Input(DeltaT).Number(),
+              Input(SpecHeatKapacitet).NotNegative()};
+  d.results = {Result(result)};
+  d.rest = [this](CalcRecord& record, bool) {
+    record.method << Say(lang::Word("MethodPower")).arg(Figure(calc::kWaterKilogramsPerLitre))
+                  << Say(lang::Word("MethodPowerCooling"));
+  };
+  d.calculate = [this] { SpeedButton4Click(); };
+  return d;
 }

@@ -9,19 +9,19 @@ namespace {
 
 // A field's three roles in a mode: a typed input, the mode's result, or off
 // (kv without Fe, Fe without kv).
-void Input(TEdit* field) {
+void AsInput(TEdit* field) {
   field->SetReadOnly(false);
   field->setEnabled(true);
   field->SetColor(TColor::clWindow);
 }
 
-void Result(TEdit* field) {
+void AsResult(TEdit* field) {
   field->SetReadOnly(true);
   field->SetText(QString());
   field->SetColor(TColor::clBtnFace);
 }
 
-void Off(TEdit* field) {
+void AsOff(TEdit* field) {
   field->SetReadOnly(true);
   field->SetColor(TColor::clBtnFace);
   field->setEnabled(false);
@@ -144,34 +144,34 @@ void TForm1::KalkylVal() {
   // drop is computed; the other kind is off.
   const auto coefficientInput = [this, fe] {
     if (fe) {
-      Input(FeEdit1);
-      Off(KvsEdit);
+      AsInput(FeEdit1);
+      AsOff(KvsEdit);
       InvDiamEdit->SetColor(TColor::clWindow);
     } else {
-      Off(FeEdit1);
-      Input(KvsEdit);
+      AsOff(FeEdit1);
+      AsInput(KvsEdit);
       InvDiamEdit->SetColor(TColor::clBtnFace);
     }
   };
   if (RadioButton1->Checked()) {
-    Result(FlowEdit);
-    Input(TryckEdit);
+    AsResult(FlowEdit);
+    AsInput(TryckEdit);
     coefficientInput();
   }
   if (RadioButton2->Checked()) {
-    Result(TryckEdit);
-    Input(FlowEdit);
+    AsResult(TryckEdit);
+    AsInput(FlowEdit);
     coefficientInput();
   }
   if (RadioButton3->Checked()) {
-    Result(KvsEdit);
-    Input(FlowEdit);
-    Input(TryckEdit);
+    AsResult(KvsEdit);
+    AsInput(FlowEdit);
+    AsInput(TryckEdit);
   }
   if (RadioButton4->Checked()) {
-    Result(FeEdit1);
-    Input(FlowEdit);
-    Input(TryckEdit);
+    AsResult(FeEdit1);
+    AsInput(FlowEdit);
+    AsInput(TryckEdit);
   }
   // Which field is the result follows the mode.
   for (TEdit* field : {FlowEdit, TryckEdit, KvsEdit, FeEdit1}) field->UpdateSpokenName();
@@ -265,6 +265,7 @@ void TForm1::SpeedButton2Click() {
         fe ? calc::VentilFlodeFe(dp, feValue(), diameter()) : calc::VentilFlodeKv(dp, StrToSingle(KvsEdit->Text()));
     FlowEdit->SetText(ValveFlowText(calc::ToSingle(FromCubicMetresPerHour(found, flowUnit))));
   }
+  CalculationDone();
 }
 
 // ---- The record -------------------------------------------------------------
@@ -287,38 +288,30 @@ QList<TEdit*> TForm1::ValveInputFields() const {
   return fields;
 }
 
-CalcRecord TForm1::ValveRecord() {
-  CalcRecord record = NewRecord();
-  TEdit* result = ValveResultField();
-  bool stale = false;
-  for (TEdit* field : ValveInputFields()) {
-    record.inputs << InputLine(field, field->Text());
-    // A red input was missing at the last ENTER: what the result field
-    // still shows belongs to earlier inputs.
-    stale = stale || field->Color() == TColor::clRed;
-  }
-  record.method << Say(lang::Word("MethodValveUnits"))
-                       .arg(Figure(calc::kCubicMetresPerHourPerLitrePerSecond), Figure(1.0 / calc::kKiloPascalsPerBar),
-                            Figure(1.0 / calc::kMmWaterPerBar));
-  if (FeCheckBox->Checked())
-    record.method << Say(lang::Word("MethodValveFe")).arg(Figure(calc::kValveWaterDensity));
-  else
-    record.method << Say(lang::Word("MethodValveKv"));
-  if (result->Text().isEmpty() || stale)
-    record.noResult = true;
-  else
-    record.results << InputLine(result, result->Text());
-  return record;
-}
+// ---- The description -------------------------------------------------------
 
-TypedInputs TForm1::ValveInputs() const {
-  TypedInputs typed{{FlowRadioGroup->objectName(), QString::number(FlowRadioGroup->ItemIndex())},
-                    {TryckRadioGroup->objectName(), QString::number(TryckRadioGroup->ItemIndex())}};
-  for (const QAbstractButton* button :
-       {static_cast<QAbstractButton*>(RadioButton1), static_cast<QAbstractButton*>(RadioButton2),
-        static_cast<QAbstractButton*>(RadioButton3), static_cast<QAbstractButton*>(RadioButton4),
-        static_cast<QAbstractButton*>(FeCheckBox)})
-    typed << std::pair{button->objectName(), QString(button->isChecked() ? "1" : "0")};
-  for (const TEdit* field : ValveInputFields()) typed << std::pair{field->objectName(), field->Text()};
-  return typed;
+TabDescription TForm1::ValveDescription() {
+  const QList<TEdit*> read = ValveInputFields();
+  TabDescription d;
+  // The mode is said by the result's name, the units by the fields' captions.
+  d.inputs = {Input(FlowRadioGroup, InputKind::Group).NoLine(), Input(TryckRadioGroup, InputKind::Group).NoLine()};
+  for (QWidget* button :
+       std::initializer_list<QWidget*>{RadioButton1, RadioButton2, RadioButton3, RadioButton4, FeCheckBox})
+    d.inputs << Input(button, InputKind::Button).NoLine();
+  d.inputs << Input(FlowEdit).NotNegative().When(read.contains(FlowEdit))
+           << Input(TryckEdit).When(read.contains(TryckEdit))
+           << Input(KvsEdit).NotNegative().When(read.contains(KvsEdit)) << Input(FeEdit1).When(read.contains(FeEdit1))
+           << Input(InvDiamEdit).NotNegative().When(read.contains(InvDiamEdit));
+  d.results = {Result(ValveResultField())};
+  d.rest = [this](CalcRecord& record, bool) {
+    record.method << Say(lang::Word("MethodValveUnits"))
+                         .arg(Figure(calc::kCubicMetresPerHourPerLitrePerSecond),
+                              Figure(1.0 / calc::kKiloPascalsPerBar), Figure(1.0 / calc::kMmWaterPerBar));
+    if (FeCheckBox->Checked())
+      record.method << Say(lang::Word("MethodValveFe")).arg(Figure(calc::kValveWaterDensity));
+    else
+      record.method << Say(lang::Word("MethodValveKv"));
+  };
+  d.calculate = [this] { SpeedButton2Click(); };
+  return d;
 }

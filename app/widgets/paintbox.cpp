@@ -38,7 +38,7 @@ void TPaintBox::MoveTo(int x, int y) {
 }
 
 void TPaintBox::LineTo(int x, int y) {
-  Add(DrawOp{ToQColor(penColor), penWidth, at_, QPoint(x, y), QString()});
+  Add(DrawOp{ToQColor(penColor), penWidth, at_, QPoint(x, y), QString(), recording});
   if (recording) {
     if (!strokeOpen_) {
       strokes_.append(Stroke{penColor, penWidth, {at_}});
@@ -50,20 +50,20 @@ void TPaintBox::LineTo(int x, int y) {
 }
 
 void TPaintBox::TextOut(int x, int y, const QString& text) {
-  Add(DrawOp{ToQColor(penColor), 1, QPoint(x, y), QPoint(), text});
+  Add(DrawOp{ToQColor(penColor), 1, QPoint(x, y), QPoint(), text, recording});
 }
 
 void TPaintBox::Add(const DrawOp& op) {
   EnsureImage();
   ops_.append(op);
   QPainter painter(&image_);
-  Draw(painter, op);
+  Draw(painter, op, font(), Ground());
   update();
 }
 
 QColor TPaintBox::Ground() const { return background_.isValid() ? background_ : palette().color(QPalette::Window); }
 
-void TPaintBox::Draw(QPainter& painter, const DrawOp& op) const {
+void TPaintBox::Draw(QPainter& painter, const DrawOp& op, const QFont& font, const QColor& ground) {
   if (op.text.isEmpty()) {
     painter.setPen(QPen(op.colour, op.width));
     painter.drawLine(op.from, op.to);
@@ -72,22 +72,31 @@ void TPaintBox::Draw(QPainter& painter, const DrawOp& op) const {
   // The font in the canvas's pixels, so that a painter's scale (a printed
   // page) applies to the texts as to the lines. A text stands on the
   // canvas's background.
-  QFont pixelFont = font();
-  pixelFont.setPixelSize(QFontInfo(font()).pixelSize());
+  QFont pixelFont = font;
+  pixelFont.setPixelSize(QFontInfo(font).pixelSize());
   painter.setFont(pixelFont);
-  const QFontMetrics metrics(font());
-  painter.fillRect(QRect(op.from, QSize(metrics.horizontalAdvance(op.text), metrics.height())), Ground());
+  const QFontMetrics metrics(font);
+  painter.fillRect(QRect(op.from, QSize(metrics.horizontalAdvance(op.text), metrics.height())), ground);
   painter.setPen(op.colour);
   painter.drawText(op.from.x(), op.from.y() + metrics.ascent(), op.text);
 }
 
-void TPaintBox::Replay(QPainter& painter) const {
+TPaintBox::Picture TPaintBox::PictureFrom(qsizetype from) const {
+  Picture picture{size(), Ground(), font(), {}};
+  for (qsizetype i = 0; i < ops_.size(); ++i)
+    if (!ops_[i].curve || i >= from) picture.ops << ops_[i];
+  return picture;
+}
+
+void TPaintBox::Picture::Replay(QPainter& painter) const {
   painter.save();
-  painter.setClipRect(rect());
-  painter.fillRect(rect(), Ground());
-  for (const DrawOp& op : ops_) Draw(painter, op);
+  painter.setClipRect(QRect(QPoint(), size));
+  painter.fillRect(QRect(QPoint(), size), ground);
+  for (const DrawOp& op : ops) Draw(painter, op, font, ground);
   painter.restore();
 }
+
+void TPaintBox::Replay(QPainter& painter) const { PictureFrom(0).Replay(painter); }
 
 int TPaintBox::TextWidth(const QString& text) const { return QFontMetrics(font()).horizontalAdvance(text); }
 

@@ -6,6 +6,7 @@
 // last cleared, so tests and the driver can read the curves without pixels.
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -43,9 +44,30 @@ class TPaintBox : public QWidget {
   const QList<Stroke>& Strokes() const { return strokes_; }
   // What the canvas shows, at the window's device pixel ratio.
   const QImage& Image() const { return image_; }
-  // Draws everything drawn since the canvas was last cleared again, onto
-  // another painter in the canvas's own pixels: the chart as vector graphics
-  // on a printed page, not a copy of the screen's pixels.
+  // Every line and text drawn since the last clear, in order.
+  struct DrawOp {
+    QColor colour;
+    int width = 1;
+    QPoint from;
+    QPoint to;
+    QString text;        // a text drawn at `from`; empty for a line
+    bool curve = false;  // drawn while `recording` (not the frame or grid)
+  };
+  // What the canvas shows, as lines and texts of its own, to be drawn again
+  // onto another painter in the canvas's pixels: the chart as vector
+  // graphics on a printed page, not a copy of the screen's pixels.
+  struct Picture {
+    QSize size;
+    QColor ground;
+    QFont font;
+    QList<DrawOp> ops;
+    void Replay(QPainter& painter) const;
+  };
+  // How many lines and texts have been drawn since the last clear.
+  qsizetype DrawnCount() const { return ops_.size(); }
+  // The canvas's frame and grid with the curves drawn from the `from`th
+  // line on (the curves drawn before are left out).
+  Picture PictureFrom(qsizetype from) const;
   void Replay(QPainter& painter) const;
   // Draws on the canvas when it is first painted and nothing has been drawn
   // yet.
@@ -61,18 +83,10 @@ class TPaintBox : public QWidget {
   QPoint at_;
   bool strokeOpen_ = false;
   QList<Stroke> strokes_;
-  // Every line and text drawn since the last clear, in order, for Replay.
-  struct DrawOp {
-    QColor colour;
-    int width = 1;
-    QPoint from;
-    QPoint to;
-    QString text;  // a text drawn at `from`; empty for a line
-  };
   QList<DrawOp> ops_;
   // Every line and text goes through these: recorded, then drawn on the
   // canvas; a new image or a printed page draws the record again.
   void Add(const DrawOp& op);
-  void Draw(QPainter& painter, const DrawOp& op) const;
+  static void Draw(QPainter& painter, const DrawOp& op, const QFont& font, const QColor& ground);
   QColor Ground() const;  // the canvas's background
 };
