@@ -147,6 +147,9 @@ void TForm1::OpenRecord(const QString& path) {
     if (!file.result) return;
     CalculateActiveTab();
     now = ActiveRecord();
+    // A calculation that shows no result now still names each figure, as
+    // the screen shows it (empty).
+    if (now.noResult) now = BuildRecord(page, true);
   }
 
   // The figures the record holds against those computed now, as shown.

@@ -114,9 +114,9 @@ CalcRecord TForm1::BuildRecord(const QWidget* page, bool withResults) {
   if (withResults)
     for (const TabResult& result : description.results)
       if (result.inForce && result.line)
-        record.results << DescribedLine(result.control, result.caption,
-                                        result.shown ? result.shown() : static_cast<const TEdit*>(result.control)->Text(),
-                                        result.unit);
+        record.results << DescribedLine(
+            result.control, result.caption,
+            result.shown ? result.shown() : static_cast<const TEdit*>(result.control)->Text(), result.unit);
   if (description.rest) description.rest(record, withResults);
   record.noResult = !withResults;
   return record;
@@ -130,8 +130,7 @@ const TabInput* TForm1::SavedInput(const TabDescription& description, const QStr
 
 bool TForm1::SavedValuePossible(const TabInput& input, const QString& value) const {
   switch (input.kind) {
-    case InputKind::Group:
-      return WholeNumberIn(value, 0, static_cast<const TRadioGroup*>(input.control)->Count() - 1);
+    case InputKind::Group: return WholeNumberIn(value, 0, static_cast<const TRadioGroup*>(input.control)->Count() - 1);
     case InputKind::Button: return value == "0" || value == "1";
     case InputKind::Choice:
       return value.startsWith(kTypedMark) ||

@@ -37,9 +37,9 @@ struct TabInput {
   // Whether the record gives it a line of its own; some are said by another
   // line (a unit by its field's caption, a mode by its result's name).
   bool line = true;
-  QString caption;                // the line's caption, when not the control's name on screen
+  QString caption;                 // the line's caption, when not the control's name on screen
   std::function<QString()> shown;  // the line's value, when not the control's text
-  QString unit;                   // a unit the screen shows only in a hint
+  QString unit;                    // a unit the screen shows only in a hint
 
   // What a saved text may be: when `number`, empty or a number of at least
   // `least` (above it when `leastIncluded` is false).

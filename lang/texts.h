@@ -372,6 +372,7 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
     {"ChartTarget", kWord, 0, 0, "Högsta halt %1 ppm som vågrät linje.", "Højeste indhold %1 ppm som vandret linje."},
     {"OutdoorAirLine", kWord, 0, 0, "= %1 m³/h, %2 l/s per person", "= %1 m³/h, %2 l/s pr. person"},
     {"OutdoorAirStay", kWord, 0, 0, ", %1 ppm efter %2", ", %1 ppm efter %2"},
+    {"OutdoorAirRate", kWord, 0, 0, "; %1 l/h per person räknas som %2 ml/s", "; %1 l/h pr. person regnes som %2 ml/s"},
     {"MethodOutdoorAir", kWord, 0, 0,
      "Sökning: minsta uteluftflöde i steg om %1 l/s där halten för den högre alstringen är högst %2 ppm %3.",
      "Søgning: mindste udeluft i trin på %1 l/s hvor indholdet for den højere afgivelse er højst %2 ppm %3."},

@@ -261,6 +261,10 @@ void TForm1::ShowOutdoorAirLine() {
     const auto level = calc::RoundHalfEven(calc::CO2Formel(room.k1, room, stay));
     line += Say(lang::Word("OutdoorAirStay")).arg(level).arg(QString::fromStdString(calc::BalansTid(stay)));
   }
+  // The rate the search counted per person, made whole in ml/s as the law
+  // takes it: why the flow differs from a hand calculation with the table's l/h.
+  const int rate = ChosenRates().back();
+  line += Say(lang::Word("OutdoorAirRate")).arg(rate).arg(calc::CO2Alstring(rate, 1));
   UteLuftResultat->SetCaption(line);
   UteLuftResultat->adjustSize();
   UteLuftResultat->show();

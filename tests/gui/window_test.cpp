@@ -596,6 +596,42 @@ class WindowTest : public QObject {
     QCOMPARE(cell(7, 0), QStringLiteral("2.0"));
   }
 
+  // State: the CO2 tab with "Behåll kurvor" ticked and an earlier calculation
+  // for 10 l/s on the chart. Action: a calculation for 20 l/s, then its
+  // record. Expected: the record's chart holds the curves of 20 l/s alone,
+  // line for line those a program that never drew 10 l/s records.
+  void co2_record_draws_only_its_own_curves() {
+    const auto chartFor = [](const QStringList& flows, bool keep) {
+      Program program;
+      TForm1& f = *program.form;
+      program.ClickTab(f.CO2TabSheet);
+      program.TypeAndLeave(f.CO2Ute, "400", f.RumVolym);
+      program.TypeAndLeave(f.RumVolym, "180", f.AntalPers);
+      program.TypeAndLeave(f.AntalPers, "2", f.UteLuft);
+      if (keep) QTest::mouseClick(f.SparaKurva, Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+      for (const QString& flow : flows) {
+        program.TypeAndLeave(f.UteLuft, flow, f.RumVolym);
+        f.CO2CalcButtonClick();
+      }
+      const CalcRecord record = f.ActiveRecord();
+      QList<TPaintBox::DrawOp> curves;
+      if (record.chart)
+        for (const TPaintBox::DrawOp& op : record.chart->ops)
+          if (op.curve) curves << op;
+      return std::pair{curves, f.COkurva->Strokes().size()};
+    };
+    const auto [kept, keptStrokes] = chartFor({"10", "20"}, true);
+    const auto [alone, aloneStrokes] = chartFor({"20"}, false);
+    QVERIFY2(keptStrokes > aloneStrokes, "the earlier curves stay on the screen");
+    QVERIFY(!alone.isEmpty());
+    QCOMPARE(kept.size(), alone.size());
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+      QCOMPARE(kept[i].from, alone[i].from);
+      QCOMPARE(kept[i].to, alone[i].to);
+      QCOMPARE(kept[i].colour, alone[i].colour);
+    }
+  }
+
   // State: a duct series sized (or a flow searched) with a material, shape,
   // insulation, unit and temperature. Action: every row with figures added
   // to the duct run with Ctrl+L. Expected: each section shows the row's own
