@@ -529,13 +529,17 @@ CalcRecord TStracka::Record() const {
   record.page = objectName();
   record.tab = windowTitle();
   for (const RunRow& row : rows_) {
-    const QString shape =
-        row.duct.circular ? form_.Say(lang::Word("RunCircular")) : form_.Say(lang::Word("RunRectangular"));
+    // The shape the section's own dimension gives, and the joint coefficient
+    // its R includes (the model's: a duct sized as circular, without insulation).
+    const QString dimension = row.dimension;
+    const bool rectangular = dimension.contains('*') || dimension.contains('x') || dimension.contains('X');
+    const QString shape = rectangular ? form_.Say(lang::Word("RunRectangular")) : form_.Say(lang::Word("RunCircular"));
+    const float joint = row.duct.circular && row.duct.insulation == 0 ? row.duct.joint : 0.0f;
     record.inputs << RecordLine{
         form_.Say(kHeadings[kName]) + ' ' + row.name.trimmed(),
         form_.Say(lang::Word("RunSectionDuct"))
             .arg(row.duct.material.trimmed(), shape, QString::number(row.duct.insulation),
-                 form_.Figure(row.duct.roughness, 7), form_.Figure(row.duct.joint, 7), row.duct.temperature),
+                 form_.Figure(row.duct.roughness, 7), form_.Figure(joint, 7), row.duct.temperature),
         QString()};
   }
   record.method << form_.Say(lang::Word("MethodDuctFriction"))
@@ -543,7 +547,8 @@ CalcRecord TStracka::Record() const {
                 << form_.Say(lang::Word("MethodDuctAir"))
                        .arg(form_.Figure(calc::kAirZeroCelsius), form_.Figure(calc::kAirDensityAt0C),
                             form_.Figure(calc::kAirViscositySlope), form_.Figure(calc::kAirViscosityAt0C))
-                << form_.Say(lang::Word("MethodRunLocal")) << form_.Say(lang::Word("MethodRunPaths"));
+                << form_.Say(lang::Word("MethodRunJoint")) << form_.Say(lang::Word("MethodRunLocal"))
+                << form_.Say(lang::Word("MethodRunPaths"));
   for (int col = 0; col < kCols; ++col) record.table.headings << StrackaGrid->Cell(col, 0);
   for (int r = 1; r < StrackaGrid->RowCount(); ++r) {
     QStringList cells;

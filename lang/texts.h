@@ -283,8 +283,9 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
     {"MethodDuctInsulation", kWord, 0, 0,
      "Isolering minskar varje mått med två tjocklekar, och dess yta har ytråheten %1 mm.",
      "Isolering mindsker hvert mål med to tykkelser, og dens overflade har ruheden %1 mm."},
-    {"MethodDuctJoint", kWord, 0, 0, "Cirkulär kanal: tryckfallet inkluderar engångsmotståndet ð·v²/2, ð = %1.",
-     "Cirkulær kanal: trykfaldet omfatter enkeltmodstanden ð·v²/2, ð = %1."},
+    {"MethodDuctJoint", kWord, 0, 0,
+     "Cirkulär kanal: tryckfallet per meter inkluderar engångsmotståndet ð·v²/2, R = λ·v²/dh·ρ/2 + ð·v²/2, ð = %1.",
+     "Cirkulær kanal: trykfaldet pr. meter omfatter enkeltmodstanden ð·v²/2, R = λ·v²/dh·ρ/2 + ð·v²/2, ð = %1."},
     {"MethodDuctJointSeries", kWord, 0, 0, "varje dimensions värde ur serien", "hver dimensions værdi fra serien"},
     {"MethodSearch", kWord, 0, 0, "Sökning: största flöde som håller gränsvärdet inom %1.",
      "Søgning: største flow som holder grænseværdien inden for %1."},
@@ -437,6 +438,11 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
      "%1, %2, isolering %3 mm, ruhed %4 mm, ð %5, %6 °C"},
     {"RunCircular", kWord, 0, 0, "cirkulär", "cirkulær"},
     {"RunRectangular", kWord, 0, 0, "rektangulär", "rektangulær"},
+    {"MethodRunJoint", kWord, 0, 0,
+     "En cirkulär del utan isolering: R inkluderar engångsmotståndet ð·v²/2 per meter, R = λ·v²/dh·ρ/2 + ð·v²/2, "
+     "med delens ð (0 för övriga delar).",
+     "En cirkulær del uden isolering: R omfatter enkeltmodstanden ð·v²/2 pr. meter, R = λ·v²/dh·ρ/2 + ð·v²/2, med "
+     "delens ð (0 for øvrige dele)."},
     {"MethodRunLocal", kWord, 0, 0,
      "Engångsförluster Σζ·ρ·v²/2 med luftens densitet ρ vid delens temperatur; Del = R·längd + Σζ·ρ·v²/2.",
      "Enkeltmodstande Σζ·ρ·v²/2 med luftens densitet ρ ved delens temperatur; Del = R·længde + Σζ·ρ·v²/2."},
