@@ -8,7 +8,7 @@
 #               the tree (build-mutants/), rebuilds, runs the tests and lists
 #               the faults no test caught; not part of make test
 
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+PACKAGES := cmake make g++ qt6-base-dev libgl-dev libqpdf-dev qpdf pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             clang-format xvfb xauth xfonts-base fonts-dejavu-core fonts-liberation openbox xdotool x11-utils \
             librsvg2-bin desktop-file-utils dpkg-dev poppler-utils dbus-daemon at-spi2-core python3-pyatspi \
             qt6-translations-l10n

@@ -1,7 +1,6 @@
 #include "app/record.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
@@ -261,25 +260,20 @@ bool WriteRecordPdf(const CalcRecord& record, const QString& path, QString* reas
     return false;
   };
   if (!file.open(QIODevice::WriteOnly)) return fail();
-  // The pages are made in memory; the calculation is embedded after them so
-  // that the program can open the record again.
-  QBuffer pages;
-  pages.open(QIODevice::WriteOnly);
   {
-    QPdfWriter writer(&pages);
+    // The calculation goes with the pages as a file of the document, so
+    // that the program can open the record again.
+    QPdfWriter writer(&file);
     writer.setResolution(300);
     SetRecordPage(writer);
     writer.setTitle(Heading() + QStringLiteral(" ") + record.tab);
     writer.setCreator(Heading());
+    writer.addFileAttachment(QString::fromLatin1(kRecordFileName), RecordFileBytes(record),
+                             QStringLiteral("application/json"));
     if (PaintRecord(record, writer) == 0) {
       file.cancelWriting();
       return fail();
     }
-  }
-  const QByteArray pdf = WithEmbeddedRecord(pages.data(), RecordFileBytes(record));
-  if (pdf.isEmpty() || file.write(pdf) != pdf.size()) {
-    file.cancelWriting();
-    return fail();
   }
   return file.commit() || fail();
 }

@@ -1,20 +1,19 @@
 #include "app/record_file.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMap>
-#include <QRegularExpression>
-#include <algorithm>
-#include <optional>
+#include <QLibrary>
 
+#include "app/pdf_read.h"
 #include "app/version.h"
 
 namespace {
 
-constexpr char kFileName[] = "pluvik-record.json";
 // A record is a few pages; anything much larger is no record of ours.
 constexpr qint64 kLargestRecord = 64 * 1024 * 1024;
 
@@ -24,56 +23,33 @@ QJsonArray Strings(const QStringList& texts) {
   return array;
 }
 
-// The last number after `key` ("/Size 25", "startxref\n16157") in `text`.
-std::optional<qint64> NumberAfter(const QByteArray& text, const QByteArray& key, qsizetype from = 0) {
-  const qsizetype at = text.indexOf(key, from);
-  if (at < 0) return std::nullopt;
-  qsizetype i = at + key.size();
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\r' || text[i] == '\n')) ++i;
-  qsizetype end = i;
-  while (end < text.size() && end - i < 12 && text[end] >= '0' && text[end] <= '9') ++end;
-  if (end == i) return std::nullopt;
-  return text.mid(i, end - i).toLongLong();
+// The calculation carries the MD5 of its own text, taken with 32 zeros in the
+// place of the sum, so that a changed byte is found wherever it falls.
+constexpr char kNoCheck[] = "00000000000000000000000000000000";
+
+QByteArray Checksum(const QByteArray& payload) {
+  return QCryptographicHash::hash(payload, QCryptographicHash::Md5).toHex();
 }
 
-// The cross-reference table that starts at `offset`: object number to
-// offset; empty when there is none there.
-QMap<int, qint64> CrossReferences(const QByteArray& pdf, qint64 offset) {
-  QMap<int, qint64> objects;
-  if (offset < 0 || offset >= pdf.size() || !pdf.mid(offset, 4).startsWith("xref")) return objects;
-  qsizetype i = pdf.indexOf('\n', offset) + 1;
-  while (i > 0 && i < pdf.size() && !pdf.mid(i, 7).startsWith("trailer")) {
-    const qsizetype eol = pdf.indexOf('\n', i);
-    if (eol < 0) return {};
-    const QList<QByteArray> head = pdf.mid(i, eol - i).trimmed().split(' ');
-    bool firstRead = false, countRead = false;
-    const int first = head.value(0).toInt(&firstRead);
-    const int count = head.value(1).toInt(&countRead);
-    if (head.size() != 2 || !firstRead || !countRead || count < 0 || count > 100000) return {};
-    i = eol + 1;
-    for (int k = 0; k < count; ++k, i += 20) {
-      if (i + 20 > pdf.size()) return {};
-      const QByteArray entry = pdf.mid(i, 20);
-      if (entry[17] == 'n') objects.insert(first + k, entry.left(10).toLongLong());
-    }
-  }
-  return objects;
+// Whether a calculation of format 2 or later is whole: its "check" is the sum
+// of its text with the sum zeroed.
+bool Whole(const QByteArray& payload) {
+  static const QByteArray key = "\"check\":\"";
+  const qsizetype at = payload.indexOf(key);
+  if (at < 0 || at + key.size() + 32 > payload.size()) return false;
+  const QByteArray sum = payload.mid(at + key.size(), 32);
+  QByteArray zeroed = payload;
+  zeroed.replace(at + key.size(), 32, kNoCheck);
+  return sum == Checksum(zeroed);
 }
 
-// The text of object `number` from "N 0 obj" to "endobj"; a stream's text
-// to the end of the file, since its bytes may hold any word.
-QByteArray Object(const QByteArray& pdf, const QMap<int, qint64>& objects, int number, bool stream = false) {
-  const qint64 at = objects.value(number, -1);
-  if (at < 0 || at >= pdf.size() || !pdf.mid(at).startsWith(QByteArray::number(number) + " 0 obj")) return {};
-  if (stream) return pdf.mid(at);
-  const qsizetype end = pdf.indexOf("endobj", at);
-  return end < 0 ? QByteArray() : pdf.mid(at, end - at);
-}
-
-std::optional<int> Reference(const QByteArray& text, const QString& pattern) {
-  const QRegularExpressionMatch match = QRegularExpression(pattern).match(QString::fromLatin1(text));
-  if (!match.hasMatch()) return std::nullopt;
-  return match.captured(1).toInt();
+// The PDF module's entry, loaded at its first use and kept for the program's
+// life; nullptr when the module cannot be loaded (`reason` says why).
+EmbeddedFileFunction EmbeddedFileReader(QString& reason) {
+  static QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("pluvik_pdfread")));
+  static const auto read = reinterpret_cast<EmbeddedFileFunction>(module.resolve("PluvikEmbeddedFile"));
+  if (!read) reason = module.errorString();
+  return read;
 }
 
 RecordFileRead Fault(RecordFileFault fault, const QString& detail = QString()) { return {fault, detail, {}}; }
@@ -88,7 +64,7 @@ RecordFileRead Parse(const QByteArray& payload) {
   RecordFile& file = read.file;
   file.format = root.value("format").toInt(0);
   if (file.format > kRecordFormat) return Fault(RecordFileFault::Newer, QString::number(file.format));
-  if (file.format < 1) return Fault(RecordFileFault::Damaged);
+  if (file.format < 1 || (file.format >= 2 && !Whole(payload))) return Fault(RecordFileFault::Damaged);
   file.program = root.value("program").toString();
   file.page = root.value("page").toString();
   const QString language = root.value("language").toString();
@@ -122,7 +98,8 @@ QByteArray RecordFileBytes(const CalcRecord& record) {
   for (const RecordLine& line : record.results) results.append(line.value);
   QJsonArray rows;
   for (const QStringList& row : record.table.rows) rows.append(Strings(row));
-  const QJsonObject root{{"pluvik", "record"},
+  const QJsonObject root{{"check", QString(kNoCheck)},
+                         {"pluvik", "record"},
                          {"format", kRecordFormat},
                          {"program", PLUVIK_VERSION},
                          {"page", record.page},
@@ -132,56 +109,8 @@ QByteArray RecordFileBytes(const CalcRecord& record) {
                          {"result", !record.noResult},
                          {"results", results},
                          {"rows", rows}};
-  return QJsonDocument(root).toJson(QJsonDocument::Compact);
-}
-
-QByteArray WithEmbeddedRecord(const QByteArray& pdf, const QByteArray& payload) {
-  // The document's catalog gains the embedded file in a new version of
-  // itself, written after the pages with its own cross-reference section.
-  const qsizetype startxref = pdf.lastIndexOf("startxref");
-  const qsizetype trailer = pdf.lastIndexOf("trailer");
-  const auto previous = NumberAfter(pdf, "startxref", startxref);
-  const auto size = NumberAfter(pdf, "/Size", trailer);
-  if (startxref < 0 || trailer < 0 || !previous || !size) return {};
-  const QByteArray trailerText = pdf.mid(trailer, startxref - trailer);
-  const auto root = Reference(trailerText, QStringLiteral("/Root (\\d+) 0 R"));
-  const auto info = Reference(trailerText, QStringLiteral("/Info (\\d+) 0 R"));
-  const QByteArray catalog = root ? Object(pdf, CrossReferences(pdf, *previous), *root) : QByteArray();
-  const qsizetype dictionaryEnd = catalog.lastIndexOf(">>");
-  const qsizetype dictionaryStart = catalog.indexOf("<<");
-  if (dictionaryStart < 0 || dictionaryEnd < dictionaryStart || catalog.contains("/Names")) return {};
-
-  const int fileObject = static_cast<int>(*size);
-  const int entryObject = fileObject + 1;
-  QByteArray out = pdf;
-  if (!out.endsWith('\n')) out += '\n';
-  QList<std::pair<int, qint64>> written;
-  const auto begin = [&](int number) {
-    written << std::pair{number, out.size()};
-    out += QByteArray::number(number) + " 0 obj\n";
-  };
-  const QByteArray checksum = QCryptographicHash::hash(payload, QCryptographicHash::Md5).toHex().toUpper();
-  begin(fileObject);
-  out += "<<\n/Type /EmbeddedFile\n/Subtype /application#2Fjson\n/Length " + QByteArray::number(payload.size()) +
-         "\n/Params << /Size " + QByteArray::number(payload.size()) + " /CheckSum <" + checksum + "> >>\n>>\nstream\n" +
-         payload + "\nendstream\nendobj\n";
-  begin(entryObject);
-  out += QByteArray("<<\n/Type /Filespec\n/F (") + kFileName + ")\n/UF (" + kFileName +
-         ")\n/Desc (PLUVIK)\n/EF << /F " + QByteArray::number(fileObject) + " 0 R >>\n>>\nendobj\n";
-  begin(*root);
-  out += catalog.mid(dictionaryStart, dictionaryEnd - dictionaryStart) + "/Names << /EmbeddedFiles << /Names [(" +
-         kFileName + ") " + QByteArray::number(entryObject) + " 0 R] >> >>\n>>\nendobj\n";
-
-  const qint64 xref = out.size();
-  out += "xref\n";
-  std::sort(written.begin(), written.end());
-  for (const auto& [number, offset] : written)
-    out += QByteArray::number(number) + " 1\n" + QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-  out +=
-      "trailer\n<<\n/Size " + QByteArray::number(entryObject + 1) + "\n/Root " + QByteArray::number(*root) + " 0 R\n";
-  if (info) out += "/Info " + QByteArray::number(*info) + " 0 R\n";
-  out += "/Prev " + QByteArray::number(*previous) + "\n>>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-  return out;
+  QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Compact);
+  return bytes.replace(kNoCheck, Checksum(bytes));
 }
 
 RecordFileRead ReadRecordFile(const QString& path) {
@@ -191,29 +120,21 @@ RecordFileRead ReadRecordFile(const QString& path) {
   const QByteArray pdf = file.readAll();
   if (file.error() != QFileDevice::NoError) return Fault(RecordFileFault::Unreadable, file.errorString());
   if (!pdf.startsWith("%PDF-")) return Fault(RecordFileFault::NotRecord);
-  // A PDF ends with where its cross-references start; a cut-off one does not.
-  const qsizetype startxref = pdf.lastIndexOf("startxref");
-  if (startxref < 0 || !pdf.mid(startxref).contains("%%EOF")) return Fault(RecordFileFault::Damaged);
-  if (!pdf.contains(kFileName)) return Fault(RecordFileFault::NotRecord);
 
-  const auto xref = NumberAfter(pdf, "startxref", startxref);
-  const QMap<int, qint64> objects = xref ? CrossReferences(pdf, *xref) : QMap<int, qint64>{};
-  const qsizetype trailer = pdf.lastIndexOf("trailer");
-  const auto root = Reference(pdf.mid(trailer, startxref - trailer), QStringLiteral("/Root (\\d+) 0 R"));
-  const QByteArray catalog = root ? Object(pdf, objects, *root) : QByteArray();
-  const auto fileEntry =
-      Reference(catalog, QStringLiteral("/EmbeddedFiles << /Names \\[\\(pluvik-record\\.json\\) (\\d+) 0 R\\]"));
-  const auto embedded =
-      fileEntry ? Reference(Object(pdf, objects, *fileEntry), QStringLiteral("/EF << /F (\\d+) 0 R")) : std::nullopt;
-  const QByteArray stream = embedded ? Object(pdf, objects, *embedded, true) : QByteArray();
-  const auto length = NumberAfter(stream, "/Length");
-  const qsizetype data = stream.indexOf("stream\n");
-  if (!length || data < 0 || data + 7 + *length > stream.size()) return Fault(RecordFileFault::Damaged);
-  const QByteArray payload = stream.mid(data + 7, *length);
-  const QRegularExpressionMatch sum =
-      QRegularExpression(QStringLiteral("/CheckSum <([0-9A-F]{32})>")).match(QString::fromLatin1(stream.left(data)));
-  if (!sum.hasMatch() ||
-      sum.captured(1).toLatin1() != QCryptographicHash::hash(payload, QCryptographicHash::Md5).toHex().toUpper())
+  QString reason;
+  const EmbeddedFileFunction read = EmbeddedFileReader(reason);
+  if (!read) return Fault(RecordFileFault::NoReader, reason);
+  std::string payload;
+  std::string checksum;
+  switch (read(pdf.toStdString(), kRecordFileName, payload, checksum)) {
+    case EmbeddedFileFault::None: break;
+    case EmbeddedFileFault::NoFile: return Fault(RecordFileFault::NotRecord);
+    case EmbeddedFileFault::Damaged: return Fault(RecordFileFault::Damaged);
+  }
+  const QByteArray bytes = QByteArray::fromStdString(payload);
+  // A checksum in the file's entry (records of format 1 have one) must match.
+  if (!checksum.empty() &&
+      QCryptographicHash::hash(bytes, QCryptographicHash::Md5) != QByteArray::fromStdString(checksum))
     return Fault(RecordFileFault::Damaged);
-  return Parse(payload);
+  return Parse(bytes);
 }

@@ -1,14 +1,17 @@
 // The calculation inside a saved record, so that it can be opened again: a
-// small JSON file embedded in the PDF (an embedded file of the document,
-// added as an incremental update after Qt has written the pages), and the
-// reader that takes it out of a PDF this program wrote. The reader knows
-// only our own files; any other PDF is "not a record".
+// small JSON file embedded in the PDF as a file of the document (Qt's
+// QPdfWriter::addFileAttachment), and the reader that takes it out again,
+// through the PDF module loaded at the first opening. The reader knows only
+// our own files; any other PDF is "not a record".
 //
-// Format 1: {"pluvik": "record", "format": 1, "program": VERSION, "page":
+// Format 2: {"pluvik": "record", "format": 2, "program": VERSION, "page":
 // the tab page's name, "language": "sv" | "da", "separator": "." | ",",
-// "inputs": [[CONTROL, TEXT], ...] in the order they are set again,
-// "result": whether a result was shown, "results": [TEXT, ...] the result
-// fields as shown, "rows": [[CELL, ...], ...] the duct grid's rows}.
+// "inputs": [[CONTROL, TEXT], ...] in the order they are set again (a list's
+// item by its index, or "=" and the text typed in its edit line), "result":
+// whether a result was shown, "results": [TEXT, ...] the results as shown,
+// "rows": [[CELL, ...], ...] the duct grid's rows}. Format 1 was the same,
+// with a list's item always by its index, and embedded by an incremental
+// update with an MD5 checksum in the file's entry; it opens as before.
 #pragma once
 
 #include <QByteArray>
@@ -18,7 +21,9 @@
 
 #include "app/record.h"
 
-inline constexpr int kRecordFormat = 1;
+inline constexpr int kRecordFormat = 2;
+// The name of the embedded file.
+inline constexpr char kRecordFileName[] = "pluvik-record.json";
 
 struct RecordFile {
   int format = kRecordFormat;
@@ -35,16 +40,13 @@ struct RecordFile {
 // The record's calculation as the embedded file's bytes.
 QByteArray RecordFileBytes(const CalcRecord& record);
 
-// `pdf` with `payload` embedded as the file "pluvik-record.json"; empty when
-// `pdf` is not a PDF as Qt writes it.
-QByteArray WithEmbeddedRecord(const QByteArray& pdf, const QByteArray& payload);
-
 enum class RecordFileFault {
   None,
   Unreadable,  // the system could not read the file (detail: its reason)
   NotRecord,   // no PDF, or one without a calculation of ours
   Damaged,     // cut off, or its calculation does not read back whole
   Newer,       // a format this version does not know (detail: the format)
+  NoReader,    // the PDF module could not be loaded (detail: why)
 };
 
 struct RecordFileRead {

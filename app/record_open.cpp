@@ -114,6 +114,7 @@ void TForm1::OpenRecord(const QString& path) {
     case RecordFileFault::NotRecord: ShowMessage(Say(lang::Word("OpenNotRecord")).arg(name)); return;
     case RecordFileFault::Damaged: ShowMessage(Say(lang::Word("OpenDamaged")).arg(name)); return;
     case RecordFileFault::Newer: ShowMessage(Say(lang::Word("OpenNewer")).arg(name, read.detail)); return;
+    case RecordFileFault::NoReader: ShowMessage(Say(lang::Word("OpenNoReader")).arg(name, read.detail)); return;
   }
   const RecordFile& file = read.file;
   if (const QString impossible = ImpossibleInput(file); !impossible.isEmpty()) {
@@ -145,7 +146,13 @@ void TForm1::OpenRecord(const QString& path) {
         PutInput(*input, SavedValue(*input, saved, file.separator));
     }
     if (!file.result) return;
-    CalculateActiveTab();
+    // A calculation that fails is reported as ENTER reports it; the figures
+    // it no longer shows are then named as changed.
+    try {
+      CalculateActiveTab();
+    } catch (const std::exception& error) {
+      ReportError(error);
+    }
     now = ActiveRecord();
     // A calculation that shows no result now still names each figure, as
     // the screen shows it (empty).

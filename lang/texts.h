@@ -393,6 +393,8 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
      "%1 indeholder værdier som ingen beregning kan have: %2"},
     {"OpenChanged", kWord, 0, 0, "Beräkningen i %1 ger nu andra värden än de sparade:\n%2",
      "Beregningen i %1 giver nu andre værdier end de gemte:\n%2"},
+    {"OpenNoReader", kWord, 0, 0, "%1 kan inte öppnas: PDF-läsaren kan inte laddas (%2)",
+     "%1 kan ikke åbnes: PDF-læseren kan ikke indlæses (%2)"},
     {"OpenChangedFigure", kWord, 0, 0, "%1: %2 (sparat %3)", "%1: %2 (gemt %3)"},
     // The duct run window: its caption, the grid's headings, the index run
     // and the run's faults; %1 is a section's name.
