@@ -6,8 +6,8 @@
 
 enum class EmbeddedFileFault {
   None,
-  NoFile,    // a PDF without the file
-  Damaged,   // a PDF that does not read whole, or a file that does not decode
+  NoFile,   // a PDF without the file
+  Damaged,  // a PDF that does not read whole, or a file that does not decode
 };
 
 // The module's entry: the file `name` embedded in the PDF `pdf`, its bytes

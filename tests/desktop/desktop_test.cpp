@@ -628,6 +628,55 @@ class DesktopTest : public QObject {
     QCOMPARE(OuterSize(&f), size);
   }
 
+  // State: a duct series sized with a material the user typed, saved. Action:
+  // the power tab visited (its language application shows the first material
+  // again), then Ctrl+O through the real file dialog. Expected: the typed
+  // material and its figures are back, and stay after the window has its
+  // activation back from the dialog.
+  void record_opens_a_typed_material_as_typed() {
+    Desktop desktop;
+    TForm1& f = *desktop.form;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("duct.pdf");
+    desktop.answerer.answer = [&path](QWidget*) {
+      Xdo({"key", "ctrl+a"});
+      Xdo({"type", "--delay", "10", path});
+      Xdo({"key", "Return"});
+    };
+    ClickOn(f.CirkRadioButton, QPoint(6, f.CirkRadioButton->height() / 2));
+    TypeInto(f.Flow, "100");
+    // The material box lies below the window's first height: the Tab key
+    // reaches it, as a user does, and the window grows to show it.
+    for (int tab = 0; tab < 20 && f.focusWidget() != f.ComboBox1; ++tab) {
+      Xdo({"key", "Tab"});
+      QTest::qWait(50);
+    }
+    QCOMPARE(f.focusWidget(), f.ComboBox1);
+    Xdo({"key", "ctrl+a"});
+    Xdo({"type", "--delay", "20", "0.5 Egen"});
+    QVERIFY(QTest::qWaitFor([&] { return f.ComboBox1->Text() == QStringLiteral("0.5 Egen"); }, 2000));
+    Xdo({"key", "Return"});
+    QVERIFY(QTest::qWaitFor([&] { return f.StringGrid1->Cell(0, 2) == QStringLiteral("19.9"); }, 3000));
+    QVERIFY(desktop.PressAndAnswer("ctrl+s", 1));
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(path); }, 3000));
+    ClickTab(f, f.Effekt);
+    ClickTab(f, f.Kanalber);
+    QVERIFY(QTest::qWaitFor([&] { return f.PageControl1->ActivePage() == f.Kanalber; }, 2000));
+    QCOMPARE(f.ComboBox1->Text(), QStringLiteral("0.025 Fz Stål Veloduct"));
+    QVERIFY(desktop.PressAndAnswer("ctrl+o", 1));
+    QVERIFY(QTest::qWaitFor([&] { return f.ComboBox1->Text() == QStringLiteral("0.5 Egen"); }, 3000));
+    // The window takes the keyboard again once the dialog has closed, and a
+    // click into it (the user back at work) changes no input.
+    Desktop::Settle();
+    QCOMPARE(QGuiApplication::focusWindow(), f.windowHandle());
+    ClickOn(f.Flow);
+    QVERIFY(QTest::qWaitFor([&] { return f.focusWidget() == f.Flow; }, 3000));
+    Desktop::Settle();
+    QCOMPARE(f.ComboBox1->Text(), QStringLiteral("0.5 Egen"));
+    QCOMPARE(f.StringGrid1->Cell(0, 2), QStringLiteral("19.9"));
+    QCOMPARE(desktop.answerer.seen.size(), 3);
+  }
+
   // State: the CO2 tab with a classroom typed. Action: a real click on "Sök
   // uteluft", the target typed, a real Enter. Expected: the outdoor air found
   // and shown, the range calculated with it, no box; the window keeps its
