@@ -596,6 +596,36 @@ class WindowTest : public QObject {
     QCOMPARE(cell(7, 0), QStringLiteral("2.0"));
   }
 
+  // State: the window in either language. Action: the calculation core ends
+  // a calculation with one of its own faults. Expected: the error box words
+  // the fault in the interface language, by its kind.
+  void core_faults_are_worded_in_the_interface_language_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("danish");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("friction, Swedish") << int(calc::FaultCode::FrictionNotSettled) << false
+                                       << "error: Friktionsfaktorn kan inte beräknas för dessa data.";
+    QTest::newRow("friction, Danish") << int(calc::FaultCode::FrictionNotSettled) << true
+                                      << "error: Friktionsfaktoren kan ikke beregnes for disse data.";
+    QTest::newRow("negative room, Danish")
+        << int(calc::FaultCode::RoomNotNegative) << true << "error: Udeluftflow og rumvolumen må ikke være negative.";
+    QTest::newRow("equilibrium, Swedish")
+        << int(calc::FaultCode::EquilibriumNotSettled) << false << "error: Jämvikten kan inte beräknas för dessa data.";
+    QTest::newRow("too many steps, Danish")
+        << int(calc::FaultCode::TooManySteps) << true << "error: Beregningen tog for mange trin for disse data.";
+  }
+  void core_faults_are_worded_in_the_interface_language() {
+    QFETCH(int, code);
+    QFETCH(bool, danish);
+    QFETCH(QString, shown);
+    Program program;
+    TForm1& f = *program.form;
+    if (danish) f.DanskaTexter();
+    program.platform.TakeMessages();
+    f.ReportError(calc::CalcFault(static_cast<calc::FaultCode>(code)));
+    QCOMPARE(program.platform.TakeMessages(), QStringList{shown});
+  }
+
   // State: the CO2 tab with "Behåll kurvor" ticked and an earlier calculation
   // for 10 l/s on the chart. Action: a calculation for 20 l/s, then its
   // record. Expected: the record's chart holds the curves of 20 l/s alone,
