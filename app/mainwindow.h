@@ -575,7 +575,7 @@ class TForm1 : public QWidget, public ErrorSink {
   void SetRoughnessForInsulation(int isolering);
   // The duct record's method lines, headings and search end; what screen
   // readers hear of the duct grid after a calculation.
-  void DuctMethod(CalcRecord& record, bool withResults);
+  void DuctMethod(CalcRecord& record);
   QStringList AnnouncedDuctRow(const CalcRecord& record) const;
   void ChooseSearchCriterion(TEdit* criterion, TEdit* other);
   // Shows how a search ended: the flow and the duct's values, or why not.

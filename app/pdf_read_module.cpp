@@ -24,12 +24,11 @@ extern "C" Q_DECL_EXPORT EmbeddedFileFault PluvikEmbeddedFile(const std::string&
     // The name tree's key, or the file name the file's entry gives.
     for (const auto& [key, file] : files.getEmbeddedFiles())
       if (key == name || file->getFilename() == name) found = file;
-    // A document that had to be mended to be read at all (cut off, its
-    // cross-references wrong) is no whole record.
-    if (!found) return document.anyWarnings() ? EmbeddedFileFault::Damaged : EmbeddedFileFault::NoFile;
+    // qpdf mends what it can of a damaged document (wrong cross-references);
+    // the calculation's own checksum tells whether what it found is whole.
+    if (!found) return EmbeddedFileFault::NoFile;
     QPDFEFStreamObjectHelper stream(found->getEmbeddedFileStream());
     const std::shared_ptr<Buffer> bytes = stream.getObjectHandle().getStreamData(qpdf_dl_generalized);
-    if (document.anyWarnings()) return EmbeddedFileFault::Damaged;
     data.assign(reinterpret_cast<const char*>(bytes->getBuffer()), bytes->getSize());
     checksum = stream.getChecksum();
     return EmbeddedFileFault::None;

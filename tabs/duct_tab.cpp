@@ -892,14 +892,14 @@ TabDescription TForm1::DuctDescription() {
                // The grid's rows are taken when the record is made; a shape
                // or material chosen since cuts the grid short.
                Result(StringGrid1).NoLine().Shows([this] { return QString::number(StringGrid1->RowCount()); })};
-  d.rest = [this](CalcRecord& record, bool withResults) { DuctMethod(record, withResults); };
+  d.rest = [this](CalcRecord& record, bool) { DuctMethod(record); };
   d.rows = [this](CalcRecord& record) { FillDuctRows(record.table, record.typed); };
   d.announced = [this](const CalcRecord& record) { return AnnouncedDuctRow(record); };
   d.calculate = [this] { SpeedButton1Click(); };
   return d;
 }
 
-void TForm1::DuctMethod(CalcRecord& record, bool withResults) {
+void TForm1::DuctMethod(CalcRecord& record) {
   record.method
       << Say(lang::Word("MethodDuctFriction")).arg(Figure(calc::kLaminarBelowRe), Figure(calc::kTurbulentFromRe))
       << Say(lang::Word("MethodDuctAir"))
@@ -916,7 +916,7 @@ void TForm1::DuctMethod(CalcRecord& record, bool withResults) {
   if (CheckBox1->Checked())
     record.method << Say(lang::Word("MethodSearch")).arg(Figure(calc::kDuctSearchRules.tolerance));
   for (int col = 0; col < StringGrid1->ColCount(); ++col) record.table.headings << StringGrid1->Cell(col, 0);
-  if (withResults && !ductSearchEnd_.isEmpty()) record.notes << ductSearchEnd_;
+  if (!ductSearchEnd_.isEmpty()) record.notes << ductSearchEnd_;
 }
 
 QStringList TForm1::AnnouncedDuctRow(const CalcRecord& record) const {

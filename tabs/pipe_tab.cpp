@@ -385,7 +385,7 @@ TabDescription TForm1::PipeDescription() {
     d.results = {Result(RFlow), Result(other)};
   else
     d.results = {Result(RHast), Result(RvardeRoer)};
-  d.rest = [this, search](CalcRecord& record, bool withResults) {
+  d.rest = [this, search](CalcRecord& record, bool) {
     record.method << Say(lang::Word("MethodPipeWater"))
                   << Say(lang::Word("MethodPipeFriction"))
                          .arg(Figure(calc::kLaminarBelowRe), Figure(calc::kTurbulentFromRe),
@@ -394,7 +394,7 @@ TabDescription TForm1::PipeDescription() {
       const double tolerance = calc::PipeSearchRules(calc::SearchCriterion::PressureDrop).tolerance;
       record.method << Say(lang::Word("MethodSearch")).arg(Figure(tolerance));
     }
-    if (withResults && !pipeSearchEnd_.isEmpty()) record.notes << pipeSearchEnd_;
+    if (!pipeSearchEnd_.isEmpty()) record.notes << pipeSearchEnd_;
   };
   d.calculate = [this] { SpeedButton3Click(); };
   return d;

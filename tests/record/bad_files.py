@@ -4,8 +4,11 @@ naming the file and change nothing in the window; a record whose figures
 this version computes otherwise opens and names the figures that changed.
 
 A valid record is saved first; the bad files are made from it (cut in half,
-a byte of its calculation flipped, a newer format, an impossible flow), from
-random bytes and from a PDF of another program (the manual, when built).
+a byte of its calculation flipped, a figure changed by hand without its
+checksum, a newer format, an impossible heat capacity, one that passes the
+checks but fails when calculated), from random bytes and from a PDF of
+another program (the manual, when built). The embedded calculation is read
+and written again with the qpdf command.
 Each is opened by Ctrl+O and dropped on the window, in Swedish and in
 Danish.   bad_files.py DRIVER [OTHER_PDF]
 """
@@ -57,13 +60,15 @@ def payload_of(path):
                           capture_output=True, check=True).stdout
 
 
-def with_payload(path, payload, work):
+def with_payload(path, payload, work, summed=True):
     """The record at `path` with its calculation replaced by `payload`, as a
-    newer or a tampered version would write it."""
-    # The calculation's own sum, taken with zeros in its place.
-    zeroed = re.sub(rb'"check":"[0-9a-f]{32}"', b'"check":"' + b"0" * 32 + b'"', payload)
-    payload = zeroed.replace(b'"check":"' + b"0" * 32 + b'"',
-                             b'"check":"' + hashlib.md5(zeroed).hexdigest().encode() + b'"')
+    newer version would write it (its own sum made again), or as a hand that
+    changed it would leave it (`summed` false: the old sum stays)."""
+    if summed:
+        # The calculation's own sum, taken with zeros in its place.
+        zeroed = re.sub(rb'"check":"[0-9a-f]{32}"', b'"check":"' + b"0" * 32 + b'"', payload)
+        payload = zeroed.replace(b'"check":"' + b"0" * 32 + b'"',
+                                 b'"check":"' + hashlib.md5(zeroed).hexdigest().encode() + b'"')
     attachment = os.path.join(work, "pluvik-record.json")
     out = os.path.join(work, "rewritten.pdf")
     with open(attachment, "wb") as f:
@@ -107,8 +112,10 @@ def main():
         make("impossible.pdf", with_payload(good, payload.replace(b'"4184"', b'"-418"'), work))
         make("changed.pdf", with_payload(good, payload.replace(b'"83680"', b'"83681"'), work))
         make("failing.pdf", with_payload(good, payload.replace(b'"4184"', b'"41,4"'), work))
+        make("tampered.pdf", with_payload(good, payload.replace(b'"83680"', b'"83681"'), work, summed=False))
         files["missing.pdf"] = os.path.join(work, "missing.pdf")
         kinds = {"random.pdf": "not", "empty.pdf": "not", "half.pdf": "damaged", "flipped.pdf": "damaged",
+                 "tampered.pdf": "damaged",
                  "newer.pdf": "newer", "impossible.pdf": "impossible", "missing.pdf": "missing",
                  "changed.pdf": "changed", "failing.pdf": "failing"}
         if OTHER_PDF:
