@@ -26,13 +26,14 @@ enum class InputKind {
   Custom,  // read, checked and set by the tab's own functions
 };
 
-struct TabInput {
+// What inputs and results share: the control, whether it counts as the tab
+// stands now, and how the record names and shows it.
+template <class Entry>
+struct Described {
   QWidget* control = nullptr;
-  InputKind kind = InputKind::Text;
-  QString name;  // the saved key: the control's name, or a Custom input's own
-
-  // Whether the calculation reads it as the tab stands now (the searched
-  // flow is a result, not an input); only those are recorded and saved.
+  // Whether the calculation reads (or shows) it as the tab stands now (the
+  // searched flow is a result, not an input); only those are recorded and
+  // saved.
   bool inForce = true;
   // Whether the record gives it a line of its own; some are said by another
   // line (a unit by its field's caption, a mode by its result's name).
@@ -40,6 +41,35 @@ struct TabInput {
   QString caption;                 // the line's caption, when not the control's name on screen
   std::function<QString()> shown;  // the line's value, when not the control's text
   QString unit;                    // a unit the screen shows only in a hint
+
+  Entry& When(bool inForceNow) {
+    inForce = inForceNow;
+    return Self();
+  }
+  Entry& NoLine() {
+    line = false;
+    return Self();
+  }
+  Entry& Hint(const QString& shownUnit) {
+    unit = shownUnit;
+    return Self();
+  }
+  Entry& Caption(const QString& text) {
+    caption = text;
+    return Self();
+  }
+  Entry& Shows(std::function<QString()> value) {
+    shown = std::move(value);
+    return Self();
+  }
+
+ private:
+  Entry& Self() { return static_cast<Entry&>(*this); }
+};
+
+struct TabInput : Described<TabInput> {
+  InputKind kind = InputKind::Text;
+  QString name;  // the saved key: the control's name, or a Custom input's own
 
   // What a saved text may be: when `number`, empty or a number of at least
   // `least` (above it when `leastIncluded` is false).
@@ -52,26 +82,6 @@ struct TabInput {
   std::function<bool(const QString&)> valid;
   std::function<void(const QString&)> put;
 
-  TabInput& When(bool inForceNow) {
-    inForce = inForceNow;
-    return *this;
-  }
-  TabInput& NoLine() {
-    line = false;
-    return *this;
-  }
-  TabInput& Hint(const QString& shownUnit) {
-    unit = shownUnit;
-    return *this;
-  }
-  TabInput& Caption(const QString& text) {
-    caption = text;
-    return *this;
-  }
-  TabInput& Shows(std::function<QString()> value) {
-    shown = std::move(value);
-    return *this;
-  }
   // Any number, or empty.
   TabInput& Number() {
     number = true;
@@ -86,35 +96,7 @@ struct TabInput {
   TabInput& Temperature();
 };
 
-struct TabResult {
-  QWidget* control = nullptr;
-  bool inForce = true;
-  bool line = true;                // a line of the record; else only part of what must still be shown
-  QString caption;                 // when not the control's name on screen
-  std::function<QString()> shown;  // when not the control's text
-  QString unit;                    // a unit the screen shows only in a hint
-
-  TabResult& When(bool inForceNow) {
-    inForce = inForceNow;
-    return *this;
-  }
-  TabResult& Hint(const QString& shownUnit) {
-    unit = shownUnit;
-    return *this;
-  }
-  TabResult& Caption(const QString& text) {
-    caption = text;
-    return *this;
-  }
-  TabResult& Shows(std::function<QString()> value) {
-    shown = std::move(value);
-    return *this;
-  }
-  TabResult& NoLine() {
-    line = false;
-    return *this;
-  }
-};
+struct TabResult : Described<TabResult> {};
 
 struct TabDescription {
   QList<TabInput> inputs;  // in the order they are set again

@@ -52,6 +52,16 @@ void ClickOn(QWidget* widget, QPoint at = {}) {
   Xdo({"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"});
 }
 
+// The answer to a file dialog: the file name typed over the proposed one,
+// and Return.
+std::function<void(QWidget*)> FileNameAnswer(const QString& path) {
+  return [path](QWidget*) {
+    Xdo({"key", "ctrl+a"});
+    Xdo({"type", "--delay", "10", path});
+    Xdo({"key", "Return"});
+  };
+}
+
 // A real click on a page's tab.
 void ClickTab(TForm1& form, QWidget* page) {
   TPageControl* pages = form.PageControl1;
@@ -573,12 +583,7 @@ class DesktopTest : public QObject {
     const QSize size = OuterSize(&f);
     QTemporaryDir dir;
     const QString path = dir.filePath("power.pdf");
-    // A file dialog: the file name typed over the proposed one, and Return.
-    desktop.answerer.answer = [&path](QWidget*) {
-      Xdo({"key", "ctrl+a"});
-      Xdo({"type", "--delay", "10", path});
-      Xdo({"key", "Return"});
-    };
+    desktop.answerer.answer = FileNameAnswer(path);
     const auto calculate = [&](const QString& deltaT, const QString& power) {
       TypeInto(f.DeltaT, deltaT);
       TypeInto(f.EffektFlowEdit, "1");
@@ -638,11 +643,7 @@ class DesktopTest : public QObject {
     TForm1& f = *desktop.form;
     QTemporaryDir dir;
     const QString path = dir.filePath("duct.pdf");
-    desktop.answerer.answer = [&path](QWidget*) {
-      Xdo({"key", "ctrl+a"});
-      Xdo({"type", "--delay", "10", path});
-      Xdo({"key", "Return"});
-    };
+    desktop.answerer.answer = FileNameAnswer(path);
     ClickOn(f.CirkRadioButton, QPoint(6, f.CirkRadioButton->height() / 2));
     TypeInto(f.Flow, "100");
     // The material box lies below the window's first height: the Tab key
