@@ -5,6 +5,7 @@
 
 #include "app/colours.h"
 #include "app/mainwindow.h"
+#include "calc/units.h"
 
 TForm1::PossibleInput TForm1::NotNegative(QWidget* field, const QString& text, lang::Words message) const {
   return {field, text, 0.0, true, Say(message)};
@@ -38,7 +39,8 @@ bool TForm1::InputsPossible(std::initializer_list<PossibleInput> inputs, const s
 QString TForm1::AbsoluteZeroMessage() const {
   // The bound is written with the system's decimal separator, as the user
   // types it.
-  const QString bound = QStringLiteral("-273") + (GDecimalPunkt ? '.' : ',') + QStringLiteral("15");
+  QString bound = QString::number(-calc::kAbsoluteZeroCelsius, 'f', 2);
+  if (!GDecimalPunkt) bound.replace('.', ',');
   return Say(lang::Word("AboveAbsoluteZero")).arg(bound);
 }
 

@@ -112,7 +112,7 @@ void TForm1::ApplyLanguage(bool danish) {
   // caption is kept for the rectangular shape, and a circular duct's field,
   // which holds its joint coefficient, stays captioned "ð".
   stegCaption_ = Steg->LabelCaption();
-  if (CirkRadioButton->Checked()) Steg->SetLabelCaption(QString::fromUtf8("\u00F0"));
+  if (CirkRadioButton->Checked()) Steg->SetLabelCaption(JointCaption());
   // A field in a group box is heard with the group's title, and the time to
   // equilibrium with its caption: both may have changed.
   for (TEdit* field : findChildren<TEdit*>()) field->UpdateSpokenName();
@@ -177,6 +177,7 @@ void TForm1::ApplyLanguageRule(int rule, bool danish) {
       SetHint(CalkValRadioGroup, QString::fromUtf8(danish ? hint.danish : hint.swedish));
       break;
     }
+    case kCriterionFigures: FillCriterionFigures(); break;
     case kOwnCO2RatesEmptied:
       CO2Grid->SetCell(1, 7, QString());
       CO2Grid->SetCell(2, 7, QString());

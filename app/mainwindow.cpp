@@ -175,7 +175,7 @@ void TForm1::FormActivate() {
   ValjSprak();
   // The step caption of the language in force, also while the circular
   // shape's field shows "ð" in its place.
-  GStegRubrik = Steg->LabelCaption() == QString::fromUtf8("\u00F0") ? stegCaption_ : Steg->LabelCaption();
+  GStegRubrik = Steg->LabelCaption() == JointCaption() ? stegCaption_ : Steg->LabelCaption();
   PageControl1Change();
   FollowDuctMaterial();
 }

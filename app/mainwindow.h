@@ -347,6 +347,9 @@ class TForm1 : public QWidget, public ErrorSink {
   void ComboBox1Click();
   void CirkRadioButtonClick();
   void RektRadioButtonClick();
+  // The step field's caption while it holds a circular duct's joint
+  // coefficient: "ð".
+  QString JointCaption() const;
   // Names the step field for screen readers by what its caption shows.
   void NameStegField();
   void SidaClick();
@@ -443,6 +446,10 @@ class TForm1 : public QWidget, public ErrorSink {
   // refuses with one message and changes no field.
   void UteLuftSokClick();
   void FollowCO2Criterion();
+  // The figure of the criterion list's item (a limit or a margin, ppm), and
+  // the items' texts given their figures.
+  static int CriterionFigure(int item);
+  void FillCriterionFigures();
   void CO2MalChange();
   bool FindOutdoorAir();
   // The stay as typed, in seconds; 0 for none, -1 for a text that is no stay.

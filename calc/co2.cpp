@@ -7,6 +7,7 @@
 
 #include "calc/errors.h"
 #include "calc/numtext.h"
+#include "calc/units.h"
 
 namespace calc {
 
@@ -177,7 +178,7 @@ std::string BalansTid(std::int64_t t) {
 }
 
 std::int64_t CO2Alstring(std::int64_t rate, std::int64_t persons) {
-  const std::int64_t perPerson = RoundHalfEven(static_cast<double>(rate) * 1000.0 / 3600.0);
+  const std::int64_t perPerson = RoundHalfEven(static_cast<double>(rate) * kMillilitresPerLitre / kSecondsPerHour);
   return persons * perPerson;
 }
 

@@ -52,6 +52,11 @@ std::string BalansTid(std::int64_t t);
 // tab takes the text n/10: q = single(n / 10 / 1000) m3/s.
 inline constexpr std::int64_t kMostOutdoorAirTenths = 1000000;  // 100 000 l/s
 
+// The targets the tab's criteria give: 1000 ppm, or the outdoor level and the
+// margin of category I, II or III.
+inline constexpr int kCO2LimitPpm = 1000;
+inline constexpr int kCO2CategoryMarginsPpm[] = {550, 800, 1350};
+
 struct OutdoorAirNeed {
   Room room;                     // its volume, outdoor level and generation; q unused
   std::int64_t target = 0;       // ppm, whole

@@ -6,6 +6,7 @@
 
 #include "calc/errors.h"
 #include "calc/friction.h"
+#include "calc/units.h"
 
 namespace calc {
 
@@ -66,7 +67,7 @@ std::optional<DuctFriction> Rvaerde(std::string_view dim, float flode, float ytR
   if (!innerSizePositive || flode <= 0.0f) return std::nullopt;
 
   float q = flode;
-  if (air.unit == AirFlowUnit::CubicMetresPerHour) q = ToSingle(q / 3.6);
+  if (air.unit == AirFlowUnit::CubicMetresPerHour) q = LitresPerSecondOfCubicMetresPerHour(q);
   const float v = ToSingle(Div(q / 1000.0, area));
   const float re = ToSingle(Div(q / 1000.0 * dh, static_cast<double>(area) * nu));
   const float lambda = FrictionFactor(re, epsilon, dh, kDuctColebrook);

@@ -23,7 +23,7 @@ float VentilKv(float q, float dp) { return ToSingle(Div(q, Sqrt(dp))); }
 
 float VentilFe(float q, float dp, float d) {
   const float v = Velocity(q, Area(d));
-  return ToSingle(Log10(Div(dp * 100000.0, static_cast<double>(v) * v * (kValveWaterDensity / 2.0))));
+  return ToSingle(Log10(Div(dp * kPascalsPerBar, static_cast<double>(v) * v * (kValveWaterDensity / 2.0))));
 }
 
 float VentilTryckfallKv(float q, float kv) {
@@ -34,15 +34,15 @@ float VentilTryckfallKv(float q, float kv) {
 float VentilTryckfallFe(float q, float fe, float d) {
   const float v = Velocity(q, Area(d));
   const float y = ToSingle(Log10(500.0 * v * v) + fe);
-  return ToSingle(PowerOfTen(y) / 100000.0);
+  return ToSingle(PowerOfTen(y) / kPascalsPerBar);
 }
 
 float VentilFlodeKv(float dp, float kv) { return ToSingle(Sqrt(dp) * kv); }
 
 float VentilFlodeFe(float dp, float fe, float d) {
   const float area = Area(d);
-  const float v = ToSingle(Sqrt(Div(dp * 100000.0, PowerOfTen(fe) * (kValveWaterDensity / 2.0))));
-  return ToSingle(static_cast<double>(v) * area * 3600.0);
+  const float v = ToSingle(Sqrt(Div(dp * kPascalsPerBar, PowerOfTen(fe) * (kValveWaterDensity / 2.0))));
+  return ToSingle(static_cast<double>(v) * area * kSecondsPerHour);
 }
 
 }  // namespace calc

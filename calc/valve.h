@@ -4,14 +4,12 @@
 // MathError.
 #pragma once
 
+#include "calc/units.h"
+
 namespace calc {
 
 // The water's density in the Fe value, kg/m3.
 inline constexpr double kValveWaterDensity = 1000.0;
-// The tab's units: l/s to m3/h, and kPa and mm VP in a bar.
-inline constexpr double kCubicMetresPerHourPerLitrePerSecond = 3.6;
-inline constexpr double kKiloPascalsPerBar = 100.0;
-inline constexpr double kMmWaterPerBar = 10000.0;
 
 // kv = q / sqrt(dp): the flow in m3/h at a pressure drop of 1 bar.
 float VentilKv(float q, float dp);

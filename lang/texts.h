@@ -35,6 +35,7 @@ enum Rule {
   kOwnPipeMaterial = 4,      // RMtrlComboBox shows item 5
   kDirectionHint = 5,        // CalkValRadioGroup's hint by the chosen direction
   kOwnCO2RatesEmptied = 6,   // CO2Grid cells (1,7) and (2,7) emptied
+  kCriterionFigures = 7,     // CO2Kriterium's items get their figures (%1)
 };
 
 struct Assignment {
@@ -126,10 +127,12 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
     {"CO2Mal", kLabel, 0, 0, "Högst ppm", "Højst ppm"},
     {"CO2Mal", kHint, 0, 0, "Högsta CO2-halt i rummet", "Højeste CO2-indhold i rummet"},
     {"CO2Kriterium", kItem, 0, 0, "Eget värde", "Egen værdi"},
-    {"CO2Kriterium", kItem, 1, 0, "1000 ppm", nullptr},
-    {"CO2Kriterium", kItem, 2, 0, "Kategori I (ute + 550)", "Kategori I (ude + 550)"},
-    {"CO2Kriterium", kItem, 3, 0, "Kategori II (ute + 800)", "Kategori II (ude + 800)"},
-    {"CO2Kriterium", kItem, 4, 0, "Kategori III (ute + 1350)", "Kategori III (ude + 1350)"},
+    // The figures are the calculation's (kCO2LimitPpm, kCO2CategoryMarginsPpm).
+    {"CO2Kriterium", kItem, 1, 0, "%1 ppm", nullptr},
+    {"CO2Kriterium", kItem, 2, 0, "Kategori I (ute + %1)", "Kategori I (ude + %1)"},
+    {"CO2Kriterium", kItem, 3, 0, "Kategori II (ute + %1)", "Kategori II (ude + %1)"},
+    {"CO2Kriterium", kItem, 4, 0, "Kategori III (ute + %1)", "Kategori III (ude + %1)"},
+    {"CO2Kriterium", kRule, kCriterionFigures, 0, nullptr, nullptr},
     {"CO2Kriterium", kHint, 0, 0, "Högsta halt enligt ett kriterium", "Højeste indhold efter et kriterium"},
     {"VistelseTid", kLabel, 0, 0, "Vistelse tim:min", "Ophold tim:min"},
     {"VistelseTid", kHint, 0, 0, "Tomt: till jämvikt", "Tom: til ligevægt"},
@@ -262,6 +265,9 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
      "Inddata er ændret efter beregningen; her vises beregningens inddata og resultater."},
     {"RecordPage", kWord, 0, 0, "Sida %1 av %2", "Side %1 af %2"},
     {"RecordShape", kWord, 0, 0, "Form", nullptr},
+    // The step field's caption for a circular duct, whose field holds the
+    // joint coefficient.
+    {"JointCaption", kWord, 0, 0, "ð", nullptr},
     {"RecordYes", kWord, 0, 0, "Ja", nullptr},
     {"RecordNo", kWord, 0, 0, "Nej", nullptr},
     {"RecordPrint", kWord, 0, 0, "Skriv ut beräkning...", "Udskriv beregning..."},
@@ -368,8 +374,8 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
      "Ingen afgiver CO2 (Pers. st. er 0): ingen udeluft er nødvendig for indholdet"},
     {"StayNotTime", kWord, 0, 0, "Vistelsen anges som tim:min och är längre än 0, till exempel 0:45",
      "Opholdet angives som tim:min og er længere end 0, for eksempel 0:45"},
-    {"NoOutdoorAirReaches", kWord, 0, 0, "Inget uteluftflöde upp till 100 000 l/s håller halten vid högst %1 ppm",
-     "Ingen udeluft op til 100 000 l/s holder indholdet på højst %1 ppm"},
+    {"NoOutdoorAirReaches", kWord, 0, 0, "Inget uteluftflöde upp till %2 l/s håller halten vid högst %1 ppm",
+     "Ingen udeluft op til %2 l/s holder indholdet på højst %1 ppm"},
     {"ChartTarget", kWord, 0, 0, "Högsta halt %1 ppm som vågrät linje.", "Højeste indhold %1 ppm som vandret linje."},
     {"OutdoorAirLine", kWord, 0, 0, "= %1 m³/h, %2 l/s per person", "= %1 m³/h, %2 l/s pr. person"},
     {"OutdoorAirStay", kWord, 0, 0, ", %1 ppm efter %2", ", %1 ppm efter %2"},

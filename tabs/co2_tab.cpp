@@ -74,6 +74,7 @@ void TForm1::BuildCO2Tab() {
   CO2Kriterium->SetItems({lang::Swedish("CO2Kriterium", lang::kItem, 0), lang::Swedish("CO2Kriterium", lang::kItem, 1),
                           lang::Swedish("CO2Kriterium", lang::kItem, 2), lang::Swedish("CO2Kriterium", lang::kItem, 3),
                           lang::Swedish("CO2Kriterium", lang::kItem, 4)});
+  FillCriterionFigures();
   CO2Kriterium->SetText(CO2Kriterium->itemText(0));
   // A list to choose from, not a text to type.
   CO2Kriterium->lineEdit()->setReadOnly(true);
@@ -175,19 +176,30 @@ void TForm1::UteLuftSokClick() {
   }
 }
 
+int TForm1::CriterionFigure(int item) {
+  // Item 1 is the fixed limit, items 2 to 4 the categories' margins.
+  if (item == 1) return calc::kCO2LimitPpm;
+  return calc::kCO2CategoryMarginsPpm[item - 2];
+}
+
+void TForm1::FillCriterionFigures() {
+  for (int item = 1; item <= static_cast<int>(std::size(calc::kCO2CategoryMarginsPpm)) + 1; ++item)
+    if (CO2Kriterium->itemText(item).contains(QStringLiteral("%1")))
+      CO2Kriterium->setItemText(item, CO2Kriterium->itemText(item).arg(CriterionFigure(item)));
+}
+
 void TForm1::FollowCO2Criterion() {
-  // 1000 ppm, or the outdoor level and a category's margin; the own value
+  // The limit, or the outdoor level and a category's margin; the own value
   // stays as typed.
-  static constexpr int kMargins[] = {0, 0, 550, 800, 1350};
   const int chosen = CO2Kriterium->currentIndex();
-  if (chosen <= 0 || chosen >= static_cast<int>(std::size(kMargins))) return;
+  if (chosen <= 0 || chosen > static_cast<int>(std::size(calc::kCO2CategoryMarginsPpm)) + 1) return;
   if (chosen == 1) {
-    CO2Mal->SetText(QStringLiteral("1000"));
+    CO2Mal->SetText(QString::number(CriterionFigure(chosen)));
     return;
   }
   double outdoor = 0.0;
   if (!calc::TryStrToFloat(CO2Ute->Text().toStdString(), Fmt(), outdoor)) return;
-  CO2Mal->SetText(QString::number(calc::RoundHalfEven(outdoor + kMargins[chosen])));
+  CO2Mal->SetText(QString::number(calc::RoundHalfEven(outdoor + CriterionFigure(chosen))));
 }
 
 void TForm1::CO2MalChange() {
@@ -241,7 +253,10 @@ bool TForm1::FindOutdoorAir() {
   }
   const std::int64_t tenths = calc::LeastOutdoorAir(need);
   if (tenths == 0) {
-    ShowMessage(Say(lang::Word("NoOutdoorAirReaches")).arg(need.target));
+    // The search's bound in whole l/s, its thousands apart: "100 000".
+    QString most = QString::number(calc::kMostOutdoorAirTenths / 10);
+    for (qsizetype at = most.size() - 3; at > 0; at -= 3) most.insert(at, ' ');
+    ShowMessage(Say(lang::Word("NoOutdoorAirReaches")).arg(need.target).arg(most));
     return false;
   }
   UteLuft->SetText(QStringLiteral("%1%2%3").arg(tenths / 10).arg(QChar(Fmt().decimalSeparator)).arg(tenths % 10));

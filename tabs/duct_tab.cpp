@@ -267,16 +267,18 @@ void TForm1::CirkRadioButtonClick() {
   int stepValue = 0;
   if (calc::TryStrToInt(step.toStdString(), stepValue) && stepValue > 0) GStegText = step;
   Steg->SetText("0");
-  Steg->SetLabelCaption(QString::fromUtf8("\u00F0"));
+  Steg->SetLabelCaption(JointCaption());
   NameStegField();
   SidaLabel->SetCaption(GCirkSidaText);
   SidaChange();
 }
 
+QString TForm1::JointCaption() const { return Say(lang::Word("JointCaption")); }
+
 void TForm1::NameStegField() {
   // Captioned "ð" only, the field of a circular duct is heard as what it
   // holds: the joint coefficient.
-  Steg->SetSpokenWhat(Steg->LabelCaption() == QString::fromUtf8("\u00F0") ? GEngangsmotstand : QString());
+  Steg->SetSpokenWhat(Steg->LabelCaption() == JointCaption() ? GEngangsmotstand : QString());
 }
 
 void TForm1::RektRadioButtonClick() {
@@ -596,7 +598,7 @@ void TForm1::FlowDblClick() {
   EnhetRadioGroup->SetItemIndex(toCubicMetres ? 1 : 0);
   if (Flow->Text().isEmpty()) return;
   const double flow = StrToInt(Flow->Text());
-  const double converted = toCubicMetres ? flow * 3.6 : flow / 3.6;
+  const double converted = calc::OtherAirFlowUnit(flow, toCubicMetres);
   Flow->SetText(QString::number(calc::RoundHalfEven(converted)));
 }
 
@@ -829,7 +831,7 @@ RunRow TForm1::DuctRunRow(int row) {
   // The flow as the sizing and the search read it, in l/s as the model
   // converts an m3/h flow.
   float q = StrToSingle(Flow->Text());
-  if (EnhetRadioGroup->ItemIndex() == 1) q = calc::ToSingle(q / 3.6);
+  if (EnhetRadioGroup->ItemIndex() == 1) q = calc::LitresPerSecondOfCubicMetresPerHour(q);
   section.flowValue = q;
   section.flow = RunWindow()->FlowText(q);
   section.dimension = StringGrid1->Cell(2, row);

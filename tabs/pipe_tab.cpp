@@ -6,6 +6,7 @@
 #include "calc/errors.h"
 #include "calc/flow_search.h"
 #include "calc/pipe.h"
+#include "calc/units.h"
 #include "lang/texts.h"
 #include "tabs/search_ends.h"
 
@@ -234,7 +235,7 @@ void TForm1::SpeedButton3Click() {
     return;
   }
   const double flow = StrToFloat(DecimalFormat(RFlow->Text()));
-  const float q = calc::ToSingle(EnhetRorRadioGroup->ItemIndex() == 0 ? flow / 1000.0 : flow / 3600000.0);
+  const float q = calc::ToSingle(calc::PipeFlowToCubicMetresPerSecond(flow, EnhetRorRadioGroup->ItemIndex() != 0));
   float r = RoerRVaerde(q);
   const float v = GHastighet;
   if (EnhetRorDpRadioGroup->ItemIndex() != 0) r = calc::ToSingle(r / kPaPerMmWater);
@@ -343,7 +344,7 @@ void TForm1::ShowWaterSearchResult(const calc::FlowSearch& search, TEdit* limitF
     case calc::SearchEnd::NoResult:
     case calc::SearchEnd::TooManySteps: ShowMessage(message); return;
   }
-  const double flow = EnhetRorRadioGroup->ItemIndex() == 0 ? q * 1000.0 : q * 3600000.0;
+  const double flow = calc::PipeFlowFromCubicMetresPerSecond(q, EnhetRorRadioGroup->ItemIndex() != 0);
   if (limitField == RvardeRoer) {
     RHast->SetText(PipeVelocityText(shown.v));
   } else {

@@ -1,4 +1,6 @@
 // The valve tab: flow, pressure drop, kv and Fe of a valve.
+#include <algorithm>
+
 #include "app/controls.h"
 #include "app/mainwindow.h"
 #include "calc/errors.h"
@@ -25,32 +27,6 @@ void AsOff(TEdit* field) {
   field->SetReadOnly(true);
   field->SetColor(TColor::clBtnFace);
   field->setEnabled(false);
-}
-
-// The flow group's units (l/s, l/h, m3/h) to and from m3/h, and the pressure
-// group's (kPa, mm VP, bar) to and from bar, each worked as written.
-double ToCubicMetresPerHour(double value, int unit) {
-  if (unit == 0) return value * calc::kCubicMetresPerHourPerLitrePerSecond;
-  if (unit == 1) return value / 1000.0;
-  return value;
-}
-
-double FromCubicMetresPerHour(double q, int unit) {
-  if (unit == 0) return q * 1000.0 / 3600.0;
-  if (unit == 1) return q * 1000.0;
-  return q;
-}
-
-double ToBar(double value, int unit) {
-  if (unit == 0) return value / calc::kKiloPascalsPerBar;
-  if (unit == 1) return value / calc::kMmWaterPerBar;
-  return value;
-}
-
-double FromBar(double dp, int unit) {
-  if (unit == 0) return dp * calc::kKiloPascalsPerBar;
-  if (unit == 1) return dp * calc::kMmWaterPerBar;
-  return dp;
 }
 
 }  // namespace
@@ -234,17 +210,17 @@ void TForm1::SpeedButton2Click() {
   if (!KontrollData()) return;
   if (!ValveInputsPossible()) return;
   const bool fe = FeCheckBox->Checked();
-  const int flowUnit = FlowRadioGroup->ItemIndex() < 0 ? 0 : FlowRadioGroup->ItemIndex();
-  const int pressureUnit = TryckRadioGroup->ItemIndex() < 0 ? 0 : TryckRadioGroup->ItemIndex();
+  const auto flowUnit = static_cast<calc::ValveFlowUnit>(std::max(FlowRadioGroup->ItemIndex(), 0));
+  const auto pressureUnit = static_cast<calc::ValvePressureUnit>(std::max(TryckRadioGroup->ItemIndex(), 0));
   float q = 0.0f;
   float dp = 0.0f;
   if (!FlowEdit->Text().isEmpty()) {
     FlowEdit->SetText(DecimalFormat(FlowEdit->Text()));
-    q = calc::ToSingle(ToCubicMetresPerHour(StrToFloat(FlowEdit->Text()), flowUnit));
+    q = calc::ToSingle(calc::ToCubicMetresPerHour(StrToFloat(FlowEdit->Text()), flowUnit));
   }
   if (!TryckEdit->Text().isEmpty()) {
     TryckEdit->SetText(DecimalFormat(TryckEdit->Text()));
-    dp = calc::ToSingle(ToBar(StrToFloat(TryckEdit->Text()), pressureUnit));
+    dp = calc::ToSingle(calc::ToBar(StrToFloat(TryckEdit->Text()), pressureUnit));
   }
   if (!KvsEdit->Text().isEmpty()) KvsEdit->SetText(DecimalFormat(KvsEdit->Text()));
   const auto diameter = [this] { return calc::ToSingle(StrToFloat(DecimalFormat(InvDiamEdit->Text())) / 1000.0); };
@@ -259,11 +235,11 @@ void TForm1::SpeedButton2Click() {
   } else if (RadioButton2->Checked()) {
     const float found = fe ? calc::VentilTryckfallFe(q, feValue(), diameter())
                            : calc::VentilTryckfallKv(q, StrToSingle(KvsEdit->Text()));
-    TryckEdit->SetText(FloatToStrF(calc::ToSingle(FromBar(found, pressureUnit)), 10, 3));
+    TryckEdit->SetText(FloatToStrF(calc::ToSingle(calc::FromBar(found, pressureUnit)), 10, 3));
   } else if (RadioButton1->Checked()) {
     const float found =
         fe ? calc::VentilFlodeFe(dp, feValue(), diameter()) : calc::VentilFlodeKv(dp, StrToSingle(KvsEdit->Text()));
-    FlowEdit->SetText(ValveFlowText(calc::ToSingle(FromCubicMetresPerHour(found, flowUnit))));
+    FlowEdit->SetText(ValveFlowText(calc::ToSingle(calc::FromCubicMetresPerHour(found, flowUnit))));
   }
   CalculationDone();
 }
