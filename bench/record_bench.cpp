@@ -12,8 +12,8 @@
 #include "app/duct_run_window.h"
 #include "app/mainwindow.h"
 #include "app/record.h"
-#include "app/recording_platform.h"
 #include "bench/offscreen_main.h"
+#include "tests/kit/recording_platform.h"
 
 namespace {
 

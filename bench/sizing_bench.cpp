@@ -5,8 +5,8 @@
 #include <QApplication>
 
 #include "app/mainwindow.h"
-#include "app/recording_platform.h"
 #include "bench/offscreen_main.h"
+#include "tests/kit/recording_platform.h"
 
 namespace {
 

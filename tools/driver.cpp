@@ -27,7 +27,7 @@
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
 #include "app/record.h"
-#include "app/recording_platform.h"
+#include "tests/kit/recording_platform.h"
 
 namespace {
 

@@ -24,10 +24,10 @@
 #include "app/duct_run_window.h"
 #include "app/mainwindow.h"
 #include "app/record.h"
-#include "app/recording_platform.h"
 #include "app/widgets/combobox.h"
 #include "calc/errors.h"
 #include "lang/texts.h"
+#include "tests/kit/recording_platform.h"
 
 namespace {
 

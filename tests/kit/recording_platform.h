@@ -1,4 +1,4 @@
-// Platform services for the tests and the driver: records every message and
+// The test kit: platform services for the tests and the driver: records every message and
 // opened document, answers the about box as told, and lets the caller choose
 // the decimal separator, the screen size and the program's folder.
 #pragma once
@@ -8,11 +8,12 @@
 
 #include "app/qt_platform.h"
 
-// What it does not record or choose (whether a file exists, the scroll bar
-// width) it asks of the system as the program does.
 // A dark desktop palette, as a dark theme gives the program (with the
 // Fusion style): the driver's "palette dark" and the GUI tests use it.
 QPalette DarkDesktopPalette();
+
+// What it does not record or choose (whether a file exists, the scroll bar
+// width) it asks of the system as the program does.
 
 class RecordingPlatform : public QtPlatform {
  public:

@@ -1,4 +1,4 @@
-#include "app/recording_platform.h"
+#include "tests/kit/recording_platform.h"
 
 #include <QApplication>
 #include <QBuffer>
