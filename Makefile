@@ -19,13 +19,13 @@ WINDOWS_PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix wine wine64 google
 JOBS ?= 2
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test deps deps-windows build build-asan build-windows format format-check unit-tests asan-tests \
-        test-windows bench bench-start package mutants clean
+.PHONY: run test deps deps-windows build build-asan build-windows format format-check mutants-check unit-tests \
+        asan-tests test-windows bench bench-start package mutants clean
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./build/pluvik; else xvfb-run -a ./build/pluvik; fi
 
-test: build format-check unit-tests asan-tests test-windows
+test: build format-check mutants-check unit-tests asan-tests test-windows
 
 # Installs those of the Debian packages $(1) that are missing.
 define install-missing
@@ -68,6 +68,10 @@ test-windows: build-windows
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+# Every planted fault of tests/mutants/*.txt still finds its place in the code.
+mutants-check:
+	python3 tools/mutants.py --check
 
 format-check: deps
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h' 2>/dev/null || find app calc tabs lang tools tests bench -name '*.cpp' -o -name '*.h')

@@ -183,58 +183,71 @@ void TForm1::LoadQtTranslation() {
       }
 }
 
-QAction* TForm1::RecordActionOf(RecordAction which) {
-  struct Made {
-    lang::Words name;
-    QKeySequence key;
-    void (TForm1::*run)();
-  };
-  const Made made =
-      which == RecordAction::Print
-          ? Made{lang::Word("RecordPrint"), QKeySequence(Qt::CTRL | Qt::Key_P), &TForm1::PrintRecord}
-      : which == RecordAction::Save
-          ? Made{lang::Word("RecordSave"), QKeySequence(Qt::CTRL | Qt::Key_S), &TForm1::SaveRecord}
-      : which == RecordAction::Copy
-          ? Made{lang::Word("RecordCopy"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TForm1::CopyRecord}
-          : Made{lang::Word("RecordOpen"), QKeySequence(Qt::CTRL | Qt::Key_O), &TForm1::OpenRecordDialog};
-  QAction*& action = recordActions_[static_cast<int>(which)];
+QAction* TForm1::CommandAction(Command command) {
+  const CommandRow& row = CommandRowOf(command);
+  QAction*& action = commandActions_[static_cast<int>(command)];
   if (!action) {
     action = new QAction(this);
-    // The window takes the keys itself (RecordKey); the action shows them.
-    action->setShortcut(made.key);
+    // The window takes the keys itself (CommandKey); the action shows them.
+    action->setShortcut(QKeySequence(row.key));
     action->setShortcutContext(Qt::WidgetShortcut);
     connect(action, &QAction::triggered, this,
-            [this, run = made.run] { RunGuarded(this, [this, run] { (this->*run)(); }); });
+            [this, command] { RunGuarded(this, [this, command] { RunCommand(command); }); });
   }
-  action->setText(Say(made.name));
+  action->setText(Say(row.name));
   return action;
 }
 
-bool TForm1::RecordKey(int key, Qt::KeyboardModifiers modifiers) {
-  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
-  std::optional<RecordAction> which;
-  if (modifiers == (ctrl | Qt::ShiftModifier) && key == Qt::Key_C) which = RecordAction::Copy;
-  if (modifiers == ctrl && key == Qt::Key_S) which = RecordAction::Save;
-  if (modifiers == ctrl && key == Qt::Key_P) which = RecordAction::Print;
-  if (modifiers == ctrl && key == Qt::Key_O) which = RecordAction::Open;
-  if (!which) return false;
-  RecordActionOf(*which)->trigger();
-  return true;
+bool TForm1::CommandKey(int key, Qt::KeyboardModifiers modifiers) {
+  const auto command = CommandOfKey(QKeyCombination(modifiers, static_cast<Qt::Key>(key)), kMainWindow);
+  if (!command) return false;
+  bool taken = false;
+  RunGuarded(this, [&] { taken = RunCommand(*command); });
+  return taken;
+}
+
+bool TForm1::RunCommand(Command command) {
+  switch (command) {
+    case Command::Print: PrintRecord(); return true;
+    case Command::Save: SaveRecord(); return true;
+    case Command::Copy: CopyRecord(); return true;
+    case Command::Open: OpenRecordDialog(); return true;
+    case Command::AddToRun:
+      // Ctrl+L belongs to the duct tab.
+      if (PageControl1->ActivePage() != Kanalber) return false;
+      AddToRun();
+      return true;
+    case Command::NextTab:
+    case Command::PreviousTab: {
+      // The next or previous tab, wrapping round, as a click on the tab.
+      const int count = PageControl1->PageCount();
+      const int at = PageControl1->IndexOf(PageControl1->ActivePage());
+      PageControl1->ChooseTab((at + (command == Command::NextTab ? 1 : count - 1)) % count);
+      return true;
+    }
+    case Command::OtherWindow:
+      // Over to the run window, when it is up (its own F6 comes back).
+      if (!stracka_ || !stracka_->isVisible()) return false;
+      stracka_->raise();
+      stracka_->activateWindow();
+      stracka_->StrackaGrid->setFocus(Qt::OtherFocusReason);
+      return true;
+    default: return false;
+  }
 }
 
 void TForm1::ShowRecordMenu(QWidget* page, const QPoint& at) {
   QMenu menu(page);
   QList<QAction*> actions;
-  for (const RecordAction which : {RecordAction::Print, RecordAction::Save, RecordAction::Copy, RecordAction::Open})
-    actions << RecordActionOf(which);
-  menu.addActions(actions);
-  // The duct tab adds its chosen row to the duct run.
-  if (page == Kanalber) {
-    menu.addSeparator();
-    QAction* addToRun = menu.addAction(Say(lang::Word("RunAdd")));
-    addToRun->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    connect(addToRun, &QAction::triggered, this, [this] { RunGuarded(this, [this] { AddToRun(); }); });
-    actions << addToRun;
+  for (const CommandRow& row : kCommandTable) {
+    if (!(row.windows & kMainWindow) || !row.name.swedish) continue;
+    // The duct tab adds its chosen row to the duct run, apart from the record.
+    if (row.command == Command::AddToRun) {
+      if (page != Kanalber) continue;
+      menu.addSeparator();
+    }
+    actions << CommandAction(row.command);
+    menu.addAction(actions.back());
   }
   // The chosen entry runs once the menu has closed, not inside it.
   for (QAction* action : actions) action->blockSignals(true);

@@ -459,25 +459,6 @@ bool TStracka::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-namespace {
-
-// The run's commands, by the keys and from its menu: the record's, as on the
-// tabs, and the CSV file.
-struct RunCommand {
-  lang::Words name;
-  QKeyCombination key;
-  void (TStracka::*run)();
-};
-constexpr RunCommand kCommands[] = {
-    {lang::Word("RecordPrint"), Qt::CTRL | Qt::Key_P, &TStracka::PrintRecord},
-    {lang::Word("RecordSave"), Qt::CTRL | Qt::Key_S, &TStracka::SaveRecord},
-    {lang::Word("RecordCopy"), Qt::CTRL | Qt::SHIFT | Qt::Key_C, &TStracka::CopyRecord},
-    {lang::Word("RecordOpen"), Qt::CTRL | Qt::Key_O, &TStracka::OpenRecord},
-    {lang::Word("RunCsv"), Qt::CTRL | Qt::SHIFT | Qt::Key_S, &TStracka::SaveCsv},
-};
-
-}  // namespace
-
 void TStracka::PrintRecord() { form_.PrintRecordOf(Record()); }
 
 void TStracka::SaveRecord() { form_.SaveRecordOf(Record()); }
@@ -488,40 +469,51 @@ void TStracka::OpenRecord() { form_.OpenRecordDialog(); }
 
 bool TStracka::Key(int key, Qt::KeyboardModifiers modifiers) {
   if (form_.dialogDepth_ > 0) return false;
-  for (const RunCommand& command : kCommands) {
-    if (command.key == QKeyCombination(modifiers, static_cast<Qt::Key>(key))) {
-      (this->*command.run)();
-      return true;
-    }
-  }
-  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+  const auto command = CommandOfKey(QKeyCombination(modifiers, static_cast<Qt::Key>(key)), kRunWindow);
+  return command && RunCommand(*command);
+}
+
+bool TStracka::RunCommand(Command command) {
   // The grid's own keys, not while a cell is being edited.
   const bool inGrid = QApplication::focusWidget() == StrackaGrid;
-  if (modifiers == Qt::NoModifier && key == Qt::Key_F6) {
-    form_.activateWindow();
-    form_.raise();
-  } else if (inGrid && modifiers == Qt::NoModifier && key == Qt::Key_Delete) {
-    DeleteChosen();
-  } else if (inGrid && modifiers == ctrl && (key == Qt::Key_Up || key == Qt::Key_Down)) {
-    MoveChosen(key == Qt::Key_Up ? -1 : 1);
-  } else {
-    return false;
+  switch (command) {
+    case Command::Print: PrintRecord(); return true;
+    case Command::Save: SaveRecord(); return true;
+    case Command::Copy: CopyRecord(); return true;
+    case Command::Open: OpenRecord(); return true;
+    case Command::SaveCsv: SaveCsv(); return true;
+    case Command::OtherWindow:
+      form_.activateWindow();
+      form_.raise();
+      return true;
+    case Command::Delete:
+      if (!inGrid) return false;
+      DeleteChosen();
+      return true;
+    case Command::MoveUp:
+    case Command::MoveDown:
+      if (!inGrid) return false;
+      MoveChosen(command == Command::MoveUp ? -1 : 1);
+      return true;
+    default: return false;
   }
-  return true;
 }
 
 void TStracka::ShowMenu(const QPoint& at) {
   QMenu menu(this);
+  QList<Command> commands;
   QList<QAction*> actions;
-  for (const RunCommand& command : kCommands) {
-    actions << menu.addAction(form_.Say(command.name));
-    actions.back()->setShortcut(QKeySequence(command.key));
+  for (const CommandRow& row : kCommandTable) {
+    if (!(row.windows & kRunWindow) || !row.name.swedish) continue;
+    actions << menu.addAction(form_.Say(row.name));
+    actions.back()->setShortcut(QKeySequence(row.key));
+    commands << row.command;
   }
   QAction* chosen = nullptr;
   form_.RunDialog([&] { chosen = menu.exec(StrackaGrid->viewport()->mapToGlobal(at)); });
   // The chosen entry runs once the menu has closed.
   const qsizetype index = actions.indexOf(chosen);
-  if (index >= 0) (this->*kCommands[index].run)();
+  if (index >= 0) RunCommand(commands[index]);
 }
 
 CalcRecord TStracka::Record() const {

@@ -16,6 +16,7 @@
 #include <QList>
 #include <QString>
 
+#include "app/commands.h"
 #include "app/record.h"
 
 class QLabel;
@@ -103,8 +104,11 @@ class TStracka : public QDialog {
   void SaveRecord();
   void CopyRecord();
   void OpenRecord();
-  // Delete, Ctrl+Up, Ctrl+Down and the record's keys; true when taken.
+  // A key of the command table for the run window; true when taken.
   bool Key(int key, Qt::KeyboardModifiers modifiers);
+  // Runs a command of the run window; false when it does not apply now (the
+  // grid's keys while the grid does not have the focus).
+  bool RunCommand(Command command);
   // A flow in l/s as a section shows it: whole, or with two decimals.
   QString FlowText(float flow) const;
   // The section's flow from its text.

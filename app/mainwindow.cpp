@@ -248,34 +248,6 @@ void TForm1::FormKeyDown(int key) {
   }
 }
 
-bool TForm1::PageKey(int key, Qt::KeyboardModifiers modifiers) {
-  // Ctrl+Tab and Ctrl+PageDown go to the next tab, Ctrl+Shift+Tab and
-  // Ctrl+PageUp to the previous one, wrapping round, as a click on the tab.
-  const bool next = (modifiers == Qt::ControlModifier && (key == Qt::Key_Tab || key == Qt::Key_PageDown));
-  const bool previous = (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Backtab) ||
-                        (modifiers == Qt::ControlModifier && key == Qt::Key_PageUp);
-  if (!next && !previous) return false;
-  const int count = PageControl1->PageCount();
-  const int at = PageControl1->IndexOf(PageControl1->ActivePage());
-  PageControl1->ChooseTab((at + (next ? 1 : count - 1)) % count);
-  return true;
-}
-
-bool TForm1::RunKey(int key, Qt::KeyboardModifiers modifiers) {
-  if (modifiers == Qt::ControlModifier && key == Qt::Key_L && PageControl1->ActivePage() == Kanalber) {
-    AddToRun();
-    return true;
-  }
-  // F6 goes over to the run window and back (its own F6).
-  if (modifiers == Qt::NoModifier && key == Qt::Key_F6 && stracka_ && stracka_->isVisible()) {
-    stracka_->raise();
-    stracka_->activateWindow();
-    stracka_->StrackaGrid->setFocus(Qt::OtherFocusReason);
-    return true;
-  }
-  return false;
-}
-
 TStracka* TForm1::RunWindow() {
   if (!stracka_) stracka_ = new TStracka(*this);
   return stracka_;
@@ -321,12 +293,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         if (dialogDepth_ == 0) {
           const auto* keyEvent = static_cast<QKeyEvent*>(event);
           const int key = keyEvent->key();
-          // The record's and the tab keys are the window's alone; no control
-          // sees them.
-          if (RecordKey(key, keyEvent->modifiers()) || PageKey(key, keyEvent->modifiers())) return true;
-          bool taken = false;
-          RunGuarded(this, [&] { taken = RunKey(key, keyEvent->modifiers()); });
-          if (taken) return true;
+          // The window's commands (the record, the tabs, the duct run) are
+          // its alone; no control sees their keys.
+          if (CommandKey(key, keyEvent->modifiers())) return true;
           RunGuarded(this, [this, key] { FormKeyDown(key); });
         }
       }

@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "app/co2_chart.h"
+#include "app/commands.h"
 #include "app/guard.h"
 #include "app/record.h"
 #include "app/tab_description.h"
@@ -198,9 +199,6 @@ class TForm1 : public QWidget, public ErrorSink {
   void PageControl1Changing(QWidget* leaving);
   void PageControl1Change();
   void FormKeyDown(int key);
-  // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp change the tab;
-  // true when the key was one of them.
-  bool PageKey(int key, Qt::KeyboardModifiers modifiers);
   void FormResize();
   void FormConstrainedResize();
   // Widens and places controls to fit their texts, and fits the grids'
@@ -279,13 +277,17 @@ class TForm1 : public QWidget, public ErrorSink {
   void CopyRecordOf(const CalcRecord& record);
   void SaveRecordOf(const CalcRecord& record);
   void PrintRecordOf(const CalcRecord& record);
-  // Ctrl+Shift+C, Ctrl+S, Ctrl+P and Ctrl+O; true when the key was one of them.
-  bool RecordKey(int key, Qt::KeyboardModifiers modifiers);
+  // A key of the command table (app/commands.h) runs its command; true when
+  // the key was taken.
+  bool CommandKey(int key, Qt::KeyboardModifiers modifiers);
+  // Runs a command of the main window; false when it does not apply here
+  // (Ctrl+L off the duct tab, F6 with no run window up).
+  bool RunCommand(Command command);
+  // The page's context menu: the table's entries for the main window.
   void ShowRecordMenu(QWidget* page, const QPoint& at);
-  // The record's actions, shared by the keys and the page's context menu,
-  // made at their first use, named in the interface language.
-  enum class RecordAction { Print, Save, Copy, Open };
-  QAction* RecordActionOf(RecordAction which);
+  // A command's action, shared by its key and the context menu, made at its
+  // first use, named in the interface language.
+  QAction* CommandAction(Command command);
 
   // ---- Opening a record again (app/record_open.cpp) --------------------------
   void OpenRecordDialog();
@@ -387,8 +389,6 @@ class TForm1 : public QWidget, public ErrorSink {
   // Ctrl+L: the chosen row of the duct grid becomes a section of the duct
   // run, which opens beside the window without taking the keyboard.
   void AddToRun();
-  // Ctrl+L on the duct tab, and F6 to the run window; true when taken.
-  bool RunKey(int key, Qt::KeyboardModifiers modifiers);
   // The duct run window, made at its first use.
   TStracka* RunWindow();
   TStracka* runWindowIfMade() const { return stracka_; }
@@ -657,8 +657,8 @@ class TForm1 : public QWidget, public ErrorSink {
   QStringList airingEnds_;
   // Where the curves of the last CO2 calculation start on the chart.
   qsizetype co2ChartFrom_ = 0;
-  QHash<int, QAction*> recordActions_;  // made at their first use
-  QWidget* resultNotice_ = nullptr;     // made at the first result announced
+  QHash<int, QAction*> commandActions_;  // made at their first use
+  QWidget* resultNotice_ = nullptr;      // made at the first result announced
   QTranslator* qtTranslator_ = nullptr;
   QString qtTranslation_;  // the language of the Qt translation loaded
 
