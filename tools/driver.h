@@ -2,9 +2,11 @@
 // services and acts on it through real input events, line by line.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QTextStream>
 #include <Qt>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -34,6 +36,11 @@ class Driver {
   void Start();
   void Act(const QString& command, const QString& rest);
   QString Query(const QString& query);
+  // The queries by name, each printing one line for the rest of its line.
+  using QueryFunction = std::function<QString(Driver&, const QString&)>;
+  static const QHash<QString, QueryFunction>& Queries();
+  QString TextOf(const QString& name);
+  QString Sharp(const QString& name);
 
   QWidget* Control(const QString& name) const;
   template <typename T>
