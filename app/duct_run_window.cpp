@@ -24,10 +24,26 @@
 
 namespace {
 
-// What a saved run holds of each section, in this order.
-const QStringList kSavedKeys{"Del",     "Fran",  "Flode",      "FlodeVarde", "Dimension",
-                             "Langd",   "Zeta",  "Material",   "Cirkular",   "Isolering",
-                             "Ytrahet", "Skarv", "SkarvSerie", "Temperatur"};
+// What a saved run holds of each section, by name.
+constexpr char kSavedName[] = "name";
+constexpr char kSavedFrom[] = "from";
+constexpr char kSavedFlow[] = "flow";            // as shown or typed
+constexpr char kSavedFlowValue[] = "flowValue";  // l/s as the model takes it, exactly
+constexpr char kSavedDimension[] = "dimension";
+constexpr char kSavedLength[] = "length";
+constexpr char kSavedZeta[] = "zeta";
+constexpr char kSavedMaterial[] = "material";
+constexpr char kSavedCircular[] = "circular";
+constexpr char kSavedInsulation[] = "insulation";
+constexpr char kSavedRoughness[] = "roughness";
+constexpr char kSavedJoint[] = "joint";
+constexpr char kSavedJoints[] = "joints";  // the series' joint coefficients by dimension
+constexpr char kSavedTemperature[] = "temperature";
+// The fields as format 1 kept them: each section's, in this order, one
+// section after another.
+const QStringList kFormat1Fields{kSavedName,      kSavedFrom,  kSavedFlow,     kSavedFlowValue,  kSavedDimension,
+                                 kSavedLength,    kSavedZeta,  kSavedMaterial, kSavedCircular,   kSavedInsulation,
+                                 kSavedRoughness, kSavedJoint, kSavedJoints,   kSavedTemperature};
 // The longest text a saved section gives back to a cell, and to the joint
 // coefficients of a whole series.
 constexpr int kLongestText = 100;
@@ -555,54 +571,72 @@ CalcRecord TStracka::Record() const {
     const qsizetype colon = summary_.indexOf(QStringLiteral(": "));
     record.results << RecordLine{summary_.left(colon), summary_.mid(colon + 2), StrackaSumma->objectName()};
   }
-  for (const RunRow& row : rows_) {
-    const QString values[] = {row.name,
-                              row.from,
-                              row.flow,
-                              Exact(row.flowValue),
-                              row.dimension,
-                              row.length,
-                              row.zeta,
-                              row.duct.material,
-                              row.duct.circular ? "1" : "0",
-                              QString::number(row.duct.insulation),
-                              Exact(row.duct.roughness),
-                              Exact(row.duct.joint),
-                              Joints(row.duct.joints),
-                              row.duct.temperature};
-    for (qsizetype k = 0; k < kSavedKeys.size(); ++k) record.typed << std::pair{kSavedKeys[k], values[k]};
-  }
+  for (const RunRow& row : rows_)
+    record.sections << SavedSection{{kSavedName, row.name},
+                                    {kSavedFrom, row.from},
+                                    {kSavedFlow, row.flow},
+                                    {kSavedFlowValue, Exact(row.flowValue)},
+                                    {kSavedDimension, row.dimension},
+                                    {kSavedLength, row.length},
+                                    {kSavedZeta, row.zeta},
+                                    {kSavedMaterial, row.duct.material},
+                                    {kSavedCircular, row.duct.circular ? "1" : "0"},
+                                    {kSavedInsulation, QString::number(row.duct.insulation)},
+                                    {kSavedRoughness, Exact(row.duct.roughness)},
+                                    {kSavedJoint, Exact(row.duct.joint)},
+                                    {kSavedJoints, Joints(row.duct.joints)},
+                                    {kSavedTemperature, row.duct.temperature}};
   return record;
 }
 
+std::optional<QList<SavedSection>> TStracka::SectionsOf(const RecordFile& file) {
+  if (file.format >= 2) return file.sections;
+  // Format 1: the fields of one section after another, in a fixed order.
+  const qsizetype fields = kFormat1Fields.size();
+  if (file.typed.size() % fields != 0) return std::nullopt;
+  QList<SavedSection> sections;
+  for (qsizetype at = 0; at < file.typed.size(); at += fields) {
+    SavedSection section;
+    for (qsizetype k = 0; k < fields; ++k) section.insert(kFormat1Fields[k], file.typed[at + k].second);
+    sections << section;
+  }
+  return sections;
+}
+
 QString TStracka::ImpossibleInput(const RecordFile& file) const {
-  const qsizetype keys = kSavedKeys.size();
-  if (file.typed.size() % keys != 0 || file.typed.size() / keys > static_cast<qsizetype>(calc::kMostRunSections))
+  const auto sections = SectionsOf(file);
+  if (!sections || sections->size() > static_cast<qsizetype>(calc::kMostRunSections))
     return form_.Say(lang::Word("RunTooMany")).arg(calc::kMostRunSections);
-  for (qsizetype i = 0; i < file.typed.size(); ++i) {
-    const auto& [key, value] = file.typed[i];
-    const QString fault = key + ": " + value.left(kLongestText);
-    if (key != kSavedKeys[i % keys]) return fault;
-    if (value.size() > (key == "SkarvSerie" ? kLongestSeries : kLongestText)) return fault;
-    for (const QChar c : value)
-      if (c.category() == QChar::Other_Control) return fault;
-    if (key == "FlodeVarde" || key == "Ytrahet" || key == "Skarv") {
-      const auto number = ExactValue(value);
-      if (!number || *number < 0.0f) return fault;
-    } else if (key == "Cirkular") {
-      if (value != "0" && value != "1") return fault;
-    } else if (key == "Isolering") {
-      bool read = false;
-      if (value.toInt(&read) < 0 || !read) return fault;
-    } else if (key == "SkarvSerie") {
-      if (!JointsOf(value)) return fault;
-    } else if (key == "Temperatur") {
-      double number = 0.0;
-      QString text = value;
-      text.replace(file.separator, QChar(form_.Fmt().decimalSeparator));
-      if (!calc::TryStrToFloat(form_.DecimalFormat(text).toStdString(), form_.Fmt(), number) ||
-          !calc::AirPhysical(number))
-        return fault;
+  for (const SavedSection& section : *sections) {
+    // Every field of a section, and none besides.
+    for (const QString& key : kFormat1Fields)
+      if (!section.contains(key)) return key + ": ";
+    for (auto field = section.cbegin(); field != section.cend(); ++field) {
+      const QString& key = field.key();
+      const QString& value = field.value();
+      const QString fault = key + ": " + value.left(kLongestText);
+      if (!kFormat1Fields.contains(key)) return fault;
+      if (value.size() > (key == kSavedJoints ? kLongestSeries : kLongestText)) return fault;
+      for (const QChar c : value)
+        if (c.category() == QChar::Other_Control) return fault;
+      if (key == kSavedFlowValue || key == kSavedRoughness || key == kSavedJoint) {
+        const auto number = ExactValue(value);
+        if (!number || *number < 0.0f) return fault;
+      } else if (key == kSavedCircular) {
+        if (value != "0" && value != "1") return fault;
+      } else if (key == kSavedInsulation) {
+        bool read = false;
+        if (value.toInt(&read) < 0 || !read) return fault;
+      } else if (key == kSavedJoints) {
+        if (!JointsOf(value)) return fault;
+      } else if (key == kSavedTemperature) {
+        double number = 0.0;
+        QString text = value;
+        text.replace(file.separator, QChar(form_.Fmt().decimalSeparator));
+        if (!calc::TryStrToFloat(form_.DecimalFormat(text).toStdString(), form_.Fmt(), number) ||
+            !calc::AirPhysical(number))
+          return fault;
+      }
     }
   }
   return {};
@@ -615,25 +649,23 @@ void TStracka::Open(const RecordFile& file) {
     if (file.separator != now) text.replace(file.separator, now);
     return text;
   };
-  const qsizetype keys = kSavedKeys.size();
   rows_.clear();
-  for (qsizetype at = 0; at + keys <= file.typed.size(); at += keys) {
-    const auto value = [&](int k) { return file.typed[at + k].second; };
+  for (const SavedSection& section : SectionsOf(file).value_or(QList<SavedSection>{})) {
     RunRow row;
-    row.name = value(0);
-    row.from = value(1);
-    row.flowValue = ExactValue(value(3)).value_or(0.0f);
-    ReadFlow(row, typed(value(2)));
-    row.dimension = typed(value(4));
-    row.length = typed(value(5));
-    row.zeta = typed(value(6));
-    row.duct.material = value(7);
-    row.duct.circular = value(8) == "1";
-    row.duct.insulation = value(9).toInt();
-    row.duct.roughness = ExactValue(value(10)).value_or(0.0f);
-    row.duct.joint = ExactValue(value(11)).value_or(0.0f);
-    row.duct.joints = JointsOf(value(12)).value_or(QHash<QString, float>{});
-    row.duct.temperature = typed(value(13));
+    row.name = section.value(kSavedName);
+    row.from = section.value(kSavedFrom);
+    row.flowValue = ExactValue(section.value(kSavedFlowValue)).value_or(0.0f);
+    ReadFlow(row, typed(section.value(kSavedFlow)));
+    row.dimension = typed(section.value(kSavedDimension));
+    row.length = typed(section.value(kSavedLength));
+    row.zeta = typed(section.value(kSavedZeta));
+    row.duct.material = section.value(kSavedMaterial);
+    row.duct.circular = section.value(kSavedCircular) == "1";
+    row.duct.insulation = section.value(kSavedInsulation).toInt();
+    row.duct.roughness = ExactValue(section.value(kSavedRoughness)).value_or(0.0f);
+    row.duct.joint = ExactValue(section.value(kSavedJoint)).value_or(0.0f);
+    row.duct.joints = JointsOf(section.value(kSavedJoints)).value_or(QHash<QString, float>{});
+    row.duct.temperature = typed(section.value(kSavedTemperature));
     rows_ << row;
   }
   Recompute();

@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <optional>
 
 #include "app/commands.h"
 #include "app/record.h"
@@ -93,6 +94,9 @@ class TStracka : public QDialog {
   CalcRecord Record() const;
   // What in a saved run no run can have; empty when it can be opened.
   QString ImpossibleInput(const RecordFile& file) const;
+  // A saved run's sections, by their fields' names, from either format; none
+  // for a format-1 run whose fields do not make whole sections.
+  static std::optional<QList<SavedSection>> SectionsOf(const RecordFile& file);
   // Replaces the run with the saved one and works it out.
   void Open(const RecordFile& file);
   // The run as CSV text: the headings and a row per section, separated by

@@ -11,6 +11,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +32,8 @@ struct RecordLine {
 // order they are set again when the record is opened: a text, an item index,
 // "1"/"0" for a box or button, "COL,ROW" for a chosen grid cell.
 using TypedInputs = QList<std::pair<QString, QString>>;
+// A saved section of a run window: its fields by name.
+using SavedSection = QMap<QString, QString>;
 
 // A result grid as shown; a cell over its limit is marked.
 struct RecordTable {
@@ -54,9 +57,10 @@ struct CalcRecord {
   bool changed = false;   // an input has changed since the calculation
   // The CO2 chart with this calculation's curves, drawn again as lines.
   std::optional<TPaintBox::Picture> chart;
-  TypedInputs typed;         // what opening the record sets again
-  QChar separator = '.';     // the decimal separator of the typed inputs
-  QStringList shownResults;  // the result fields' texts when it was kept
+  TypedInputs typed;             // what opening the record sets again
+  QList<SavedSection> sections;  // a run's sections, what opening it sets again
+  QChar separator = '.';         // the decimal separator of the typed inputs
+  QStringList shownResults;      // the result fields' texts when it was kept
 };
 
 // The record as plain text, lines ending in "\n".

@@ -81,6 +81,16 @@ RecordFileRead Parse(const QByteArray& payload) {
   if (!root.value("result").isBool() || !root.value("inputs").isArray()) return Fault(RecordFileFault::Damaged);
   file.result = root.value("result").toBool();
   for (const QJsonValue text : root.value("results").toArray()) file.results << text.toString();
+  for (const QJsonValue entry : root.value("sections").toArray()) {
+    if (!entry.isObject()) return Fault(RecordFileFault::Damaged);
+    SavedSection section;
+    const QJsonObject fields = entry.toObject();
+    for (auto field = fields.begin(); field != fields.end(); ++field) {
+      if (!field.value().isString()) return Fault(RecordFileFault::Damaged);
+      section.insert(field.key(), field.value().toString());
+    }
+    file.sections << section;
+  }
   for (const QJsonValue row : root.value("rows").toArray()) {
     QStringList cells;
     for (const QJsonValue cell : row.toArray()) cells << cell.toString();
@@ -98,6 +108,12 @@ QByteArray RecordFileBytes(const CalcRecord& record) {
   for (const RecordLine& line : record.results) results.append(line.value);
   QJsonArray rows;
   for (const QStringList& row : record.table.rows) rows.append(Strings(row));
+  QJsonArray sections;
+  for (const SavedSection& section : record.sections) {
+    QJsonObject fields;
+    for (auto field = section.cbegin(); field != section.cend(); ++field) fields.insert(field.key(), field.value());
+    sections.append(fields);
+  }
   const QJsonObject root{{"check", QString(kNoCheck)},
                          {"pluvik", "record"},
                          {"format", kRecordFormat},
@@ -108,7 +124,8 @@ QByteArray RecordFileBytes(const CalcRecord& record) {
                          {"inputs", inputs},
                          {"result", !record.noResult},
                          {"results", results},
-                         {"rows", rows}};
+                         {"rows", rows},
+                         {"sections", sections}};
   QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Compact);
   return bytes.replace(kNoCheck, Checksum(bytes));
 }

@@ -9,8 +9,10 @@
 // "inputs": [[CONTROL, TEXT], ...] in the order they are set again (a list's
 // item by its index, or "=" and the text typed in its edit line), "result":
 // whether a result was shown, "results": [TEXT, ...] the results as shown,
-// "rows": [[CELL, ...], ...] the duct grid's rows}. Format 1 was the same,
-// with a list's item always by its index, and embedded by an incremental
+// "rows": [[CELL, ...], ...] the duct grid's rows, "sections": [{FIELD: TEXT,
+// ...}, ...] a run's sections by their fields' names}. Format 1 was the same,
+// with a list's item always by its index, a run's sections as inputs in a
+// fixed order of fields, and embedded by an incremental
 // update with an MD5 checksum in the file's entry; it opens as before.
 #pragma once
 
@@ -32,6 +34,7 @@ struct RecordFile {
   bool danish = false;
   QChar separator = '.';
   TypedInputs typed;
+  QList<SavedSection> sections;
   bool result = false;
   QStringList results;
   QList<QStringList> rows;
