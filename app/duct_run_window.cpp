@@ -484,7 +484,7 @@ void TStracka::CopyRecord() { form_.CopyRecordOf(Record()); }
 void TStracka::OpenRecord() { form_.OpenRecordDialog(); }
 
 bool TStracka::Key(int key, Qt::KeyboardModifiers modifiers) {
-  if (form_.dialogDepth_ > 0) return false;
+  if (form_.DialogUp()) return false;
   const auto command = CommandOfKey(QKeyCombination(modifiers, static_cast<Qt::Key>(key)), kRunWindow);
   return command && RunCommand(*command);
 }

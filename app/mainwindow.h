@@ -58,16 +58,10 @@ class QFrame;
 
 class TForm1 : public QWidget, public ErrorSink {
   Q_OBJECT
+
+  // ---- The controls, by tab
  public:
-  explicit TForm1(Platform& platform);
-  // The about box is created after the main window, as at program start; its
-  // own message box goes through the window's one place for dialogs.
-  void AttachAboutBox(TAboutBox* aboutBox);
-  ~TForm1() override;
-
-  static constexpr const char* kCaption = "Tellvik - PLUVIK, Version " PLUVIK_VERSION;
-
-  // ---- The window -------------------------------------------------------
+  // The window's pages.
   TPageControl* PageControl1;
   QWidget* Kanalber;
   QWidget* Effekt;
@@ -75,7 +69,7 @@ class TForm1 : public QWidget, public ErrorSink {
   QWidget* Rorber;
   QWidget* CO2TabSheet;
 
-  // ---- Duct tab (Kanalber) ---------------------------------------------
+  // Duct tab (Kanalber).
   TEdit* Flow;
   TEdit* MaxMeterPerSek;
   TEdit* MaxPaPerMeter;
@@ -96,7 +90,7 @@ class TForm1 : public QWidget, public ErrorSink {
   TLabel* Label1;
   TStringGrid* StringGrid2;
 
-  // ---- Power tab (Effekt) ----------------------------------------------
+  // Power tab (Effekt).
   TRadioGroup* EnhetFlowRadioGroup;
   TRadioGroup* EnhetEffektRadioGroup;
   TRadioGroup* CalkValRadioGroup;
@@ -109,7 +103,7 @@ class TForm1 : public QWidget, public ErrorSink {
   TEdit* SpecHeatKapacitet;
   TSpeedButton* SpeedButton4;
 
-  // ---- Valve tab (Kvs) -------------------------------------------------
+  // Valve tab (Kvs).
   TEdit* FlowEdit;
   TEdit* TryckEdit;
   TEdit* KvsEdit;
@@ -125,7 +119,7 @@ class TForm1 : public QWidget, public ErrorSink {
   TRadioGroup* FlowRadioGroup;
   TRadioGroup* TryckRadioGroup;
 
-  // ---- Pipe tab (Rorber) -----------------------------------------------
+  // Pipe tab (Rorber).
   QGroupBox* GroupBox1;
   TEdit* RYtrahet;
   TEdit* RInvDiam;
@@ -143,7 +137,7 @@ class TForm1 : public QWidget, public ErrorSink {
   TSpeedButton* SpeedButton3;
   TRadioGroup* EnhetRorDpRadioGroup;
 
-  // ---- CO2 tab (CO2TabSheet) -------------------------------------------
+  // CO2 tab (CO2TabSheet).
   TLabel* Label5;
   TStringGrid* CO2Grid;
   TEdit* CO2Ute;
@@ -168,7 +162,8 @@ class TForm1 : public QWidget, public ErrorSink {
   TEdit* VistelseTid;
   TLabel* UteLuftResultat;
 
-  // ---- Window-wide values ------------------------------------------------
+  // ---- Window-wide values
+ public:
   // FormCreate sets the first ones (GCO2Col and GCO2Row through its choice of
   // the first rate cell) before anything reads them.
   bool GDecimalPunkt;
@@ -187,13 +182,48 @@ class TForm1 : public QWidget, public ErrorSink {
   bool GStartvardeFoljer = false;
   TDiagram GDiagram;
 
+ private:
+  // What more than one of the files below keeps or reads.
+  Platform& platform_;
+  TAboutBox* aboutBox_ = nullptr;
+  TStracka* stracka_ = nullptr;  // the duct run window, made at its first use
+  QIcon calculatorIcon_;         // the ENTER buttons' picture, drawn once
+  calc::NumberFormat fmt_;
+  bool takingDown_ = false;
+  // The record of each tab's last calculation.
+  QHash<const QWidget*, CalcRecord> kept_;
+  bool danishTexts_ = false;  // Danish was the language applied last
+  // Texts only the language routines write: the captions of SidaLabel for
+  // each shape and the message for a duct side too small for its insulation.
+  // Empty until a language is first applied.
+  QString GCirkSidaText;
+  QString GRektSidaText;
+  QString GMeddKanalTillIsol;
+  // What a screen reader hears: after a duct grid cell over its limit,
+  // before the joint coefficient ð, and as the CO2 chart's description (the
+  // build-up, the airing, no chart). Swedish until a language is applied.
+  QString GOverGransen = lang::Swedish("GOverGransen", lang::kPrivate);
+  QString GEngangsmotstand = lang::Swedish("GEngangsmotstand", lang::kPrivate);
+  QString GKurvaUppbyggnad = lang::Swedish("GKurvaUppbyggnad", lang::kPrivate);
+  QString GKurvaUtvadring = lang::Swedish("GKurvaUtvadring", lang::kPrivate);
+  QString GKurvaTom = lang::Swedish("GKurvaTom", lang::kPrivate);
+
+  // ---- The window: making it, activation, tab switch, sizes, keys, dialogs, errors (app/mainwindow.cpp)
+ public:
+  explicit TForm1(Platform& platform);
+  // The about box is created after the main window, as at program start; its
+  // own message box goes through the window's one place for dialogs.
+  void AttachAboutBox(TAboutBox* aboutBox);
+  ~TForm1() override;
+
+  static constexpr const char* kCaption = "Tellvik - PLUVIK, Version " PLUVIK_VERSION;
+
+  Platform& platform() { return platform_; }
+  TAboutBox* aboutBox() const { return aboutBox_; }
+
   // The window's values by name, for the driver ("var NAME").
   std::optional<QString> VarText(const QString& name) const;
 
-  // The program's own word in the interface language applied last.
-  QString Say(lang::Words words) const;
-
-  // ---- Window handlers (app/) ----------------------------------------------
   void FormCreate();
   void FormActivate();
   void PageControl1Changing(QWidget* leaving);
@@ -201,24 +231,83 @@ class TForm1 : public QWidget, public ErrorSink {
   void FormKeyDown(int key);
   void FormResize();
   void FormConstrainedResize();
-  // Widens and places controls to fit their texts, and fits the grids'
-  // columns; each tab's part is in its own file.
-  void Omskalning();
-  void KolumnBredd();
-  void FitDuctControls();
-  void FitPipeControls();
-  void FitPowerControls();
-  void FitDuctColumns(int scrollBarRoom);
-  void FitCO2Columns(int scrollBarRoom);
-  // Every dialog of the window goes through these, so the window knows when
-  // one is up. The about box is shown modally; the caller runs the activation
-  // steps after it.
+
+  // Outer window size, frame included, and its conversion to the client area.
+  QSize OuterSize() const;
+  void SetOuterSize(int width, int height);
+  QSize FrameExtra() const;
+  QPoint OuterPos() const;
+  void SetOuterPos(int left, int top);
+
+  // Every dialog of the window goes through RunDialog, so the window knows
+  // when one is up (DialogUp): while one is, and as it closes, an activation
+  // of the window is the dialog's doing and runs no FormActivate. The
+  // program's other windows (the duct run's) use RunDialog and DialogUp too.
+  void RunDialog(const std::function<void()>& show);
+  bool DialogUp() const { return dialogDepth_ > 0; }
+  // The about box is shown modally; the caller runs the activation steps
+  // after it.
   void ShowAboutBox();
   // A plain message box: no icon, one OK button, above `owner` (the window
   // itself when none is given).
   void ShowMessage(const QString& text, QWidget* owner = nullptr);
 
-  // ---- Number texts (app/numbers.cpp) ------------------------------------
+  // The error report: the message and a full stop, in an error box titled
+  // with the program file's name.
+  void ReportError(const std::exception& error) override;
+  // A fault's message as the user reads it.
+  QString Worded(const std::exception& error) const;
+  void ReportAfterPaint(const std::exception& error) override;
+  bool TakingDown() const override;
+
+  // The duct run window, made at its first use.
+  TStracka* RunWindow();
+  TStracka* runWindowIfMade() const { return stracka_; }
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // The window's start size, as a client area.
+  static constexpr QSize kStartClient{543, 95};
+
+  void ReportMessage(QString message);
+  // Sizes and limits with the frame the window manager reports once mapped.
+  void AdoptFrame();
+  void ApplySizeLimits();
+  // Grows the window until a control the keyboard reached is shown.
+  void ShowFocusedControl(QWidget* control);
+  // A red field's reason for screen readers, as its description, while it is
+  // red: empty, no number, or the message that refused it.
+  void DescribeRedField(QWidget* field);
+  // The property that marks a field whose description is its red reason.
+  static constexpr const char* kRedReason = "pluvikRedReason";
+  void DescribeRedFields();
+  void CentreOnScreen();
+  void PlaceDuctGrid();
+  int PageHeight() const;
+
+  int dialogDepth_ = 0;         // dialogs up now
+  bool activatedOnce_ = false;  // the first activation has run
+  // Another window of the program had the activation since the window last
+  // had it, and the program kept it meanwhile.
+  bool backFromOwnWindow_ = false;
+  QSize frameUsed_;          // the frame the sizes were last counted with
+  QString paintFaultShown_;  // a paint fault reported since the last input
+  bool paintFaultPending_ = false;
+  // The outer size limits as designed; FormCreate lowers the width to 800.
+  int maxWidth_ = 1800;
+  int maxHeight_ = 400;
+  int minWidth_ = 495;
+  int minHeight_ = 113;
+  int hintHidePause_;  // set by FormCreate
+  int ductGridRightMargin_ = 1;
+  int ductGridBottomMargin_ = 1;
+
+  // ---- Number texts (app/numbers.cpp)
+ public:
   QString DecimalFormat(const QString& text) const;
   calc::NumberFormat Fmt() const { return fmt_; }
   double StrToFloat(const QString& text) const;
@@ -229,24 +318,27 @@ class TForm1 : public QWidget, public ErrorSink {
   // a floating point overflow.
   float StrToSingle(const QString& text) const;
 
-  // ---- The calculation record (app/calc_record.cpp) -------------------------
+  // ---- Control and column fitting (app/layout.cpp)
+ public:
+  // Widens and places controls to fit their texts, and fits the grids'
+  // columns; each tab's part (FitDuctControls and the like) is in its own
+  // file.
+  void Omskalning();
+  void KolumnBredd();
+
+ private:
+  int TextWidth(const QString& text) const;
+
+  // ---- The calculation record, the command table and the program's words (app/calc_record.cpp)
+ public:
+  // The program's own word in the interface language applied last.
+  QString Say(lang::Words words) const;
   // The active tab's record: that of its last calculation, kept when the
   // calculation ended; each tab builds its own from what it shows.
   CalcRecord ActiveRecord();
-  // Each tab's one description of its inputs and results, as the tab stands
-  // now (in the tab's file); Describe gives the description of `page`.
-  TabDescription Describe(const QWidget* page);
-  TabDescription DuctDescription();
-  TabDescription PowerDescription();
-  TabDescription ValveDescription();
-  TabDescription PipeDescription();
-  TabDescription CO2Description();
-  // The duct grid's shown rows, marked over the limits the calculation read.
-  void FillDuctRows(RecordTable& table, const TypedInputs& typed) const;
-  // The tab's inputs as typed and chosen, in the order they are set again.
-  TypedInputs TypedInputsOf(const QWidget* page);
-  // The texts of the tab's results as they stand.
-  QStringList ShownResults(const QWidget* page);
+  // A record with the header filled in: language, tab caption, time. The
+  // program's other windows (the duct run's) make their records with it.
+  CalcRecord NewRecord() const;
   // A constant of the model as the method lines write it, with the screen's
   // decimal separator: up to `digits` significant digits (7 give a single's
   // own, 0.025 rather than 0.025000000372529).
@@ -288,19 +380,82 @@ class TForm1 : public QWidget, public ErrorSink {
   // A command's action, shared by its key and the context menu, made at its
   // first use, named in the interface language.
   QAction* CommandAction(Command command);
+  // Qt's own dialogs (the file dialogs, the print preview) in the interface
+  // language: its translation is loaded before such a dialog is shown.
+  void LoadQtTranslation();
 
-  // ---- Opening a record again (app/record_open.cpp) --------------------------
+ private:
+  // An input or result as shown; an empty text says so.
+  RecordLine Shown(const QString& caption, const QString& text) const;
+  QString ScreenName(const QWidget* control) const;
+  void KeepCalculation(QWidget* page);
+  // Says a calculation's results once to screen readers, in reading order,
+  // through a notification that appears (what Orca speaks for a change it
+  // did not cause).
+  void AnnounceResults(QWidget* page, const CalcRecord& record);
+  // The record of a tab that shows no result: its inputs as they stand.
+  CalcRecord NoResultRecord(QWidget* page);
+
+  // How deep calculations run inside one another now.
+  int calculating_ = 0;
+  bool calculationDone_ = false;         // the running calculation wrote its results
+  QHash<int, QAction*> commandActions_;  // made at their first use
+  QWidget* resultNotice_ = nullptr;      // made at the first result announced
+  QTranslator* qtTranslator_ = nullptr;
+  QString qtTranslation_;  // the language of the Qt translation loaded
+
+  // ---- Tab descriptions (app/tab_description.cpp)
+ public:
+  // The description of `page`: its tab's one description of its inputs and
+  // results, as the tab stands now (each tab's own is in the tab's group).
+  TabDescription Describe(const QWidget* page);
+  // The tab's inputs as typed and chosen, in the order they are set again.
+  TypedInputs TypedInputsOf(const QWidget* page);
+  // The texts of the tab's results as they stand.
+  QStringList ShownResults(const QWidget* page);
+
+ private:
+  // An input or result named as the screen names its control (or by
+  // `caption`), with a unit the screen shows only in a hint.
+  RecordLine DescribedLine(const QWidget* control, const QString& caption, const QString& text,
+                           const QString& unit) const;
+  // The record of `page` from its description: its inputs as they stand,
+  // and its results when `withResults` (else it says no result is shown).
+  CalcRecord BuildRecord(const QWidget* page, bool withResults);
+  // An input's value as saved, and as the record shows it.
+  QString InputValue(const TabInput& input) const;
+  QString ShownValue(const TabInput& input) const;
+  // The input a saved name stands for; nullptr for none.
+  const TabInput* SavedInput(const TabDescription& description, const QString& name) const;
+  bool SavedValuePossible(const TabInput& input, const QString& value) const;
+  // A saved value as it is set again: a typed number with the separator in use.
+  QString SavedValue(const TabInput& input, const QString& saved, QChar separator) const;
+  // Sets one input of a record as the user would.
+  void PutInput(const TabInput& input, const QString& value);
+
+  // ---- Opening a record (app/record_open.cpp)
+ public:
   void OpenRecordDialog();
   // Opens the record saved in the PDF at `path`: one message for a file that
   // is none, or for figures this version computes otherwise.
   void OpenRecord(const QString& path);
   // Runs the active tab's ENTER handler, as Enter does.
   void CalculateActiveTab();
-  // Qt's own dialogs (the file dialogs, the print preview) in the interface
-  // language: its translation is loaded before such a dialog is shown.
-  void LoadQtTranslation();
 
-  // ---- Impossible inputs (app/input_checks.cpp) -----------------------------
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  // What in a record's file no calculation can have ("Flow: -5"); empty when
+  // every input is possible.
+  QString ImpossibleInput(const RecordFile& file);
+  QWidget* PageNamed(const QString& name) const;
+  // The one PDF file a drag carries, or an empty text.
+  QString PdfFileOf(const QMimeData* data) const;
+
+  // ---- Impossible inputs (app/input_checks.cpp)
+ public:
   // One input of a calculation and the least value a real case can have.
   struct PossibleInput {
     QWidget* field;      // turns red when the input is refused
@@ -325,15 +480,27 @@ class TForm1 : public QWidget, public ErrorSink {
   // physical (below about -147.8 °C), with its own message.
   PossibleInput AirTemperature(QWidget* field, const QString& text) const;
 
-  // The error report: the message and a full stop, in an error box titled
-  // with the program file's name.
-  void ReportError(const std::exception& error) override;
-  // A fault's message as the user reads it.
-  QString Worded(const std::exception& error) const;
-  void ReportAfterPaint(const std::exception& error) override;
-  bool TakingDown() const override;
+  // ---- Interface texts (app/language.cpp)
+ public:
+  // Applies the language chosen in the about box: "Svensk" or "Dansk",
+  // exactly; any other text changes nothing.
+  void ValjSprak();
+  void SvenskaTexter();
+  void DanskaTexter();
 
-  // ---- Duct tab (tabs/duct_tab.cpp) ---------------------------------------
+ private:
+  // One language applied in the table's order, its rules, and the private
+  // texts by name.
+  void ApplyLanguage(bool danish);
+  void ApplyLanguageRule(int rule, bool danish);
+  // The private text `name`; nullptr for a name that is none of them.
+  QString* PrivateText(const QString& name);
+  // The names screen readers hear, in Swedish, before a language is applied.
+  void NameForScreenReaders();
+  friend QStringList UnappliedTextRows(TForm1& form);
+
+  // ---- Duct tab (tabs/duct_tab.cpp)
+ public:
   // The duct tab's part of every activation: before the about box, a material
   // shown and the grid's headings; after the language and the page set-up,
   // the roughness, the dimension series and the side list follow the material.
@@ -389,11 +556,56 @@ class TForm1 : public QWidget, public ErrorSink {
   // Ctrl+L: the chosen row of the duct grid becomes a section of the duct
   // run, which opens beside the window without taking the keyboard.
   void AddToRun();
-  // The duct run window, made at its first use.
-  TStracka* RunWindow();
-  TStracka* runWindowIfMade() const { return stracka_; }
+  // A pressure drop (Pa/m) as the duct grid shows it: the fewer decimals the
+  // larger it is. The program's other windows (the duct run's) use it too.
+  QString PressureDropText(float r) const;
+  // The tab's one description of its inputs and results, as the tab stands now.
+  TabDescription DuctDescription();
+  // The duct grid's shown rows, marked over the limits the calculation read.
+  void FillDuctRows(RecordTable& table, const TypedInputs& typed) const;
+  // The tab's part of Omskalning and KolumnBredd: its controls and its grid's
+  // columns fitted to their texts.
+  void FitDuctControls();
+  void FitDuctColumns(int scrollBarRoom);
 
-  // ---- Power tab (tabs/power_tab.cpp) --------------------------------------
+ private:
+  void BuildDuctTab();
+  void WireDuctTab();
+  QString MaterialRoughness() const;
+  // The roughness of an insulation's surface as the field shows it: "0.900".
+  QString InsulationRoughness() const;
+  void ClearResultRows();
+  // The duct grid's row `row` as a section of the duct run: its flow in l/s,
+  // its dimension and the tab's duct as the calculation read them.
+  RunRow DuctRunRow(int row);
+  // Refuse what no real duct can have, before the run or the search computes
+  // (the search's limits it refuses itself).
+  bool SizingInputsPossible();
+  bool SearchInputsPossible(int isolering);
+  bool InsulationLeavesDuct();
+  bool RectangularSeriesAccepted(long long step, const calc::RectangularSeries& series);
+  void ScrollToFirstAcceptableRow();
+  void WriteResultRow(int row, const QString& dimension, std::optional<float> r);
+  void WriteRectangularSeries(const QString& side, long long step, const calc::RectangularSeries& series,
+                              int isolering);
+  void SetRoughnessForInsulation(int isolering);
+  // The duct record's method lines, headings and search end; what screen
+  // readers hear of the duct grid after a calculation.
+  void DuctMethod(CalcRecord& record);
+  QStringList AnnouncedDuctRow(const CalcRecord& record) const;
+  void ChooseSearchCriterion(TEdit* criterion, TEdit* other);
+  // Shows how a search ended: the flow and the duct's values, or why not.
+  // Returns whether a further criterion may carry on from it.
+  bool ShowSearchResult(const calc::FlowSearch& search, TEdit* limitField, calc::SearchCriterion criterion,
+                        const QString& dimension,
+                        const std::function<std::optional<calc::DuctFriction>(float)>& evaluate);
+
+  // How the last largest-flow search ended, when it ended with a message; a
+  // new run forgets it.
+  QString ductSearchEnd_;
+
+  // ---- Power tab (tabs/power_tab.cpp)
+ public:
   void SpeedButton4Click();
   // Refuses what no real water can have: a negative heat capacity.
   bool PowerInputsPossible();
@@ -404,8 +616,20 @@ class TForm1 : public QWidget, public ErrorSink {
   void EnhetEffektRadioGroupClick();
   void EffektEditChange();
   void EffektFlowEditChange();
+  // The tab's one description of its inputs and results, as the tab stands now.
+  TabDescription PowerDescription();
+  // The tab's part of Omskalning: its controls fitted to their texts.
+  void FitPowerControls();
 
-  // ---- Valve tab (tabs/valve_tab.cpp) --------------------------------------
+ private:
+  void BuildPowerTab();
+  void WirePowerTab();
+  bool PowerToFlow() const;
+  QString PowerText(const calc::Power& power) const;
+  QString WaterFlowPerSecondText(const calc::WaterFlow& flow) const;
+
+  // ---- Valve tab (tabs/valve_tab.cpp)
+ public:
   void SpeedButton2Click();
   // Sets up the fields for the mode the radio buttons and FeCheckBox choose.
   void KalkylVal();
@@ -416,8 +640,19 @@ class TForm1 : public QWidget, public ErrorSink {
   // Refuses what no real valve can have: a negative flow, kv or inner
   // diameter among the mode's inputs.
   bool ValveInputsPossible();
+  // The tab's one description of its inputs and results, as the tab stands now.
+  TabDescription ValveDescription();
 
-  // ---- Pipe tab (tabs/pipe_tab.cpp) ----------------------------------------
+ private:
+  void BuildValveTab();
+  void WireValveTab();
+  QString ValveFlowText(float q) const;
+  // The field the chosen mode computes, and the fields it reads.
+  TEdit* ValveResultField() const;
+  QList<TEdit*> ValveInputFields() const;
+
+  // ---- Pipe tab (tabs/pipe_tab.cpp)
+ public:
   void RTempChange();
   void VattenDataBer();
   // The pipe friction on the tab's fields, read afresh; sets GHastighet.
@@ -437,8 +672,30 @@ class TForm1 : public QWidget, public ErrorSink {
   void RHastEnter();
   void RvardeRoerEnter();
   void SearchWaterFlow();
+  // The tab's one description of its inputs and results, as the tab stands now.
+  TabDescription PipeDescription();
+  // The tab's part of Omskalning: its controls fitted to their texts.
+  void FitPipeControls();
 
-  // ---- CO2 tab (tabs/co2_tab.cpp) ------------------------------------------
+ private:
+  void BuildPipeTab();
+  void WirePipeTab();
+  void PipeInputChange(TEdit* field);
+  void ChooseWaterLimit(TEdit* limit, TEdit* other);
+  void SearchLimitChange();
+  TEdit* WaterSearchLimit() const;
+  QString PipePressureDropText(float r) const;
+  QString PipeVelocityText(float v) const;
+  QString WaterFlowText(float f) const;
+  void ShowWaterSearchResult(const calc::FlowSearch& search, TEdit* limitField,
+                             const std::function<std::optional<calc::PipeFriction>(float)>& evaluate);
+
+  // How the last largest-flow search ended, when it ended with a message; a
+  // new run forgets it.
+  QString pipeSearchEnd_;
+
+  // ---- CO2 tab (tabs/co2_tab.cpp)
+ public:
   void CO2CalcButtonClick();
   // The outdoor-air search: the box sets UteLuft up as its result; the
   // criterion fills the target from the outdoor level; typing a target makes
@@ -479,140 +736,12 @@ class TForm1 : public QWidget, public ErrorSink {
   void RitaCODiagram();
   void RitaCOkurva();
   void RitaUtspadningKurva();
-
-  // ---- Interface texts (app/language.cpp) ----------------------------------
-  // Applies the language chosen in the about box: "Svensk" or "Dansk",
-  // exactly; any other text changes nothing.
-  void ValjSprak();
-  void SvenskaTexter();
-  void DanskaTexter();
-
-  Platform& platform() { return platform_; }
-  TAboutBox* aboutBox() const { return aboutBox_; }
-
-  // Outer window size, frame included, and its conversion to the client area.
-  QSize OuterSize() const;
-  void SetOuterSize(int width, int height);
-  QSize FrameExtra() const;
-  QPoint OuterPos() const;
-  void SetOuterPos(int left, int top);
-
- protected:
-  bool event(QEvent* event) override;
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
+  // The tab's one description of its inputs and results, as the tab stands now.
+  TabDescription CO2Description();
+  // The tab's part of KolumnBredd: its grid's columns fitted to their texts.
+  void FitCO2Columns(int scrollBarRoom);
 
  private:
-  // The window's start size, as a client area.
-  static constexpr QSize kStartClient{543, 95};
-
-  // Interface texts: one language applied in the table's order, its rules,
-  // and the private texts by name.
-  void ApplyLanguage(bool danish);
-  void ApplyLanguageRule(int rule, bool danish);
-  // The private text `name`; nullptr for a name that is none of them.
-  QString* PrivateText(const QString& name);
-  // The names screen readers hear, in Swedish, before a language is applied.
-  void NameForScreenReaders();
-  friend QStringList UnappliedTextRows(TForm1& form);
-  // The run window shares the window's dialogs, numbers and record.
-  friend class TStracka;
-
-  void RunDialog(const std::function<void()>& show);
-  // A record with the header filled in: language, tab caption, time.
-  CalcRecord NewRecord() const;
-  // An input or result as shown; an empty text says so.
-  RecordLine Shown(const QString& caption, const QString& text) const;
-  // An input or result named as the screen names its control (or by
-  // `caption`), with a unit the screen shows only in a hint.
-  RecordLine DescribedLine(const QWidget* control, const QString& caption, const QString& text,
-                           const QString& unit) const;
-  QString ScreenName(const QWidget* control) const;
-  // The record of `page` from its description: its inputs as they stand,
-  // and its results when `withResults` (else it says no result is shown).
-  CalcRecord BuildRecord(const QWidget* page, bool withResults);
-  // An input's value as saved, and as the record shows it.
-  QString InputValue(const TabInput& input) const;
-  QString ShownValue(const TabInput& input) const;
-  // What in a record's file no calculation can have ("Flow: -5"); empty when
-  // every input is possible.
-  QString ImpossibleInput(const RecordFile& file);
-  QWidget* PageNamed(const QString& name) const;
-  // The input a saved name stands for; nullptr for none.
-  const TabInput* SavedInput(const TabDescription& description, const QString& name) const;
-  bool SavedValuePossible(const TabInput& input, const QString& value) const;
-  // A saved value as it is set again: a typed number with the separator in use.
-  QString SavedValue(const TabInput& input, const QString& saved, QChar separator) const;
-  // Sets one input of a record as the user would.
-  void PutInput(const TabInput& input, const QString& value);
-  // The one PDF file a drag carries, or an empty text.
-  QString PdfFileOf(const QMimeData* data) const;
-  void KeepCalculation(QWidget* page);
-  // Says a calculation's results once to screen readers, in reading order,
-  // through a notification that appears (what Orca speaks for a change it
-  // did not cause).
-  void AnnounceResults(QWidget* page, const CalcRecord& record);
-  // The record of a tab that shows no result: its inputs as they stand.
-  CalcRecord NoResultRecord(QWidget* page);
-  void ReportMessage(QString message);
-  // Sizes and limits with the frame the window manager reports once mapped.
-  void AdoptFrame();
-  void BuildDuctTab();
-  // Duct tab helpers.
-  QString MaterialRoughness() const;
-  // The roughness of an insulation's surface as the field shows it: "0.900".
-  QString InsulationRoughness() const;
-  QString PressureDropText(float r) const;
-  void ClearResultRows();
-  // The duct grid's row `row` as a section of the duct run: its flow in l/s,
-  // its dimension and the tab's duct as the calculation read them.
-  RunRow DuctRunRow(int row);
-  // Refuse what no real duct can have, before the run or the search computes
-  // (the search's limits it refuses itself).
-  bool SizingInputsPossible();
-  bool SearchInputsPossible(int isolering);
-  bool InsulationLeavesDuct();
-  bool RectangularSeriesAccepted(long long step, const calc::RectangularSeries& series);
-  void ScrollToFirstAcceptableRow();
-  void WriteResultRow(int row, const QString& dimension, std::optional<float> r);
-  void WriteRectangularSeries(const QString& side, long long step, const calc::RectangularSeries& series,
-                              int isolering);
-  void SetRoughnessForInsulation(int isolering);
-  // The duct record's method lines, headings and search end; what screen
-  // readers hear of the duct grid after a calculation.
-  void DuctMethod(CalcRecord& record);
-  QStringList AnnouncedDuctRow(const CalcRecord& record) const;
-  void ChooseSearchCriterion(TEdit* criterion, TEdit* other);
-  // Shows how a search ended: the flow and the duct's values, or why not.
-  // Returns whether a further criterion may carry on from it.
-  bool ShowSearchResult(const calc::FlowSearch& search, TEdit* limitField, calc::SearchCriterion criterion,
-                        const QString& dimension,
-                        const std::function<std::optional<calc::DuctFriction>(float)>& evaluate);
-  void BuildPowerTab();
-  void WirePowerTab();
-  bool PowerToFlow() const;
-  QString PowerText(const calc::Power& power) const;
-  QString WaterFlowPerSecondText(const calc::WaterFlow& flow) const;
-  void BuildValveTab();
-  void WireValveTab();
-  QString ValveFlowText(float q) const;
-  // The field the chosen mode computes, and the fields it reads.
-  TEdit* ValveResultField() const;
-  QList<TEdit*> ValveInputFields() const;
-  void BuildPipeTab();
-  void WirePipeTab();
-  // Pipe tab helpers.
-  void PipeInputChange(TEdit* field);
-  void ChooseWaterLimit(TEdit* limit, TEdit* other);
-  void SearchLimitChange();
-  TEdit* WaterSearchLimit() const;
-  QString PipePressureDropText(float r) const;
-  QString PipeVelocityText(float v) const;
-  QString WaterFlowText(float f) const;
-  void ShowWaterSearchResult(const calc::FlowSearch& search, TEdit* limitField,
-                             const std::function<std::optional<calc::PipeFriction>(float)>& evaluate);
   void BuildCO2Tab();
   void WireCO2Tab();
   calc::Room CO2Room() const;
@@ -622,75 +751,9 @@ class TForm1 : public QWidget, public ErrorSink {
   bool CO2ChartInputsPresent() const;
   void DrawCO2Curve(float k0, const calc::Room& room);
   void CO2Method(CalcRecord& record, bool search);
-  void WireDuctTab();
-  void ApplySizeLimits();
-  // Grows the window until a control the keyboard reached is shown.
-  void ShowFocusedControl(QWidget* control);
-  // A red field's reason for screen readers, as its description, while it is
-  // red: empty, no number, or the message that refused it.
-  void DescribeRedField(QWidget* field);
-  // The property that marks a field whose description is its red reason.
-  static constexpr const char* kRedReason = "pluvikRedReason";
-  void DescribeRedFields();
-  int TextWidth(const QString& text) const;
-  void CentreOnScreen();
-  void PlaceDuctGrid();
-  int PageHeight() const;
 
-  Platform& platform_;
-  TAboutBox* aboutBox_ = nullptr;
-  TStracka* stracka_ = nullptr;  // the duct run window, made at its first use
-  QIcon calculatorIcon_;         // the ENTER buttons' picture, drawn once
-  calc::NumberFormat fmt_;
-  int dialogDepth_ = 0;         // dialogs up now
-  bool activatedOnce_ = false;  // the first activation has run
-  // Another window of the program had the activation since the window last
-  // had it, and the program kept it meanwhile.
-  bool backFromOwnWindow_ = false;
-  bool takingDown_ = false;
-  // The record of each tab's last calculation, and how deep calculations run
-  // inside one another now.
-  QHash<const QWidget*, CalcRecord> kept_;
-  int calculating_ = 0;
-  bool calculationDone_ = false;  // the running calculation wrote its results
   // Where the airing curves drawn last stand after the chart's ten hours.
   QStringList airingEnds_;
   // Where the curves of the last CO2 calculation start on the chart.
   qsizetype co2ChartFrom_ = 0;
-  QHash<int, QAction*> commandActions_;  // made at their first use
-  QWidget* resultNotice_ = nullptr;      // made at the first result announced
-  QTranslator* qtTranslator_ = nullptr;
-  QString qtTranslation_;  // the language of the Qt translation loaded
-
-  bool danishTexts_ = false;  // Danish was the language applied last
-  // How the last largest-flow search of the duct and of the pipe tab ended,
-  // when it ended with a message; a new run forgets it.
-  QString ductSearchEnd_;
-  QString pipeSearchEnd_;
-  QSize frameUsed_;          // the frame the sizes were last counted with
-  QString paintFaultShown_;  // a paint fault reported since the last input
-  bool paintFaultPending_ = false;
-  // The outer size limits as designed; FormCreate lowers the width to 800.
-  int maxWidth_ = 1800;
-  int maxHeight_ = 400;
-  int minWidth_ = 495;
-  int minHeight_ = 113;
-  int hintHidePause_;  // set by FormCreate
-  int ductGridRightMargin_ = 1;
-  int ductGridBottomMargin_ = 1;
-
-  // Texts only the language routines write: the captions of SidaLabel for
-  // each shape and the message for a duct side too small for its insulation.
-  // Empty until a language is first applied.
-  QString GCirkSidaText;
-  QString GRektSidaText;
-  QString GMeddKanalTillIsol;
-  // What a screen reader hears: after a duct grid cell over its limit,
-  // before the joint coefficient ð, and as the CO2 chart's description (the
-  // build-up, the airing, no chart). Swedish until a language is applied.
-  QString GOverGransen = lang::Swedish("GOverGransen", lang::kPrivate);
-  QString GEngangsmotstand = lang::Swedish("GEngangsmotstand", lang::kPrivate);
-  QString GKurvaUppbyggnad = lang::Swedish("GKurvaUppbyggnad", lang::kPrivate);
-  QString GKurvaUtvadring = lang::Swedish("GKurvaUtvadring", lang::kPrivate);
-  QString GKurvaTom = lang::Swedish("GKurvaTom", lang::kPrivate);
 };
