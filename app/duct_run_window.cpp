@@ -376,6 +376,7 @@ void TStracka::Recompute() {
     StrackaGrid->SetCell(kFromFan, r, f ? Num(f->fromFan) : QString());
     StrackaGrid->SetCell(kThrottle, r, f && f->throttle ? Num(*f->throttle) : QString());
   }
+  indexRun_.clear();
   if (!totals) {
     summary_ = fault;
   } else if (rows_.isEmpty()) {
@@ -383,7 +384,8 @@ void TStracka::Recompute() {
   } else {
     QStringList path;
     for (const std::size_t at : sums.indexRun) path << rows_[static_cast<int>(at)].name.trimmed();
-    summary_ = form_.Say(lang::Word("RunIndex")).arg(path.join(QStringLiteral(" - ")), Num(sums.indexTotal));
+    indexRun_ = form_.Say(lang::Word("RunIndexValue")).arg(path.join(QStringLiteral(" - ")), Num(sums.indexTotal));
+    summary_ = form_.Say(lang::Word("RunIndexCaption")) + QStringLiteral(": ") + indexRun_;
   }
   StrackaSumma->setText(summary_);
   StrackaGrid->viewport()->update();
@@ -568,8 +570,7 @@ CalcRecord TStracka::Record() const {
     record.noResult = true;
     if (!summary_.isEmpty()) record.notes << summary_;
   } else {
-    const qsizetype colon = summary_.indexOf(QStringLiteral(": "));
-    record.results << RecordLine{summary_.left(colon), summary_.mid(colon + 2), StrackaSumma->objectName()};
+    record.results << RecordLine{form_.Say(lang::Word("RunIndexCaption")), indexRun_, StrackaSumma->objectName()};
   }
   for (const RunRow& row : rows_)
     record.sections << SavedSection{{kSavedName, row.name},

@@ -146,5 +146,6 @@ class TStracka : public QDialog {
   int faultCol_ = -1;
   int faultRow_ = -1;
   QString summary_;
+  QString indexRun_;           // the index run and its loss, without its caption
   QWidget* notice_ = nullptr;  // made at the first result said
 };

@@ -284,7 +284,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
       // The window sees each key once, as its native window receives it and
-      // before any control does (the classic key preview). The focused
+      // before any control does (a key preview). The focused
       // control passes a key it does not use on to its parents; seen there
       // again, after a box the key opened has closed, it would open the box
       // a second time.

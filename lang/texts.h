@@ -23,7 +23,7 @@ enum class Property {
   Private,      // one of the window's private texts
   Rule,         // rule `index`, below
   Word,         // a text the program writes itself: the record's words and
-                // method lines, menus and dialogs beyond the classic window,
+                // method lines, menus and dialogs beyond the calculators,
                 // and the messages about impossible inputs and files
 };
 
@@ -423,7 +423,8 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
     {"RunHeading10", kWord, 0, 0, "Del Pa", nullptr},
     {"RunHeading11", kWord, 0, 0, "Från fläkt Pa", "Fra ventilator Pa"},
     {"RunHeading12", kWord, 0, 0, "Strypning Pa", "Drøvling Pa"},
-    {"RunIndex", kWord, 0, 0, "Indexsträcka: %1, %2 Pa", "Indeksstrækning: %1, %2 Pa"},
+    {"RunIndexCaption", kWord, 0, 0, "Indexsträcka", "Indeksstrækning"},
+    {"RunIndexValue", kWord, 0, 0, "%1, %2 Pa", nullptr},
     {"RunNeedsRow", kWord, 0, 0, "Välj en rad med resultat i tabellen för att lägga den till sträckan.",
      "Vælg en række med resultat i tabellen for at tilføje den til strækningen."},
     {"RunNeedsCalculation", kWord, 0, 0,

@@ -46,7 +46,7 @@ class GridDelegate : public QStyledItemDelegate {
  public:
   explicit GridDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
-  // Cells are drawn as a classic string grid draws them: the text 2 pixels
+  // A cell is drawn as the program draws its grids: the text 2 pixels
   // from the left edge, vertically centred, never shortened with an ellipsis.
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     const bool selected = option.state.testFlag(QStyle::State_Selected);
