@@ -604,10 +604,10 @@ std::optional<QList<SavedSection>> TStracka::SectionsOf(const RecordFile& file) 
   return sections;
 }
 
-QString TStracka::ImpossibleInput(const RecordFile& file) const {
+QString TStracka::ImpossibleInput(const TForm1& form, const RecordFile& file) {
   const auto sections = SectionsOf(file);
   if (!sections || sections->size() > static_cast<qsizetype>(calc::kMostRunSections))
-    return form_.Say(lang::Word("RunTooMany")).arg(calc::kMostRunSections);
+    return form.Say(lang::Word("RunTooMany")).arg(calc::kMostRunSections);
   for (const SavedSection& section : *sections) {
     // Every field of a section, and none besides.
     for (const QString& key : kFormat1Fields)
@@ -633,8 +633,8 @@ QString TStracka::ImpossibleInput(const RecordFile& file) const {
       } else if (key == kSavedTemperature) {
         double number = 0.0;
         QString text = value;
-        text.replace(file.separator, QChar(form_.Fmt().decimalSeparator));
-        if (!calc::TryStrToFloat(form_.DecimalFormat(text).toStdString(), form_.Fmt(), number) ||
+        text.replace(file.separator, QChar(form.Fmt().decimalSeparator));
+        if (!calc::TryStrToFloat(form.DecimalFormat(text).toStdString(), form.Fmt(), number) ||
             !calc::AirPhysical(number))
           return fault;
       }

@@ -92,8 +92,9 @@ class TStracka : public QDialog {
   void ApplyLanguage();
   // The run's record: the sections, their ducts, the method, the index run.
   CalcRecord Record() const;
-  // What in a saved run no run can have; empty when it can be opened.
-  QString ImpossibleInput(const RecordFile& file) const;
+  // What in a saved run no run can have; empty when it can be opened. A file
+  // is checked without making the window.
+  static QString ImpossibleInput(const TForm1& form, const RecordFile& file);
   // A saved run's sections, by their fields' names, from either format; none
   // for a format-1 run whose fields do not make whole sections.
   static std::optional<QList<SavedSection>> SectionsOf(const RecordFile& file);

@@ -82,7 +82,7 @@ QWidget* TForm1::PageNamed(const QString& name) const {
 }
 
 QString TForm1::ImpossibleInput(const RecordFile& file) {
-  if (file.page == QStringLiteral("Stracka")) return RunWindow()->ImpossibleInput(file);
+  if (file.page == QStringLiteral("Stracka")) return TStracka::ImpossibleInput(*this, file);
   QWidget* page = PageNamed(file.page);
   if (!page) return file.page;
   // Every saved input must be one the tab describes, once, of a length and
