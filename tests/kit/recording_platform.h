@@ -14,7 +14,6 @@ QPalette DarkDesktopPalette();
 
 // What it does not record or choose (whether a file exists, the scroll bar
 // width) it asks of the system as the program does.
-
 class RecordingPlatform : public QtPlatform {
  public:
   void ShowMessage(QWidget* parent, const QString& text) override;
