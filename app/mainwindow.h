@@ -603,6 +603,8 @@ class TForm1 : public QWidget, public ErrorSink {
   // How the last largest-flow search ended, when it ended with a message; a
   // new run forgets it.
   QString ductSearchEnd_;
+  // The insulation's text when its field was last entered.
+  QString isoleringEntered_;
 
   // ---- Power tab (tabs/power_tab.cpp)
  public:

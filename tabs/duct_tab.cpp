@@ -107,6 +107,7 @@ void TForm1::WireDuctTab() {
   Sida->OnClick = [this] { SidaClick(); };
   Steg->OnChange = [this] { StegChange(); };
   Isolering->OnChange = [this] { IsoleringChange(); };
+  Isolering->OnEnter = [this] { isoleringEntered_ = Isolering->Text(); };
   Isolering->OnExit = [this] { IsoleringExit(); };
   EnhetRadioGroup->OnClick = [this] { EnhetRadioGroupClick(); };
   Flow->OnChange = [this] { FlowChange(); };
@@ -357,6 +358,9 @@ void TForm1::IsoleringChange() {
 
 void TForm1::IsoleringExit() {
   if (Isolering->Text().isEmpty()) Isolering->SetText("0");
+  // Leaving the field as it was entered changes no insulation: the sizing
+  // shown stays (the material handler would set the grid back to five rows).
+  if (Isolering->Text() == isoleringEntered_) return;
   ComboBox1Click();
 }
 
