@@ -196,6 +196,10 @@ QAccessibleInterface* SpokenInterface(const QString& className, QObject* object)
   if (className == QLatin1String("TComboBox")) return new ComboBoxInterface(static_cast<QComboBox*>(widget));
   if (className == QLatin1String("TSpinEdit")) return new SpinBoxInterface(static_cast<QAbstractSpinBox*>(widget));
   if (className == QLatin1String("TPaintBox")) return new QAccessibleWidget(widget, QAccessible::Chart);
+  // A frame that only groups fields (the power tab's flow and power) is a
+  // panel: AT-SPI's "frame" is a window, and a screen reader drops the
+  // focus in a window that is not active.
+  if (className == QLatin1String("QFrame")) return new QAccessibleWidget(widget, QAccessible::Pane);
   if (widget->property(kNotice).toBool()) return new QAccessibleWidget(widget, QAccessible::Notification);
   if (className == QLatin1String("TPageControl")) return new PageTabListInterface(static_cast<TPageControl*>(widget));
   if (TPageControl* control = PageControlOf(widget); control && control->IndexOf(widget) >= 0)
