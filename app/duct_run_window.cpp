@@ -632,8 +632,7 @@ QString TStracka::ImpossibleInput(const TForm1& form, const RecordFile& file) {
         if (!JointsOf(value)) return fault;
       } else if (key == kSavedTemperature) {
         double number = 0.0;
-        QString text = value;
-        text.replace(file.separator, QChar(form.Fmt().decimalSeparator));
+        const QString text = form.SavedText(file, value);
         if (!calc::TryStrToFloat(form.DecimalFormat(text).toStdString(), form.Fmt(), number) ||
             !calc::AirPhysical(number))
           return fault;
@@ -645,11 +644,7 @@ QString TStracka::ImpossibleInput(const TForm1& form, const RecordFile& file) {
 
 void TStracka::Open(const RecordFile& file) {
   // Typed numbers follow the separator in use now.
-  const QChar now = QChar(form_.Fmt().decimalSeparator);
-  const auto typed = [&](QString text) {
-    if (file.separator != now) text.replace(file.separator, now);
-    return text;
-  };
+  const auto typed = [&](const QString& text) { return form_.SavedText(file, text); };
   rows_.clear();
   for (const SavedSection& section : SectionsOf(file).value_or(QList<SavedSection>{})) {
     RunRow row;

@@ -429,7 +429,7 @@ class TForm1 : public QWidget, public ErrorSink {
   const TabInput* SavedInput(const TabDescription& description, const QString& name) const;
   bool SavedValuePossible(const TabInput& input, const QString& value) const;
   // A saved value as it is set again: a typed number with the separator in use.
-  QString SavedValue(const TabInput& input, const QString& saved, QChar separator) const;
+  QString SavedValue(const TabInput& input, const QString& saved, const RecordFile& file) const;
   // Sets one input of a record as the user would.
   void PutInput(const TabInput& input, const QString& value);
 
@@ -441,6 +441,9 @@ class TForm1 : public QWidget, public ErrorSink {
   void OpenRecord(const QString& path);
   // Runs the active tab's ENTER handler, as Enter does.
   void CalculateActiveTab();
+  // A text typed into a saved record's field, with the decimal separator in
+  // use now (the duct run's cells too).
+  QString SavedText(const RecordFile& file, QString text) const;
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;

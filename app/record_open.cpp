@@ -25,12 +25,6 @@ constexpr int kChangedFiguresListed = 12;
 // The longest text a field of ours is ever given back.
 constexpr int kLongestInput = 100;
 
-// A typed number written with the separator in use now.
-QString WithSeparator(QString text, QChar saved, QChar now) {
-  if (saved != now) text.replace(saved, now);
-  return text;
-}
-
 // The figures of a shown text, each with a point for its separator: what a
 // later version must compute the same, whatever the words around them in the
 // language of the day ("750 - 950 ppm", "35,0 = 126,0 m³/h, 8,75 l/s per
@@ -75,6 +69,12 @@ void TForm1::OpenRecordDialog() {
   if (!path.isEmpty()) OpenRecord(path);
 }
 
+QString TForm1::SavedText(const RecordFile& file, QString text) const {
+  const QChar now(fmt_.decimalSeparator);
+  if (file.separator != now) text.replace(file.separator, now);
+  return text;
+}
+
 QWidget* TForm1::PageNamed(const QString& name) const {
   for (int index = 0; index < PageControl1->PageCount(); ++index)
     if (PageControl1->Page(index)->objectName() == name) return PageControl1->Page(index);
@@ -94,7 +94,7 @@ QString TForm1::ImpossibleInput(const RecordFile& file) {
     const TabInput* input = SavedInput(description, name);
     if (!input || seen.contains(name)) return fault;
     seen.insert(name);
-    const QString value = SavedValue(*input, saved, file.separator);
+    const QString value = SavedValue(*input, saved, file);
     if (value.size() > kLongestInput) return fault;
     for (const QChar c : value)
       if (c.category() == QChar::Other_Control) return fault;
@@ -142,8 +142,7 @@ void TForm1::OpenRecord(const QString& path) {
     // role.
     for (const auto& [name, saved] : file.typed) {
       const TabDescription description = Describe(page);
-      if (const TabInput* input = SavedInput(description, name))
-        PutInput(*input, SavedValue(*input, saved, file.separator));
+      if (const TabInput* input = SavedInput(description, name)) PutInput(*input, SavedValue(*input, saved, file));
     }
     if (!file.result) return;
     // A calculation that fails is reported as ENTER reports it; the figures
@@ -163,8 +162,7 @@ void TForm1::OpenRecord(const QString& path) {
   QStringList changed;
   const auto compare = [&](const QString& caption, const QString& shown, const QString& saved) {
     if (Figures(shown, QChar(fmt_.decimalSeparator)) == Figures(saved, file.separator)) return;
-    changed << Say(lang::Word("OpenChangedFigure"))
-                   .arg(caption, shown, WithSeparator(saved, file.separator, QChar(fmt_.decimalSeparator)));
+    changed << Say(lang::Word("OpenChangedFigure")).arg(caption, shown, SavedText(file, saved));
   };
   for (qsizetype i = 0; i < file.results.size(); ++i) {
     const RecordLine line = i < now.results.size() ? now.results[i] : RecordLine{};

@@ -149,14 +149,11 @@ bool TForm1::SavedValuePossible(const TabInput& input, const QString& value) con
   return input.leastIncluded ? number >= input.least : number > input.least;
 }
 
-QString TForm1::SavedValue(const TabInput& input, const QString& saved, QChar separator) const {
+QString TForm1::SavedValue(const TabInput& input, const QString& saved, const RecordFile& file) const {
   // Numbers typed into a field follow the separator in use now; indexes,
   // boxes and cells are no numbers.
-  const QChar now(fmt_.decimalSeparator);
   const bool typed = input.kind == InputKind::Text || input.kind == InputKind::Typed;
-  if (!typed || separator == now) return saved;
-  QString text = saved;
-  return text.replace(separator, now);
+  return typed ? SavedText(file, saved) : saved;
 }
 
 void TForm1::PutInput(const TabInput& input, const QString& value) {

@@ -176,6 +176,13 @@ void TForm1::UteLuftSokClick() {
   }
 }
 
+namespace {
+
+// The criterion list's last item: the limit (item 1), then the categories.
+constexpr int kLastCriterion = static_cast<int>(std::size(calc::kCO2CategoryMarginsPpm)) + 1;
+
+}  // namespace
+
 int TForm1::CriterionFigure(int item) {
   // Item 1 is the fixed limit, items 2 to 4 the categories' margins.
   if (item == 1) return calc::kCO2LimitPpm;
@@ -183,7 +190,7 @@ int TForm1::CriterionFigure(int item) {
 }
 
 void TForm1::FillCriterionFigures() {
-  for (int item = 1; item <= static_cast<int>(std::size(calc::kCO2CategoryMarginsPpm)) + 1; ++item)
+  for (int item = 1; item <= kLastCriterion; ++item)
     if (CO2Kriterium->itemText(item).contains(QStringLiteral("%1")))
       CO2Kriterium->setItemText(item, CO2Kriterium->itemText(item).arg(CriterionFigure(item)));
 }
@@ -192,7 +199,7 @@ void TForm1::FollowCO2Criterion() {
   // The limit, or the outdoor level and a category's margin; the own value
   // stays as typed.
   const int chosen = CO2Kriterium->currentIndex();
-  if (chosen <= 0 || chosen > static_cast<int>(std::size(calc::kCO2CategoryMarginsPpm)) + 1) return;
+  if (chosen <= 0 || chosen > kLastCriterion) return;
   if (chosen == 1) {
     CO2Mal->SetText(QString::number(CriterionFigure(chosen)));
     return;

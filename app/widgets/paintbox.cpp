@@ -88,7 +88,8 @@ TPaintBox::Picture TPaintBox::PictureFrom(qsizetype from) const {
   return picture;
 }
 
-void TPaintBox::Picture::Replay(QPainter& painter) const {
+void TPaintBox::Replay(QPainter& painter, const QSize& size, const QColor& ground, const QFont& font,
+                       const QList<DrawOp>& ops) {
   painter.save();
   painter.setClipRect(QRect(QPoint(), size));
   painter.fillRect(QRect(QPoint(), size), ground);
@@ -96,7 +97,9 @@ void TPaintBox::Picture::Replay(QPainter& painter) const {
   painter.restore();
 }
 
-void TPaintBox::Replay(QPainter& painter) const { PictureFrom(0).Replay(painter); }
+void TPaintBox::Picture::Replay(QPainter& painter) const { TPaintBox::Replay(painter, size, ground, font, ops); }
+
+void TPaintBox::Replay(QPainter& painter) const { Replay(painter, size(), Ground(), font(), ops_); }
 
 int TPaintBox::TextWidth(const QString& text) const { return QFontMetrics(font()).horizontalAdvance(text); }
 

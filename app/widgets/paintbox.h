@@ -88,5 +88,9 @@ class TPaintBox : public QWidget {
   // canvas; a new image or a printed page draws the record again.
   void Add(const DrawOp& op);
   static void Draw(QPainter& painter, const DrawOp& op, const QFont& font, const QColor& ground);
+  // Draws `ops` again on `size` filled with `ground`: the canvas's own
+  // drawing and a picture's, without copying the canvas's record.
+  static void Replay(QPainter& painter, const QSize& size, const QColor& ground, const QFont& font,
+                     const QList<DrawOp>& ops);
   QColor Ground() const;  // the canvas's background
 };
