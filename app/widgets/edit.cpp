@@ -76,6 +76,7 @@ void TEdit::UpdateSpokenName() {
   // The same word in Swedish and Danish.
   if (ShowsResult()) name += QStringLiteral(", resultat");
   if (name != accessibleName()) setAccessibleName(name);
+  NameCaptionLabels(this, name);
 }
 
 QString TEdit::SpokenCaption() const {

@@ -4,6 +4,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QWindow>
@@ -217,8 +218,15 @@ void InstallSpokenInterfaces() {
   (void)installed;
 }
 
+void NameCaptionLabels(QWidget* field, const QString& name) {
+  if (!field->parentWidget()) return;
+  for (QLabel* label : field->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+    if (label->buddy() == field && label->accessibleName() != name) label->setAccessibleName(name);
+}
+
 void SpeakAs(QWidget* control, const QString& name) {
   if (control->accessibleName() != name) control->setAccessibleName(name);
+  NameCaptionLabels(control, name);
   QLineEdit* field = nullptr;
   if (auto* combo = qobject_cast<QComboBox*>(control)) field = combo->lineEdit();
   if (!field && qobject_cast<QAbstractSpinBox*>(control)) field = control->findChild<QLineEdit*>();

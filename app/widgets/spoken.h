@@ -15,6 +15,11 @@ void InstallSpokenInterfaces();
 // field, which takes the keyboard focus, gets the same name.
 void SpeakAs(QWidget* control, const QString& name);
 
+// Gives the labels that name `field` (their buddy) the field's full spoken
+// name: a screen reader that follows the label relation hears the label's
+// name, not the field's, and a caption such as "l/s" or "ð" says too little.
+void NameCaptionLabels(QWidget* field, const QString& name);
+
 // Keeps a control, and all it holds, from screen readers (the series strip
 // under the duct grid, which the user never sees).
 void KeepFromScreenReaders(QWidget* control);

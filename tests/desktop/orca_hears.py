@@ -1,0 +1,208 @@
+"""PLUVIK as a blind engineer hears it: Debian's Orca reads the program on an
+X11 desktop, its speech going through speech-dispatcher (espeak-ng, played
+into ALSA's null device), and every utterance read back from Orca's debug
+file. The keys are real key presses (xdotool), as the user types them.
+
+Usage (as CTest runs it):
+  run_on_x11.sh dbus-run-session -- /usr/bin/python3 orca_hears.py PLUVIK
+  orca_hears.py PLUVIK --explore KEY...   prints what Orca says after each key
+                                          (text to type as type:TEXT)
+
+The test fails, never skips, when Orca cannot start.
+"""
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import tty
+
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
+
+failures = []
+
+
+def check(what, got, expected):
+    if got != expected:
+        failures.append(f"{what}: expected {expected!r}, got {got!r}")
+
+
+class Orca:
+    """Orca on the session's AT-SPI bus, with a private home: its own
+    preferences, and speech-dispatcher's configuration with an audio output
+    that needs no sound card."""
+
+    def __init__(self, home):
+        self.home = home
+        self.debug = os.path.join(home, "orca-debug.out")
+        # Orca writes its debug file through Python's buffer, which a file
+        # on disk gets in blocks: the last utterances of a step would wait
+        # for more. A terminal gets it line by line, so Orca writes to a
+        # pseudo-terminal and a thread copies every line into the file.
+        master, slave = os.openpty()
+        tty.setraw(slave)
+        self.terminal = slave
+        threading.Thread(target=self.copy_debug, args=(master,), daemon=True).start()
+        config = os.path.join(home, ".config", "speech-dispatcher")
+        os.makedirs(config)
+        with open(os.path.join(config, "speechd.conf"), "w") as f:
+            f.write('LogLevel 3\nLogDir "default"\nDefaultModule espeak-ng\n'
+                    'AudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
+                    'SymbolsPreproc "char"\nSymbolsPreprocFile "symbols.dic"\n')
+        prefs = os.path.join(home, "orca-prefs")
+        os.makedirs(prefs)
+        self.env = dict(os.environ, HOME=home)
+        for xdg in ("XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"):
+            self.env.pop(xdg, None)
+        self.log = open(os.path.join(home, "orca.log"), "w")
+        self.process = subprocess.Popen(["/usr/bin/python3", "-X", "faulthandler", "/usr/bin/orca", "--disable", "braille", "--user-prefs", prefs,
+                                         "--debug-file", os.ttyname(slave)],
+                                        env=self.env, stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT)
+        self.read = 0
+        if not self.wait_for("Screen reader on.", 40):
+            self.fail_to_start()
+
+    def copy_debug(self, master):
+        with open(self.debug, "ab", buffering=0) as copy:
+            while True:
+                try:
+                    data = os.read(master, 65536)
+                except OSError:
+                    return
+                if not data:
+                    return
+                copy.write(data)
+
+    def fail_to_start(self):
+        self.process.send_signal(signal.SIGABRT)
+        time.sleep(1)
+        self.log.flush()
+        with open(os.path.join(self.home, "orca.log")) as f:
+            print(f.read())
+        sys.exit("orca_hears.py: Orca did not start (its log above)")
+
+    def utterances(self):
+        """Every utterance since the last call."""
+        try:
+            with open(self.debug, encoding="utf-8", errors="replace") as f:
+                f.seek(self.read)
+                text = f.read()
+        except FileNotFoundError:
+            return []
+        # Only whole lines: the last may still be being written.
+        end = text.rfind("\n") + 1
+        self.read += len(text[:end].encode("utf-8", errors="replace"))
+        return [m.group(1) for m in SPEECH.finditer(text[:end])]
+
+    def wait_for(self, utterance, seconds):
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            if self.process.poll() is not None:
+                return False
+            if any(utterance in u for u in self.utterances()):
+                return True
+            time.sleep(0.2)
+        return False
+
+    def settle(self, quiet=1.5, longest=12):
+        """What Orca says until it has been quiet for `quiet` seconds."""
+        heard = []
+        deadline = time.time() + longest
+        last = time.time()
+        while time.time() < deadline and time.time() - last < quiet:
+            time.sleep(0.2)
+            new = self.utterances()
+            if new:
+                heard += new
+                last = time.time()
+        return heard
+
+    def stop(self):
+        self.process.send_signal(signal.SIGINT)
+        try:
+            self.process.wait(5)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+        # speech-dispatcher was started for Orca in this home; it goes too.
+        subprocess.run(["pkill", "-f", f"speech-dispatcher.*{self.home}"], check=False)
+        self.log.close()
+
+
+def keys(*presses):
+    for press in presses:
+        if press.startswith("type:"):
+            subprocess.run(["xdotool", "type", "--delay", "30", press[5:]], check=True)
+        else:
+            subprocess.run(["xdotool", "key", press], check=True)
+        time.sleep(0.15)
+
+
+def heard(orca, *presses, quiet=1.5):
+    orca.utterances()
+    keys(*presses)
+    return orca.settle(quiet)
+
+
+def hears(what, said, *expected):
+    """Every expected utterance is among what was said (in order)."""
+    position = 0
+    for utterance in expected:
+        found = next((i for i in range(position, len(said)) if said[i] == utterance), None)
+        if found is None:
+            failures.append(f"{what}: {utterance!r} not heard in {said!r}")
+            return
+        position = found + 1
+
+
+def hears_start(what, said, start):
+    if not any(u.startswith(start) for u in said):
+        failures.append(f"{what}: nothing starting {start!r} heard in {said!r}")
+
+
+def main():
+    program_path = sys.argv[1]
+    home = tempfile.mkdtemp(prefix="pluvik-orca-")
+    orca = Orca(home)
+    program = None
+    try:
+        # The program finds Orca as a user's does: through the AT-SPI bus's
+        # status, not forced on.
+        env = dict(orca.env)
+        env.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", None)
+        program = subprocess.Popen([program_path], env=env)
+        if not orca.wait_for("Om.. dialog", 30):
+            sys.exit("orca_hears.py: Orca never heard the about box")
+        orca.settle(1.0)
+        if "--explore" in sys.argv:
+            for press in sys.argv[sys.argv.index("--explore") + 1:]:
+                print(press, "->", heard(orca, *press.split(",")))
+            return
+        run_checks(orca)
+    finally:
+        if program is not None:
+            program.kill()
+            program.wait()
+        orca.stop()
+        if failures or "--keep" in sys.argv:
+            print("Orca's debug file:", orca.debug)
+        else:
+            shutil.rmtree(home, ignore_errors=True)
+
+
+def run_checks(orca):
+    # The about box closed: the duct tab and its flow field, by full name.
+    said = heard(orca, "Return")
+    hears("arriving on the duct tab", said, "Kanalberäkning page tab.", "Flöde l/s text.")
+
+
+if __name__ == "__main__":
+    main()
+    for failure in failures:
+        print("FAIL", failure)
+    print(f"orca_hears.py: {'FAILED' if failures else 'passed'}")
+    sys.exit(1 if failures else 0)
