@@ -70,7 +70,11 @@ TForm1::Calculation::~Calculation() {
   --form_.calculating_;
   // Only a calculation that ran to its end and wrote its results is kept: a
   // fault, a refusal or a missing input leaves no record of it.
-  if (!outer_ || std::uncaught_exceptions() > exceptions_ || form_.takingDown_ || !form_.calculationDone_) return;
+  if (!outer_ || std::uncaught_exceptions() > exceptions_ || form_.takingDown_) return;
+  if (!form_.calculationDone_) {
+    form_.AnnounceRefusal(page_);
+    return;
+  }
   try {
     form_.KeepCalculation(page_);
   } catch (const std::exception&) {

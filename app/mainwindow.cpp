@@ -10,6 +10,7 @@
 #include <QWindow>
 #include <charconv>
 
+#include <QAccessible>
 #include "app/aboutbox.h"
 #include "app/duct_run_window.h"
 #include "app/platform.h"
@@ -340,30 +341,47 @@ void TForm1::resizeEvent(QResizeEvent* event) {
   });
 }
 
+QString TForm1::RedReason(const QWidget* field) const {
+  if (Background(field) != TColor::clRed) return QString();
+  const QString text = qobject_cast<const TEdit*>(field) ? static_cast<const TEdit*>(field)->Text()
+                                                         : static_cast<const TComboBox*>(field)->Text();
+  double number = 0.0;
+  if (text.trimmed().isEmpty()) return Say(lang::Word("RedEmpty"));
+  if (!calc::TryStrToFloat(DecimalFormat(text).toStdString(), fmt_, number)) return Say(lang::Word("RedNoNumber"));
+  // A refused value keeps the refusal's message it was given.
+  return field->property(kRedReason).toBool() ? field->accessibleDescription() : QString();
+}
+
 void TForm1::DescribeRedField(QWidget* field) {
-  const bool red = Background(field) == TColor::clRed;
   const bool described = field->property(kRedReason).toBool();
-  if (!red) {
+  if (Background(field) != TColor::clRed) {
     // The colour went: so does the reason, and the hint is heard again.
     if (described) field->setAccessibleDescription(QString());
     field->setProperty(kRedReason, false);
     return;
   }
-  const QString text =
-      qobject_cast<TEdit*>(field) ? static_cast<TEdit*>(field)->Text() : static_cast<TComboBox*>(field)->Text();
-  double number = 0.0;
-  // A refused value gets the refusal's message from InputsPossible.
-  QString reason;
-  if (text.trimmed().isEmpty())
-    reason = Say(lang::Word("RedEmpty"));
-  else if (!calc::TryStrToFloat(DecimalFormat(text).toStdString(), fmt_, number))
-    reason = Say(lang::Word("RedNoNumber"));
-  else if (!described)
-    return;
-  else
-    reason = field->accessibleDescription();
+  const QString reason = RedReason(field);
+  if (reason.isEmpty()) return;
   field->setProperty(kRedReason, true);
   if (field->accessibleDescription() != reason) field->setAccessibleDescription(reason);
+}
+
+void TForm1::AnnounceRefusal(QWidget* page) {
+  if (!QAccessible::isActive()) return;
+  // The red fields in the order the Tab key reaches them, each with its
+  // reason; a refusal said by a message box is heard from the box.
+  QStringList said;
+  QWidget* control = page;
+  for (int steps = 0; steps < 1000; ++steps) {
+    control = control->nextInFocusChain();
+    if (control == page) break;
+    if (!page->isAncestorOf(control) || !control->isVisibleTo(page)) continue;
+    if (!qobject_cast<TEdit*>(control) && !qobject_cast<TComboBox*>(control)) continue;
+    if (const QString reason = RedReason(control); !reason.isEmpty())
+      said << reason + QStringLiteral(": ") + ScreenName(control);
+  }
+  said.removeDuplicates();
+  if (!said.isEmpty()) Announce(this, resultNotice_, QStringLiteral("Resultat"), said.join(QStringLiteral("; ")));
 }
 
 void TForm1::DescribeRedFields() {

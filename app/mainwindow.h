@@ -282,6 +282,11 @@ class TForm1 : public QWidget, public ErrorSink {
   // A red field's reason for screen readers, as its description, while it is
   // red: empty, no number, or the message that refused it.
   void DescribeRedField(QWidget* field);
+  // Why a field is red ("Fältet är tomt"), empty while it is not.
+  QString RedReason(const QWidget* field) const;
+  // Says to screen readers why ENTER on `page` calculated nothing: each red
+  // field with its reason, once; nothing of earlier results.
+  void AnnounceRefusal(QWidget* page);
   // The property that marks a field whose description is its red reason.
   static constexpr const char* kRedReason = "pluvikRedReason";
   void DescribeRedFields();

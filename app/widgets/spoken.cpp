@@ -4,10 +4,14 @@
 #include <QAbstractSpinBox>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSpinBox>
+#include <QTextBoundaryFinder>
 #include <QWindow>
+#include <algorithm>
 
 #include "app/widgets/pagecontrol.h"
 
@@ -155,10 +159,21 @@ TPageControl* PageControlOf(QWidget* page) {
 }
 
 // A spin box is heard through its text field, which holds the value and
-// the focus: the box itself is not focused as well.
-class SpinBoxInterface : public QAccessibleWidget {
+// the focus: the box itself is not focused as well. Its value, limits and
+// step are a value a screen reader reads with the box.
+class SpinBoxInterface : public QAccessibleWidget, public QAccessibleValueInterface {
  public:
-  explicit SpinBoxInterface(QAbstractSpinBox* box) : QAccessibleWidget(box, QAccessible::SpinBox) {}
+  explicit SpinBoxInterface(QSpinBox* box) : QAccessibleWidget(box, QAccessible::SpinBox) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QVariant currentValue() const override { return Box()->value(); }
+  void setCurrentValue(const QVariant& value) override { Box()->setValue(value.toInt()); }
+  QVariant maximumValue() const override { return Box()->maximum(); }
+  QVariant minimumValue() const override { return Box()->minimum(); }
+  QVariant minimumStepSize() const override { return Box()->singleStep(); }
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return static_cast<QAbstractSpinBox*>(widget())->text();
@@ -168,6 +183,167 @@ class SpinBoxInterface : public QAccessibleWidget {
     QAccessible::State s = QAccessibleWidget::state();
     s.focused = false;
     return s;
+  }
+
+ private:
+  QSpinBox* Box() const { return static_cast<QSpinBox*>(widget()); }
+};
+
+// Where a piece of a one-line text begins and ends, for a screen reader
+// reading it by character, word, sentence or line: the piece at `offset`,
+// or the one before or after it (`step` -1, 0 or +1). Nothing there gives an
+// empty text at -1. (Qt's own line edit interface loops forever when asked
+// for the word at the end of the text.)
+QString PieceOf(const QString& text, int offset, QAccessible::TextBoundaryType boundary, int step, int* start,
+                int* end) {
+  *start = *end = -1;
+  const auto length = static_cast<int>(text.size());
+  if (offset < 0 || offset > length) return QString();
+  // The pieces' limits, 0 and the length among them.
+  QList<int> limits{0};
+  if (boundary == QAccessible::CharBoundary || boundary == QAccessible::WordBoundary ||
+      boundary == QAccessible::SentenceBoundary) {
+    QTextBoundaryFinder finder(boundary == QAccessible::CharBoundary   ? QTextBoundaryFinder::Grapheme
+                               : boundary == QAccessible::WordBoundary ? QTextBoundaryFinder::Word
+                                                                       : QTextBoundaryFinder::Sentence,
+                               text);
+    // Each step moves on by at least one character: the walk ends.
+    for (qsizetype at = finder.toNextBoundary(); at > limits.last() && at <= length; at = finder.toNextBoundary())
+      limits << static_cast<int>(at);
+  }
+  if (limits.last() != length) limits << length;
+  if (length == 0) return QString();
+  // The piece holding `offset`; at the very end, the last piece.
+  auto piece = static_cast<int>(std::upper_bound(limits.begin(), limits.end(), offset) - limits.begin()) - 1;
+  piece = std::min(piece, static_cast<int>(limits.size()) - 2);
+  piece += step;
+  if (piece < 0 || piece + 1 >= limits.size()) return QString();
+  *start = limits[piece];
+  *end = limits[piece + 1];
+  return text.mid(*start, *end - *start);
+}
+
+// A line edit as screen readers read it: its text, selection and caret, and
+// the text's attributes as one run over the whole text (Qt's own interface
+// gives each character an empty run, and Orca then reads a value one
+// character short: "2" for 20).
+class LineEditInterface : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface {
+ public:
+  explicit LineEditInterface(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    if (type == QAccessible::EditableTextInterface) return static_cast<QAccessibleEditableTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return Shown();
+    return QAccessibleWidget::text(t);
+  }
+  void setText(QAccessible::Text t, const QString& text) override {
+    if (t == QAccessible::Value)
+      Edit(Line()->text(), text);
+    else
+      QAccessibleWidget::setText(t, text);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    if (Line()->isReadOnly())
+      s.readOnly = true;
+    else
+      s.editable = true;
+    if (Line()->echoMode() != QLineEdit::Normal) s.passwordEdit = true;
+    s.selectableText = true;
+    return s;
+  }
+
+  // Text.
+  void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+  QString attributes(int offset, int* startOffset, int* endOffset) const override {
+    *startOffset = *endOffset = -1;
+    if (offset < 0 || offset > characterCount()) return QString();
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return QString();
+  }
+  int cursorPosition() const override { return Line()->cursorPosition(); }
+  QRect characterRect(int offset) const override {
+    // Measured from the caret, which knows how far the text has scrolled.
+    const QString shown = Line()->displayText();
+    const QFontMetrics metrics(Line()->font());
+    const QRect caret = Line()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int x = caret.center().x() + metrics.horizontalAdvance(shown.left(offset)) -
+                  metrics.horizontalAdvance(shown.left(Line()->cursorPosition()));
+    const int width = offset < shown.size() ? metrics.horizontalAdvance(shown.mid(offset, 1)) : 1;
+    return {Line()->mapToGlobal(QPoint(x, caret.y())), QSize(width, caret.height())};
+  }
+  int selectionCount() const override { return Line()->hasSelectedText() ? 1 : 0; }
+  int offsetAtPoint(const QPoint& point) const override {
+    return Line()->cursorPositionAt(Line()->mapFromGlobal(point));
+  }
+  void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
+    *startOffset = *endOffset = 0;
+    if (selectionIndex != 0 || !Line()->hasSelectedText()) return;
+    *startOffset = static_cast<int>(Line()->selectionStart());
+    *endOffset = static_cast<int>(Line()->selectionEnd());
+  }
+  QString text(int startOffset, int endOffset) const override {
+    const QString shown = Shown();
+    startOffset = std::clamp(startOffset, 0, static_cast<int>(shown.size()));
+    if (endOffset < 0 || endOffset > shown.size()) endOffset = static_cast<int>(shown.size());
+    return endOffset > startOffset ? shown.mid(startOffset, endOffset - startOffset) : QString();
+  }
+  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                           int* endOffset) const override {
+    return PieceOf(Shown(), offset, boundaryType, -1, startOffset, endOffset);
+  }
+  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                          int* endOffset) const override {
+    return PieceOf(Shown(), offset, boundaryType, 1, startOffset, endOffset);
+  }
+  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                       int* endOffset) const override {
+    return PieceOf(Shown(), offset, boundaryType, 0, startOffset, endOffset);
+  }
+  void removeSelection(int selectionIndex) override {
+    if (selectionIndex == 0) Line()->deselect();
+  }
+  void setCursorPosition(int position) override { Line()->setCursorPosition(position); }
+  void setSelection(int selectionIndex, int startOffset, int endOffset) override {
+    if (selectionIndex == 0) Line()->setSelection(startOffset, endOffset - startOffset);
+  }
+  int characterCount() const override { return static_cast<int>(Shown().size()); }
+  void scrollToSubstring(int, int endIndex) override { Line()->setCursorPosition(endIndex); }
+
+  // Editable text: a change by a screen reader is the user's own edit.
+  void deleteText(int startOffset, int endOffset) override {
+    QString text = Line()->text();
+    if (startOffset < 0 || endOffset > text.size() || startOffset >= endOffset) return;
+    Edit(text, text.remove(startOffset, endOffset - startOffset));
+  }
+  void insertText(int offset, const QString& inserted) override {
+    QString text = Line()->text();
+    if (offset < 0 || offset > text.size()) return;
+    Edit(text, text.insert(offset, inserted));
+  }
+  void replaceText(int startOffset, int endOffset, const QString& replacement) override {
+    QString text = Line()->text();
+    if (startOffset < 0 || endOffset > text.size() || startOffset > endOffset) return;
+    Edit(text, text.replace(startOffset, endOffset - startOffset, replacement));
+  }
+
+ private:
+  QLineEdit* Line() const { return static_cast<QLineEdit*>(widget()); }
+  // What a screen reader may read: nothing of a password.
+  QString Shown() const { return Line()->echoMode() == QLineEdit::Normal ? Line()->text() : QString(); }
+  void Edit(const QString& before, const QString& after) {
+    if (Line()->isReadOnly() || before == after) return;
+    Line()->setText(after);
+    // As typed: the field's change handler runs.
+    emit Line()->textEdited(after);
   }
 };
 
@@ -194,8 +370,10 @@ QAccessibleInterface* SpokenInterface(const QString& className, QObject* object)
   // Asked once for each class up the hierarchy; answer for the object's own.
   if (className != QLatin1String(object->metaObject()->className())) return nullptr;
   if (widget->property(kUnspoken).toBool()) return new UnspokenInterface(widget);
+  if (className == QLatin1String("TEdit") || className == QLatin1String("QLineEdit"))
+    return new LineEditInterface(static_cast<QLineEdit*>(widget));
   if (className == QLatin1String("TComboBox")) return new ComboBoxInterface(static_cast<QComboBox*>(widget));
-  if (className == QLatin1String("TSpinEdit")) return new SpinBoxInterface(static_cast<QAbstractSpinBox*>(widget));
+  if (className == QLatin1String("TSpinEdit")) return new SpinBoxInterface(static_cast<QSpinBox*>(widget));
   if (className == QLatin1String("TPaintBox")) return new QAccessibleWidget(widget, QAccessible::Chart);
   // A frame that only groups fields (the power tab's flow and power) is a
   // panel: AT-SPI's "frame" is a window, and a screen reader drops the
@@ -208,11 +386,53 @@ QAccessibleInterface* SpokenInterface(const QString& className, QObject* object)
   return nullptr;
 }
 
+// A line edit selects its whole text when the Tab key brings the focus and
+// drops the selection when the focus leaves. Said to a screen reader, the
+// one comes before the field's name ("20 selected", then "Temp. C text, 20
+// selected") and the other after the field is left ("Text unselected" at
+// every Tab). The field's name with its selected value says it all, so the
+// selection's news is kept back while the focus moves: the line edit's own
+// text control, which sends it, is silent for the focus event.
+class QuietFocusSelection : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (delivering_ || (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)) return false;
+    // A combo box or spin box hands its focus events on to its text field.
+    auto* line = qobject_cast<QLineEdit*>(watched);
+    if (auto* combo = qobject_cast<QComboBox*>(watched)) line = combo->lineEdit();
+    if (qobject_cast<QAbstractSpinBox*>(watched)) line = watched->findChild<QLineEdit*>();
+    if (!line || !QAccessible::isActive()) return false;
+    QObject* control = TextControlOf(line);
+    if (!control) return false;
+    delivering_ = true;
+    const bool wasBlocked = control->blockSignals(true);
+    QCoreApplication::sendEvent(watched, event);
+    control->blockSignals(wasBlocked);
+    delivering_ = false;
+    // What the silenced control asked for: the field drawn anew.
+    line->update();
+    return true;
+  }
+
+ private:
+  static QObject* TextControlOf(QLineEdit* line) {
+    for (QObject* child : line->children())
+      if (child->inherits("QWidgetLineControl")) return child;
+    return nullptr;
+  }
+  bool delivering_ = false;
+};
+
 }  // namespace
 
 void InstallSpokenInterfaces() {
   static const bool installed = [] {
     QAccessible::installFactory(SpokenInterface);
+    if (QCoreApplication::instance())
+      QCoreApplication::instance()->installEventFilter(new QuietFocusSelection(QCoreApplication::instance()));
     return true;
   }();
   (void)installed;
