@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QSaveFile>
 #include <QSet>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <cmath>
@@ -111,9 +112,12 @@ TStracka::TStracka(TForm1& form) : QDialog(&form), form_(form) {
   StrackaGrid->OnDrawCell = [this](int col, int row, const QRect& rect, TGridCanvas& canvas) {
     DrawCell(col, row, rect, canvas);
   };
-  // A finished edit is said to screen readers, not every key of it.
-  connect(StrackaGrid->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
-          [this] { RunGuarded(&form_, [this] { AnnounceRun(); }); });
+  // A finished edit is said to screen readers, not every key of it; said
+  // once the focus is back on the grid's cell, so that the screen reader
+  // hears it from there.
+  connect(StrackaGrid->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
+    QTimer::singleShot(0, this, [this] { RunGuarded(&form_, [this] { AnnounceRun(); }); });
+  });
   StrackaGrid->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(StrackaGrid, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { RunGuarded(&form_, [this, at] { ShowMenu(at); }); });
@@ -121,6 +125,16 @@ TStracka::TStracka(TForm1& form) : QDialog(&form), form_(form) {
   StrackaSumma->setObjectName(QStringLiteral("StrackaSumma"));
   StrackaSumma->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   StrackaSumma->setWordWrap(true);
+  // The line under the grid is the window's status, which the notices say;
+  // not a label a screen reader reads again with the window's name.
+  SpeakAsStatus(StrackaSumma);
+  // Each cell heard with its column, an empty one as empty, the red one
+  // with its fault.
+  StrackaGrid->SpokenCell = [this](int col, int row, const QString& text) {
+    QString spoken = StrackaGrid->Cell(col, 0) + ' ' + (text.isEmpty() ? form_.Say(lang::Word("RecordEmpty")) : text);
+    if (col == faultCol_ && row == faultRow_) spoken += QStringLiteral(", ") + summary_;
+    return spoken;
+  };
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->addWidget(StrackaGrid, 1);
@@ -222,7 +236,7 @@ bool TStracka::Add(RunRow row) {
   Recompute();
   StrackaGrid->SetCurrentCell(kLength, static_cast<int>(rows_.size()));
   StrackaGrid->scrollTo(StrackaGrid->model()->index(static_cast<int>(rows_.size()) - 1, kLength));
-  AnnounceRun();
+  AnnounceRun(true);
   return true;
 }
 
@@ -391,13 +405,16 @@ void TStracka::Recompute() {
   StrackaGrid->viewport()->update();
 }
 
-void TStracka::AnnounceRun() {
-  // The chosen section's own figures, then the index run or the fault.
+void TStracka::AnnounceRun(bool added) {
+  // The chosen section's own figures (a section just added: its duct and
+  // what the duct tab gave it), then the index run or the fault.
   QStringList said;
   const int row = StrackaGrid->Row();
-  if (row >= 1 && row < StrackaGrid->RowCount() && faultRow_ < 0) {
+  if (row >= 1 && row < StrackaGrid->RowCount() && (added || faultRow_ < 0)) {
     QStringList cells;
-    for (const int col : {kSection, kFromFan, kThrottle})
+    const std::initializer_list<int> shown = {kSection, kFromFan, kThrottle};
+    const std::initializer_list<int> brought = {kDimension, kFlow, kVelocity, kPerMetre};
+    for (const int col : added ? brought : shown)
       if (!StrackaGrid->Cell(col, row).isEmpty())
         cells << StrackaGrid->Cell(col, 0) + ' ' + StrackaGrid->Cell(col, row);
     said << StrackaGrid->Cell(kName, 0) + ' ' + StrackaGrid->Cell(kName, row) + ": " + cells.join(", ");
@@ -405,7 +422,8 @@ void TStracka::AnnounceRun() {
   if (!summary_.isEmpty()) said << summary_;
   if (said.isEmpty()) return;
   Announce(this, notice_, QStringLiteral("StrackaResultat"),
-           form_.Say(lang::Word("AnnouncedResults")).arg(said.join(QStringLiteral("; "))));
+           (added ? form_.Say(lang::Word("RunAdded")) : form_.Say(lang::Word("AnnouncedResults")))
+               .arg(said.join(QStringLiteral("; "))));
 }
 
 void TStracka::Edited(int col, int row, const QString& text) {

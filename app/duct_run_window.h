@@ -129,8 +129,8 @@ class TStracka : public QDialog {
   void Model(RunRow& row) const;
   void Edited(int col, int row, const QString& text);
   // Says the chosen section's figures and the index run, or the fault, to
-  // screen readers.
-  void AnnounceRun();
+  // screen readers; for a section just added, its duct and figures.
+  void AnnounceRun(bool added = false);
   void DeleteChosen();
   void MoveChosen(int by);
   void ShowMenu(const QPoint& at);

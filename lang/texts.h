@@ -423,6 +423,7 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
     {"RunHeading10", kWord, 0, 0, "Del Pa", nullptr},
     {"RunHeading11", kWord, 0, 0, "Från fläkt Pa", "Fra ventilator Pa"},
     {"RunHeading12", kWord, 0, 0, "Strypning Pa", "Drøvling Pa"},
+    {"RunAdded", kWord, 0, 0, "Tillagd: %1", "Tilføjet: %1"},
     {"RunIndexCaption", kWord, 0, 0, "Indexsträcka", "Indeksstrækning"},
     {"RunIndexValue", kWord, 0, 0, "%1, %2 Pa", nullptr},
     {"RunNeedsRow", kWord, 0, 0, "Välj en rad med resultat i tabellen för att lägga den till sträckan.",

@@ -20,6 +20,8 @@ namespace {
 constexpr const char* kUnspoken = "pluvikUnspoken";
 // Marks the notice that says results to screen readers.
 constexpr const char* kNotice = "pluvikNotice";
+// Marks a label that tells a window's state.
+constexpr const char* kStatus = "pluvikStatus";
 
 // A combo box is named like any other field: by its accessible name or the
 // label that names it. (Qt's own interface on Linux gives the shown text as
@@ -347,6 +349,16 @@ class LineEditInterface : public QAccessibleWidget,
   }
 };
 
+// A label telling a window's state, as a status bar named by its text.
+class StatusInterface : public QAccessibleWidget {
+ public:
+  explicit StatusInterface(QLabel* label) : QAccessibleWidget(label, QAccessible::StatusBar) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return static_cast<QLabel*>(widget())->text();
+    return QAccessibleWidget::text(t);
+  }
+};
+
 // A control kept from screen readers: not shown, nothing inside.
 class UnspokenInterface : public QAccessibleWidget {
  public:
@@ -370,8 +382,9 @@ QAccessibleInterface* SpokenInterface(const QString& className, QObject* object)
   // Asked once for each class up the hierarchy; answer for the object's own.
   if (className != QLatin1String(object->metaObject()->className())) return nullptr;
   if (widget->property(kUnspoken).toBool()) return new UnspokenInterface(widget);
-  if (className == QLatin1String("TEdit") || className == QLatin1String("QLineEdit"))
-    return new LineEditInterface(static_cast<QLineEdit*>(widget));
+  // Every line edit: the tabs' fields, the text fields of combo boxes and
+  // spin boxes, a grid's cell editor, the file dialogs' fields.
+  if (auto* line = qobject_cast<QLineEdit*>(widget)) return new LineEditInterface(line);
   if (className == QLatin1String("TComboBox")) return new ComboBoxInterface(static_cast<QComboBox*>(widget));
   if (className == QLatin1String("TSpinEdit")) return new SpinBoxInterface(static_cast<QSpinBox*>(widget));
   if (className == QLatin1String("TPaintBox")) return new QAccessibleWidget(widget, QAccessible::Chart);
@@ -380,6 +393,8 @@ QAccessibleInterface* SpokenInterface(const QString& className, QObject* object)
   // focus in a window that is not active.
   if (className == QLatin1String("QFrame")) return new QAccessibleWidget(widget, QAccessible::Pane);
   if (widget->property(kNotice).toBool()) return new QAccessibleWidget(widget, QAccessible::Notification);
+  if (auto* label = qobject_cast<QLabel*>(widget); label && widget->property(kStatus).toBool())
+    return new StatusInterface(label);
   if (className == QLatin1String("TPageControl")) return new PageTabListInterface(static_cast<TPageControl*>(widget));
   if (TPageControl* control = PageControlOf(widget); control && control->IndexOf(widget) >= 0)
     return new PageInterface(widget, control);
@@ -452,6 +467,8 @@ void SpeakAs(QWidget* control, const QString& name) {
   if (!field && qobject_cast<QAbstractSpinBox*>(control)) field = control->findChild<QLineEdit*>();
   if (field && field->accessibleName() != name) field->setAccessibleName(name);
 }
+
+void SpeakAsStatus(QWidget* label) { label->setProperty(kStatus, true); }
 
 void KeepFromScreenReaders(QWidget* control) { control->setProperty(kUnspoken, true); }
 

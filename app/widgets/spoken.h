@@ -20,6 +20,10 @@ void SpeakAs(QWidget* control, const QString& name);
 // name, not the field's, and a caption such as "l/s" or "ð" says too little.
 void NameCaptionLabels(QWidget* field, const QString& name);
 
+// A label that tells a window's state (the line under the duct run's grid):
+// a status bar to screen readers, which do not read it with the window.
+void SpeakAsStatus(QWidget* label);
+
 // Keeps a control, and all it holds, from screen readers (the series strip
 // under the duct grid, which the user never sees).
 void KeepFromScreenReaders(QWidget* control);

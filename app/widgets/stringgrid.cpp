@@ -1,5 +1,6 @@
 #include "app/widgets/stringgrid.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 #include <QHeaderView>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 TGridCanvas::TGridCanvas(QPainter* painter, const QFont& font, const QPalette& palette, bool selected)
     : painter_(painter), font_(font), palette_(palette), selected_(selected) {}
@@ -65,6 +67,8 @@ class GridDelegate : public QStyledItemDelegate {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
       line->setObjectName(grid_->objectName() + "Editor");
+      // Heard by the column it edits.
+      line->setAccessibleName(grid_->model()->headerData(index.column(), Qt::Horizontal).toString());
       QObject::connect(line, &QLineEdit::textEdited, grid_,
                        [grid = grid_, index](const QString& text) { grid->EditorTextChanged(index, text); });
     }
@@ -91,6 +95,7 @@ QVariant TGridModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::AccessibleTextRole) {
     const auto* grid = qobject_cast<const TStringGrid*>(QObject::parent());
     const QString& text = Text(index.column(), index.row());
+    if (grid && grid->SpokenCell) return grid->SpokenCell(index.column(), index.row() + 1, text);
     const QString note = grid && grid->CellNote ? grid->CellNote(index.column(), index.row() + 1) : QString();
     return note.isEmpty() ? text : text + QStringLiteral(", ") + note;
   }
@@ -244,6 +249,19 @@ void TStringGrid::focusInEvent(QFocusEvent* event) {
   if (!currentIndex().isValid() && keptCurrent_.isValid())
     selectionModel()->setCurrentIndex(keptCurrent_, QItemSelectionModel::NoUpdate);
   QTableView::focusInEvent(event);
+  // A screen reader hears the grid, which gets its focus news after this
+  // handler, and then the current cell, as if the user had moved to it.
+  if (QAccessible::isActive())
+    QTimer::singleShot(0, this, [this] {
+      const QModelIndex current = currentIndex();
+      QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+      if (!hasFocus() || !current.isValid() || !table || !table->tableInterface()) return;
+      QAccessibleInterface* cell = table->tableInterface()->cellAt(current.row(), current.column());
+      if (!cell) return;
+      QAccessibleEvent focus(this, QAccessible::Focus);
+      focus.setChild(table->indexOfChild(cell));
+      QAccessible::updateAccessibility(&focus);
+    });
 }
 
 void TStringGrid::focusOutEvent(QFocusEvent* event) {

@@ -128,6 +128,9 @@ class TStringGrid : public QTableView {
   // Words a screen reader hears after a data cell's text, for a mark the
   // cell shows in colour only; empty for none.
   std::function<QString(int col, int row)> CellNote;
+  // What a screen reader hears for a cell showing `text`, in place of the
+  // text and its note.
+  std::function<QString(int col, int row, const QString& text)> SpokenCell;
   // Ctrl+C (the system's copy key) in the grid itself, not in a cell editor.
   Handler OnCopy;
   // The heading row and every row that shows a text, cells separated by tabs

@@ -195,9 +195,64 @@ def main():
 
 
 def run_checks(orca):
-    # The about box closed: the duct tab and its flow field, by full name.
+    # The about box closed: the duct tab and its flow field, by its whole
+    # name (not its caption label's "l/s").
     said = heard(orca, "Return")
     hears("arriving on the duct tab", said, "Kanalberäkning page tab.", "Flöde l/s text.")
+
+    # The power tab: its name and the flow field inside the frame heard on
+    # arrival; its power after ENTER.
+    said = heard(orca, "ctrl+Tab")
+    hears("arriving on the power tab", said, "Effekt / Flöde page tab.", "Flöde l/s text.")
+    said = heard(orca, "type:1", "Tab", "Tab", "type:20", "Return")
+    hears("the power after ENTER", said, "Temperaturdifferens °C text.",
+          "notification Resultat: Effekt W: 83680.")
+
+    # The valve tab: ENTER with the pressure drop empty says which field and
+    # why, and nothing of an earlier result.
+    said = heard(orca, "ctrl+Tab")
+    hears("arriving on the valve tab", said, "KV-beräkning page tab.", "Flöde l/s text.")
+    said = heard(orca, "type:1", "Return")
+    hears("the empty field after ENTER", said, "notification Fältet är tomt: Tryckfall kPa.")
+
+    # The pipe tab: its flow field by its whole name.
+    said = heard(orca, "ctrl+Tab")
+    hears("arriving on the pipe tab", said, "Rörberäkning page tab.")
+    for _ in range(12):
+        said = heard(orca, "Tab", quiet=0.8)
+        if any(u.startswith("Flöde l/s") for u in said):
+            break
+    hears("the pipe's flow field", said, "Flöde l/s text.")
+
+    # The duct tab: a sizing of 14 rows, then Tab through the insulation to
+    # the table, which still holds them; a whole value heard ("20", not "2").
+    said = heard(orca, "ctrl+Tab", "ctrl+Tab")
+    hears("back on the duct tab", said, "Kanalberäkning page tab.", "Flöde l/s text.")
+    said = heard(orca, "type:100", "Tab", "type:3", "Tab", "Tab", "Tab", "space", "Return")
+    hears("the sizing", said, "notification Resultat: m/s 2.0, Pa/m 0.27, Dim. / Fz Stål Veloduct 250; 14 rader.")
+    said = heard(orca, *["Tab"] * 9)
+    hears("Tab through the insulation and on", said, "Isolering text.", "Temp. C text.", "20 selected.",
+          "Dimensioner, resultat.", "table with 14 rows 3 columns")
+    check("noise while tabbing", [u for u in said if u.startswith("Text unselected")], [])
+
+    # A row chosen and added to the duct run: the section said with its
+    # dimension and figures.
+    said = heard(orca, "Down", "Down", "Down", "Down", "Down", "Down")
+    said = heard(orca, "ctrl+l")
+    hears("the section added", said,
+          "notification Tillagd: Del 1: Dimension 250, Flöde l/s 100, v m/s 2.0, R Pa/m 0.27; "
+          "Del 1: längden saknas.")
+    # F6 goes into the run; a length typed into the chosen cell's editor,
+    # which is named by its column, is worked out and said once.
+    said = heard(orca, "F6")
+    hears("F6 into the run", said, "Kanalsträcka.", "Längd m (tomt), Del 1: längden saknas.")
+    said = heard(orca, "type:10")
+    hears("the cell editor", said, "Längd m text.")
+    said = heard(orca, "Return")
+    notices = [u for u in said if u.startswith("notification")]
+    check("notices after the length", len(notices), 1)
+    if notices:
+        check("the run's state", notices[0].startswith("notification Resultat: Del 1: Del Pa "), True)
 
 
 if __name__ == "__main__":
