@@ -115,9 +115,8 @@ TStracka::TStracka(TForm1& form) : QDialog(&form), form_(form) {
   // A finished edit is said to screen readers, not every key of it; said
   // once the focus is back on the grid's cell, so that the screen reader
   // hears it from there.
-  connect(StrackaGrid->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
-    QTimer::singleShot(0, this, [this] { RunGuarded(&form_, [this] { AnnounceRun(); }); });
-  });
+  connect(StrackaGrid->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+          [this] { QTimer::singleShot(0, this, [this] { RunGuarded(&form_, [this] { AnnounceRun(); }); }); });
   StrackaGrid->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(StrackaGrid, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { RunGuarded(&form_, [this, at] { ShowMenu(at); }); });

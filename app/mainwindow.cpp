@@ -355,8 +355,9 @@ QString TForm1::RedReason(const QWidget* field) const {
 void TForm1::DescribeRedField(QWidget* field) {
   const bool described = field->property(kRedReason).toBool();
   if (Background(field) != TColor::clRed) {
-    // The colour went: so does the reason, and the hint is heard again.
-    if (described) field->setAccessibleDescription(QString());
+    // The colour went: so does the reason, and the field's own description
+    // (or its hint) is heard again.
+    if (described) field->setAccessibleDescription(field->property(kOwnDescription).toString());
     field->setProperty(kRedReason, false);
     return;
   }
@@ -364,6 +365,12 @@ void TForm1::DescribeRedField(QWidget* field) {
   if (reason.isEmpty()) return;
   field->setProperty(kRedReason, true);
   if (field->accessibleDescription() != reason) field->setAccessibleDescription(reason);
+}
+
+void TForm1::SetOwnDescription(QWidget* field, const QString& description) {
+  field->setProperty(kOwnDescription, description);
+  if (!field->property(kRedReason).toBool() && field->accessibleDescription() != description)
+    field->setAccessibleDescription(description);
 }
 
 void TForm1::AnnounceRefusal(QWidget* page) {

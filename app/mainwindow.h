@@ -289,6 +289,10 @@ class TForm1 : public QWidget, public ErrorSink {
   void AnnounceRefusal(QWidget* page);
   // The property that marks a field whose description is its red reason.
   static constexpr const char* kRedReason = "pluvikRedReason";
+  // A field's description for screen readers where its hint says the wrong
+  // thing (empty: the hint); heard whenever the field is not red.
+  void SetOwnDescription(QWidget* field, const QString& description);
+  static constexpr const char* kOwnDescription = "pluvikOwnDescription";
   void DescribeRedFields();
   void CentreOnScreen();
   void PlaceDuctGrid();

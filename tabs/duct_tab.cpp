@@ -279,7 +279,11 @@ QString TForm1::JointCaption() const { return Say(lang::Word("JointCaption")); }
 void TForm1::NameStegField() {
   // Captioned "ð" only, the field of a circular duct is heard as what it
   // holds: the joint coefficient.
-  Steg->SetSpokenWhat(Steg->LabelCaption() == JointCaption() ? GEngangsmotstand : QString());
+  const bool joint = Steg->LabelCaption() == JointCaption();
+  Steg->SetSpokenWhat(joint ? GEngangsmotstand : QString());
+  // Its description, too, is the joint coefficient's, not the rectangular
+  // step's of the hint; a red field's reason still goes first.
+  SetOwnDescription(Steg, joint ? Say(lang::Word("JointDescription")) : QString());
 }
 
 void TForm1::RektRadioButtonClick() {
