@@ -91,6 +91,13 @@ void TForm1::BuildCO2Tab() {
 void TForm1::WireCO2Tab() {
   CO2Grid->OnSelectCell = [this](int col, int row, bool& canSelect) { CO2GridSelectCell(col, row, canSelect); };
   CO2Grid->OnSetEditText = [this](int, int, const QString&) { CO2GridSetEditText(); };
+  // The chosen rate is said as such, so a screen reader tells which one the
+  // calculation takes as the arrows move over the table.
+  CO2Grid->SpokenCell = [this](int col, int row, const QString& text) {
+    if (col == 0 || col != GCO2Col || row != GCO2Row) return text;
+    return (text.isEmpty() ? Say(lang::Word("RecordEmpty")) : text) + QStringLiteral(", ") +
+           Say(lang::Word("CellChosen"));
+  };
   CO2Grid->OnDrawCell = [this](int col, int row, const QRect& rect, TGridCanvas& canvas) {
     CO2GridDrawCell(col, row, rect, canvas);
   };
@@ -113,6 +120,10 @@ void TForm1::WireCO2Tab() {
   CO2Kriterium->OnChange = [this] { FollowCO2Criterion(); };
   CO2Mal->OnChange = [this] { CO2MalChange(); };
   COkurva->OnFirstPaint = [this] { COkurvaPaint(); };
+  // The chart is reached by Tab after the tab's own controls, so that a
+  // screen reader reads what it shows.
+  COkurva->setFocusPolicy(Qt::TabFocus);
+  setTabOrder(VistelseTid, COkurva);
 }
 
 void TForm1::FitCO2Columns(int scrollBarRoom) {

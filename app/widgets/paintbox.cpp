@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 TPaintBox::TPaintBox(QWidget* parent, const QString& name) : QWidget(parent) { setObjectName(name); }
 
@@ -112,4 +114,21 @@ void TPaintBox::paintEvent(QPaintEvent*) {
   EnsureImage();
   QPainter painter(this);
   painter.drawImage(0, 0, image_);
+  // Reached by the keyboard, the chart shows it has the focus.
+  if (hasFocus()) {
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(1, 1, -1, -1);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  }
+}
+
+void TPaintBox::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void TPaintBox::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
