@@ -11,7 +11,7 @@
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev libqpdf-dev qpdf pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             clang-format xvfb xauth xfonts-base fonts-dejavu-core fonts-liberation openbox xdotool x11-utils \
             librsvg2-bin desktop-file-utils dpkg-dev poppler-utils dbus-daemon at-spi2-core python3-pyatspi \
-            qt6-translations-l10n orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
+            qt6-translations-l10n qt6-l10n-tools orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
 # The Windows build of the calculation core: the MinGW-w64 cross compiler,
 # Wine to run its tests, GoogleTest's sources to build with it, and g++ for
 # the Linux figures it is compared with.

@@ -158,6 +158,16 @@ void TForm1::SaveRecordOf(const CalcRecord& record) {
   QString reason;
   if (!WriteRecordPdf(record, path, &reason))
     ShowMessage(Say(lang::Word("SaveFailed")).arg(QDir::toNativeSeparators(path), reason), owner);
+  else
+    AnnounceSaved(owner, path);
+}
+
+void TForm1::AnnounceSaved(QWidget* owner, const QString& path) {
+  const QString text = Say(lang::Word("Saved")).arg(QDir::toNativeSeparators(path));
+  if (stracka_ && owner == stracka_)
+    stracka_->SayToScreenReaders(text);
+  else
+    Announce(this, resultNotice_, QStringLiteral("Resultat"), text);
 }
 
 void TForm1::PrintRecordOf(const CalcRecord& record) {
@@ -177,14 +187,22 @@ void TForm1::LoadQtTranslation() {
   // Qt's own translations, where Qt keeps them, or beside the program; Qt
   // has its base module's texts in Danish in their own file, in Swedish only
   // in the older whole one.
-  const QStringList folders{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))};
-  for (const QString& name : {QStringLiteral("qtbase_") + language, QStringLiteral("qt_") + language})
-    for (const QString& folder : folders)
-      if (qtTranslator_->load(name, folder)) {
-        QCoreApplication::installTranslator(qtTranslator_);
-        return;
-      }
+  const QString ours = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"));
+  const QStringList folders{QLibraryInfo::path(QLibraryInfo::TranslationsPath), ours};
+  [&] {
+    for (const QString& name : {QStringLiteral("qtbase_") + language, QStringLiteral("qt_") + language})
+      for (const QString& folder : folders)
+        if (qtTranslator_->load(name, folder)) {
+          QCoreApplication::installTranslator(qtTranslator_);
+          return;
+        }
+  }();
+  // The dialog texts Qt's catalogues lack, from our own, asked first.
+  if (extraTranslator_) QCoreApplication::removeTranslator(extraTranslator_);
+  delete extraTranslator_;
+  extraTranslator_ = new QTranslator(this);
+  if (extraTranslator_->load(QStringLiteral("pluvik_qt_") + language, ours))
+    QCoreApplication::installTranslator(extraTranslator_);
 }
 
 QAction* TForm1::CommandAction(Command command) {

@@ -425,6 +425,10 @@ void TStracka::AnnounceRun(bool added) {
                .arg(said.join(QStringLiteral("; "))));
 }
 
+void TStracka::SayToScreenReaders(const QString& text) {
+  Announce(this, notice_, QStringLiteral("StrackaResultat"), text);
+}
+
 void TStracka::Edited(int col, int row, const QString& text) {
   const int i = row - 1;
   if (i < 0 || i >= rows_.size()) return;
@@ -713,4 +717,6 @@ void TStracka::SaveCsv() {
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
     form_.ShowMessage(form_.Say(lang::Word("RunCsvFailed")).arg(QDir::toNativeSeparators(path), file.errorString()),
                       this);
+  else
+    form_.AnnounceSaved(this, path);
 }

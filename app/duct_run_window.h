@@ -90,6 +90,8 @@ class TStracka : public QDialog {
   int Count() const { return static_cast<int>(rows_.size()); }
   // Names, headings and the lines in the interface language.
   void ApplyLanguage();
+  // Says `text` once to screen readers through the window's notice.
+  void SayToScreenReaders(const QString& text);
   // The run's record: the sections, their ducts, the method, the index run.
   CalcRecord Record() const;
   // What in a saved run no run can have; empty when it can be opened. A file

@@ -378,6 +378,9 @@ class TForm1 : public QWidget, public ErrorSink {
   void CopyRecordOf(const CalcRecord& record);
   void SaveRecordOf(const CalcRecord& record);
   void PrintRecordOf(const CalcRecord& record);
+  // Says to screen readers where a file was saved, through the notice of the
+  // window that saved it.
+  void AnnounceSaved(QWidget* owner, const QString& path);
   // A key of the command table (app/commands.h) runs its command; true when
   // the key was taken.
   bool CommandKey(int key, Qt::KeyboardModifiers modifiers);
@@ -411,7 +414,8 @@ class TForm1 : public QWidget, public ErrorSink {
   QHash<int, QAction*> commandActions_;  // made at their first use
   QWidget* resultNotice_ = nullptr;      // made at the first result announced
   QTranslator* qtTranslator_ = nullptr;
-  QString qtTranslation_;  // the language of the Qt translation loaded
+  QTranslator* extraTranslator_ = nullptr;  // the dialog texts Qt's catalogues lack
+  QString qtTranslation_;                   // the language of the Qt translation loaded
 
   // ---- Tab descriptions (app/tab_description.cpp)
  public:

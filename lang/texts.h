@@ -214,6 +214,7 @@ inline constexpr std::array kTexts = std::to_array<Assignment>({
     {"AnnouncedResults", kWord, 0, 0, "Resultat: %1", nullptr},
     {"AnnouncedRows", kWord, 0, 0, "%1 rader", "%1 rækker"},
     {"RedEmpty", kWord, 0, 0, "Fältet är tomt", "Feltet er tomt"},
+    {"Saved", kWord, 0, 0, "Sparad i %1", "Gemt i %1"},
     {"CellChosen", kWord, 0, 0, "vald", "valgt"},
     {"JointDescription", kWord, 0, 0, "Engångsmotstånd per meter för kanalens skarvar",
      "Enkeltmodstand pr. meter for kanalens samlinger"},

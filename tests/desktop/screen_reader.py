@@ -362,7 +362,7 @@ try:
                 subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
                 subprocess.run(["xdotool", "key", "Return"], check=True)
             listen(2.0)
-            check(f"one notice after {what}", len(notices), 1 if what != "saving" else 0)
+            check(f"one notice after {what}", len(notices), 1)
             return notices[0] if notices else ""
 
         subprocess.run(["xdotool", "key", "F6"], check=True)
@@ -379,7 +379,7 @@ try:
         check("the run after the deletion heard", heard_delete.startswith("Resultat: Del 1: Del Pa "), True)
         saved = os.path.join(os.environ.get("TMPDIR", "/tmp"), f"pluvik-screen-reader-{os.getpid()}.pdf")
         try:
-            heard_after(["ctrl+s"], "saving", saved)
+            check("the save heard with its place", heard_after(["ctrl+s"], "saving", saved), f"Sparad i {saved}")
             check("the run saved", os.path.exists(saved), True)
             heard_open = heard_after(["ctrl+o"], "opening", saved)
             check("the run opened heard", heard_open.startswith("Resultat: Del 1: Del Pa "), True)
