@@ -232,7 +232,7 @@ def run_checks(orca):
     hears("the sizing", said, "notification Resultat: m/s 2.0, Pa/m 0.27, Dim. / Fz Stål Veloduct 250; 14 rader.")
     said = heard(orca, *["Tab"] * 9)
     hears("Tab through the insulation and on", said, "Isolering text.", "Temp. C text.", "20 selected.",
-          "Dimensioner, resultat.", "table with 14 rows 3 columns")
+          "Max sidoförh. rekt. kanal 5 spin button.", "Dimensioner, resultat.", "table with 14 rows 3 columns")
     check("noise while tabbing", [u for u in said if u.startswith("Text unselected")], [])
 
     # A row chosen and added to the duct run: the section said with its

@@ -970,6 +970,54 @@ class WindowTest : public QObject {
     expected.replace("DIR", QDir::toNativeSeparators(dir.path()));
     QCOMPARE(program.platform.TakeMessages(), QStringList{expected});
   }
+
+  // State: a field holding "20 kPa". Action: a screen reader asks for a
+  // piece of its text. Expected: the piece and its limits, at the end of the
+  // text too (where Qt's own line edit loops for ever on a word); the text's
+  // attributes one run over the whole text (Orca otherwise reads "20" as "2").
+  void fields_read_whole_by_screen_readers_data() {
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("boundary");
+    QTest::addColumn<int>("step");  // -1 before, 0 at, +1 after
+    QTest::addColumn<QString>("piece");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::newRow("word at the end") << 6 << int(QAccessible::WordBoundary) << 0 << "kPa" << 3 << 6;
+    QTest::newRow("word at the start") << 0 << int(QAccessible::WordBoundary) << 0 << "20" << 0 << 2;
+    QTest::newRow("word after the first") << 0 << int(QAccessible::WordBoundary) << 1 << " " << 2 << 3;
+    QTest::newRow("word before the end") << 6 << int(QAccessible::WordBoundary) << -1 << " " << 2 << 3;
+    QTest::newRow("character") << 1 << int(QAccessible::CharBoundary) << 0 << "0" << 1 << 2;
+    QTest::newRow("character after the last") << 5 << int(QAccessible::CharBoundary) << 1 << "" << -1 << -1;
+    QTest::newRow("line at the end") << 6 << int(QAccessible::LineBoundary) << 0 << "20 kPa" << 0 << 6;
+    QTest::newRow("no line before") << 3 << int(QAccessible::LineBoundary) << -1 << "" << -1 << -1;
+    QTest::newRow("past the text") << 7 << int(QAccessible::WordBoundary) << 0 << "" << -1 << -1;
+  }
+  void fields_read_whole_by_screen_readers() {
+    QFETCH(int, offset);
+    QFETCH(int, boundary);
+    QFETCH(int, step);
+    QFETCH(QString, piece);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    Program program('.');
+    TEdit* field = program.form->TryckEdit;
+    field->setText(QStringLiteral("20 kPa"));
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
+    QVERIFY(face && face->textInterface());
+    QAccessibleTextInterface* text = face->textInterface();
+    const auto type = static_cast<QAccessible::TextBoundaryType>(boundary);
+    int from = -2;
+    int to = -2;
+    const QString got = step < 0   ? text->textBeforeOffset(offset, type, &from, &to)
+                        : step > 0 ? text->textAfterOffset(offset, type, &from, &to)
+                                   : text->textAtOffset(offset, type, &from, &to);
+    QCOMPARE(got, piece);
+    QCOMPARE(from, start);
+    QCOMPARE(to, end);
+    text->attributes(1, &from, &to);
+    QCOMPARE(QPair(from, to), QPair(0, 6));
+    QCOMPARE(text->text(0, -1), QStringLiteral("20 kPa"));
+  }
 };
 
 QTEST_MAIN(WindowTest)
