@@ -72,7 +72,8 @@ TForm1::Calculation::~Calculation() {
   // fault, a refusal or a missing input leaves no record of it.
   if (!outer_ || std::uncaught_exceptions() > exceptions_ || form_.takingDown_) return;
   if (!form_.calculationDone_) {
-    form_.AnnounceRefusal(page_);
+    // A handler run for a tab switch or a unit change refuses silently.
+    if (form_.enterPressed_) form_.AnnounceRefusal(page_);
     return;
   }
   try {

@@ -11,6 +11,7 @@
 #include <charconv>
 
 #include <QAccessible>
+#include <QScopedValueRollback>
 #include "app/aboutbox.h"
 #include "app/duct_run_window.h"
 #include "app/platform.h"
@@ -242,6 +243,8 @@ void TForm1::PageControl1Change() {
 
 void TForm1::FormKeyDown(int key) {
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    // The user's own ENTER: a refusal is said to screen readers.
+    const QScopedValueRollback<bool> pressed(enterPressed_, true);
     CalculateActiveTab();
   } else if (key == Qt::Key_F1) {
     ShowAboutBox();

@@ -410,6 +410,8 @@ class TForm1 : public QWidget, public ErrorSink {
 
   // How deep calculations run inside one another now.
   int calculating_ = 0;
+  // The Enter key's calculation is running (not a tab switch's or a unit's).
+  bool enterPressed_ = false;
   bool calculationDone_ = false;         // the running calculation wrote its results
   QHash<int, QAction*> commandActions_;  // made at their first use
   QWidget* resultNotice_ = nullptr;      // made at the first result announced

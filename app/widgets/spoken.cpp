@@ -23,13 +23,87 @@ constexpr const char* kNotice = "pluvikNotice";
 // Marks a label that tells a window's state.
 constexpr const char* kStatus = "pluvikStatus";
 
+// Where a piece of a one-line text begins and ends, for a screen reader
+// reading it by character, word, sentence or line: the piece at `offset`,
+// or the one before or after it (`step` -1, 0 or +1). Nothing there gives an
+// empty text at -1. (Qt's own line edit interface loops forever when asked
+// for the word at the end of the text.)
+QString PieceOf(const QString& text, int offset, QAccessible::TextBoundaryType boundary, int step, int* start,
+                int* end) {
+  *start = *end = -1;
+  const auto length = static_cast<int>(text.size());
+  if (offset < 0 || offset > length) return QString();
+  // The pieces' limits, 0 and the length among them.
+  QList<int> limits{0};
+  if (boundary == QAccessible::CharBoundary || boundary == QAccessible::WordBoundary ||
+      boundary == QAccessible::SentenceBoundary) {
+    QTextBoundaryFinder finder(boundary == QAccessible::CharBoundary   ? QTextBoundaryFinder::Grapheme
+                               : boundary == QAccessible::WordBoundary ? QTextBoundaryFinder::Word
+                                                                       : QTextBoundaryFinder::Sentence,
+                               text);
+    // Each step moves on by at least one character: the walk ends.
+    for (qsizetype at = finder.toNextBoundary(); at > limits.last() && at <= length; at = finder.toNextBoundary())
+      limits << static_cast<int>(at);
+  }
+  if (limits.last() != length) limits << length;
+  if (length == 0) return QString();
+  // The piece holding `offset`; at the very end, the last piece.
+  auto piece = static_cast<int>(std::upper_bound(limits.begin(), limits.end(), offset) - limits.begin()) - 1;
+  piece = std::min(piece, static_cast<int>(limits.size()) - 2);
+  piece += step;
+  if (piece < 0 || piece + 1 >= limits.size()) return QString();
+  *start = limits[piece];
+  *end = limits[piece + 1];
+  return text.mid(*start, *end - *start);
+}
+
 // A combo box is named like any other field: by its accessible name or the
 // label that names it. (Qt's own interface on Linux gives the shown text as
 // the name and leaves the label to a relation, so a screen reader read a
 // material box as "0.025 Fz Stål Veloduct".) The shown text is the value.
-class ComboBoxInterface : public QAccessibleWidget {
+class ComboBoxInterface : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit ComboBoxInterface(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface && ShowsItemOnly()) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  void addSelection(int, int) override {}
+  QString attributes(int offset, int* startOffset, int* endOffset) const override {
+    const bool inside = offset >= 0 && offset <= characterCount();
+    *startOffset = inside ? 0 : -1;
+    *endOffset = inside ? characterCount() : -1;
+    return QString();
+  }
+  int cursorPosition() const override { return 0; }
+  QRect characterRect(int) const override { return rect(); }
+  int selectionCount() const override { return 0; }
+  int offsetAtPoint(const QPoint&) const override { return 0; }
+  void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+  QString text(int startOffset, int endOffset) const override {
+    const QString shown = Combo()->currentText();
+    startOffset = std::clamp(startOffset, 0, static_cast<int>(shown.size()));
+    if (endOffset < 0 || endOffset > shown.size()) endOffset = static_cast<int>(shown.size());
+    return endOffset > startOffset ? shown.mid(startOffset, endOffset - startOffset) : QString();
+  }
+  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                           int* endOffset) const override {
+    return PieceOf(Combo()->currentText(), offset, boundaryType, -1, startOffset, endOffset);
+  }
+  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                          int* endOffset) const override {
+    return PieceOf(Combo()->currentText(), offset, boundaryType, 1, startOffset, endOffset);
+  }
+  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                       int* endOffset) const override {
+    return PieceOf(Combo()->currentText(), offset, boundaryType, 0, startOffset, endOffset);
+  }
+  void removeSelection(int) override {}
+  void setCursorPosition(int) override {}
+  void setSelection(int, int, int) override {}
+  int characterCount() const override { return static_cast<int>(Combo()->currentText().size()); }
+  void scrollToSubstring(int, int) override {}
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return Combo()->currentText();
@@ -54,6 +128,8 @@ class ComboBoxInterface : public QAccessibleWidget {
 
  private:
   QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
+  // A box the user cannot type into: no text field, or a read-only one.
+  bool ShowsItemOnly() const { return !Combo()->lineEdit() || Combo()->lineEdit()->isReadOnly(); }
 };
 
 // The tab strip as screen readers know it from other programs: a page tab
@@ -190,40 +266,6 @@ class SpinBoxInterface : public QAccessibleWidget, public QAccessibleValueInterf
  private:
   QSpinBox* Box() const { return static_cast<QSpinBox*>(widget()); }
 };
-
-// Where a piece of a one-line text begins and ends, for a screen reader
-// reading it by character, word, sentence or line: the piece at `offset`,
-// or the one before or after it (`step` -1, 0 or +1). Nothing there gives an
-// empty text at -1. (Qt's own line edit interface loops forever when asked
-// for the word at the end of the text.)
-QString PieceOf(const QString& text, int offset, QAccessible::TextBoundaryType boundary, int step, int* start,
-                int* end) {
-  *start = *end = -1;
-  const auto length = static_cast<int>(text.size());
-  if (offset < 0 || offset > length) return QString();
-  // The pieces' limits, 0 and the length among them.
-  QList<int> limits{0};
-  if (boundary == QAccessible::CharBoundary || boundary == QAccessible::WordBoundary ||
-      boundary == QAccessible::SentenceBoundary) {
-    QTextBoundaryFinder finder(boundary == QAccessible::CharBoundary   ? QTextBoundaryFinder::Grapheme
-                               : boundary == QAccessible::WordBoundary ? QTextBoundaryFinder::Word
-                                                                       : QTextBoundaryFinder::Sentence,
-                               text);
-    // Each step moves on by at least one character: the walk ends.
-    for (qsizetype at = finder.toNextBoundary(); at > limits.last() && at <= length; at = finder.toNextBoundary())
-      limits << static_cast<int>(at);
-  }
-  if (limits.last() != length) limits << length;
-  if (length == 0) return QString();
-  // The piece holding `offset`; at the very end, the last piece.
-  auto piece = static_cast<int>(std::upper_bound(limits.begin(), limits.end(), offset) - limits.begin()) - 1;
-  piece = std::min(piece, static_cast<int>(limits.size()) - 2);
-  piece += step;
-  if (piece < 0 || piece + 1 >= limits.size()) return QString();
-  *start = limits[piece];
-  *end = limits[piece + 1];
-  return text.mid(*start, *end - *start);
-}
 
 // A line edit as screen readers read it: its text, selection and caret, and
 // the text's attributes as one run over the whole text (Qt's own interface

@@ -212,21 +212,34 @@ def run_checks(orca):
     # why, and nothing of an earlier result.
     said = heard(orca, "ctrl+Tab")
     hears("arriving on the valve tab", said, "KV-beräkning page tab.", "Flöde l/s text.")
+    # The switch runs the tab's calculation, which its empty fields stop:
+    # nothing of that is said, only the user's own ENTER says it.
+    check("notices on arriving at the valve tab", [u for u in said if u.startswith("notification")], [])
     said = heard(orca, "type:1", "Return")
     hears("the empty field after ENTER", said, "notification Fältet är tomt: Tryckfall kPa.")
 
     # The pipe tab: its flow field by its whole name.
     said = heard(orca, "ctrl+Tab")
     hears("arriving on the pipe tab", said, "Rörberäkning page tab.")
+    check("notices on arriving at the pipe tab", [u for u in said if u.startswith("notification")], [])
     for _ in range(12):
         said = heard(orca, "Tab", quiet=0.8)
         if any(u.startswith("Flöde l/s") for u in said):
             break
     hears("the pipe's flow field", said, "Flöde l/s text.")
 
+    # The CO2 tab: the chosen rate heard as chosen; back from the table, the
+    # chart with what it shows, and the criterion list with its value.
+    said = heard(orca, "ctrl+Tab")
+    hears("arriving on the CO2 tab", said, "Koldioxid page tab.", "10-12, vald.")
+    said = heard(orca, "shift+Tab")
+    hears("the chart", said, "CO2-kurva chart.", "Ingen kurva ritad.")
+    said = heard(orca, "shift+Tab", "shift+Tab")
+    hears("the criterion list", said, "Kriterium för högsta halt combo box.", "Eget värde.")
+
     # The duct tab: a sizing of 14 rows, then Tab through the insulation to
     # the table, which still holds them; a whole value heard ("20", not "2").
-    said = heard(orca, "ctrl+Tab", "ctrl+Tab")
+    said = heard(orca, "ctrl+Tab")
     hears("back on the duct tab", said, "Kanalberäkning page tab.", "Flöde l/s text.")
     said = heard(orca, "type:100", "Tab", "type:3", "Tab", "Tab", "Tab", "space", "Return")
     hears("the sizing", said, "notification Resultat: m/s 2.0, Pa/m 0.27, Dim. / Fz Stål Veloduct 250; 14 rader.")
