@@ -236,6 +236,8 @@ def run_checks(orca):
     hears("the chart", said, "CO2-kurva chart.", "Ingen kurva ritad.")
     said = heard(orca, "shift+Tab", "shift+Tab")
     hears("the criterion list", said, "Kriterium för högsta halt combo box.", "Eget värde.")
+    said = heard(orca, "Down", "Down")
+    hears("another criterion chosen", said, "Kategori I (ute + 550)")
 
     # The duct tab: a sizing of 14 rows, then Tab through the insulation to
     # the table, which still holds them; a whole value heard ("20", not "2").
