@@ -2,7 +2,6 @@
 
 #include "app/widgets/edit.h"
 
-#include <QAccessible>
 #include <QCompleter>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -18,13 +17,6 @@ TComboBox::TComboBox(QWidget* parent, const QString& name) : QComboBox(parent) {
   connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
     pickedIndex_ = -1;
     RunGuarded(this, OnChange);
-  });
-  // A list the user cannot type into says its new item to screen readers
-  // when the arrows choose another one (its text field is read-only).
-  connect(this, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-    if (!QAccessible::isActive() || !lineEdit()->isReadOnly()) return;
-    QAccessibleValueChangeEvent changed(this, text);
-    QAccessible::updateAccessibility(&changed);
   });
   connect(this, &QComboBox::activated, this, [this](int index) {
     pickedIndex_ = index;
