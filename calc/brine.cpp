@@ -30,8 +30,8 @@ double Evaluate(const Fit& fit, double dx, double dt) {
 }
 
 struct BrineFits {
-  double xm;  // mass per cent
-  double tm;  // °C
+  double xm;       // mass per cent
+  double tm;       // °C
   double highest;  // °C
   Fit freezing;
   Fit lnViscosity;
@@ -40,7 +40,9 @@ struct BrineFits {
 };
 
 const BrineFits kEthyleneGlycol{
-    30.8462, 31.728, 100.0,
+    30.8462,
+    31.728,
+    100.0,
     {{{{-1.5250e+01, -1.5660e-06, -2.2780e-07, 2.1690e-09},
        {-8.0800e-01, -1.3390e-06, 2.0470e-08, -2.7170e-11},
        {-1.3340e-02, 6.3220e-08, 2.3730e-10, -2.1830e-12},
@@ -68,7 +70,9 @@ const BrineFits kEthyleneGlycol{
 };
 
 const BrineFits kPropyleneGlycol{
-    30.7031, 32.7083, 100.0,
+    30.7031,
+    32.7083,
+    100.0,
     {{{{-1.3250e+01, -3.8200e-05, 7.8650e-07, -1.7330e-09},
        {-6.6310e-01, 6.7740e-06, -6.2420e-08, -7.8190e-10},
        {-1.0940e-02, 5.3320e-08, -4.1690e-09, 3.2880e-11},
@@ -96,7 +100,9 @@ const BrineFits kPropyleneGlycol{
 };
 
 const BrineFits kEthanol{
-    29.2361, 8.1578, 40.0,
+    29.2361,
+    8.1578,
+    40.0,
     {{{{-1.9410e+01, -3.6680e-04, -4.0050e-05, 1.5240e-06},
        {-9.5400e-01, -1.2090e-05, 2.8770e-06, -4.3940e-08},
        {-2.6480e-03, -3.1730e-07, 8.6520e-09, -3.7170e-10},
@@ -140,6 +146,17 @@ double BrineFreezingPoint(Brine brine, double percent) {
   const BrineFits& fits = FitsOf(brine);
   // At T = Tm only the first column of each row counts.
   return Evaluate(fits.freezing, percent - fits.xm, 0.0);
+}
+
+BrineRefusal RefuseBrine(Brine brine, double percent, double celsius) {
+  using Kind = BrineRefusal::Kind;
+  if (!(percent >= kBrineLeastPercent && percent <= kBrineMostPercent)) return {Kind::Concentration, 0.0};
+  const double freezing = BrineFreezingPoint(brine, percent);
+  // At or below the freezing point, or a temperature that is no number.
+  if (!(celsius > freezing)) return {Kind::Freezes, freezing};
+  const double highest = BrineHighestTemperature(brine);
+  if (celsius > highest) return {Kind::TooWarm, highest};
+  return {};
 }
 
 BrineProperties BrinePropertiesAt(Brine brine, double percent, double celsius) {

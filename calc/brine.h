@@ -22,6 +22,16 @@ struct BrineProperties {
   double kinematic;     // m²/s
 };
 
+// Why a brine's properties cannot be had at a concentration and temperature:
+// the concentration outside 0 to 60 %, the mixture frozen (at or below its
+// freezing point), or warmer than the fit holds. `limit` is the figure to
+// name: the freezing point, or the highest temperature.
+struct BrineRefusal {
+  enum class Kind { None, Concentration, Freezes, TooWarm } kind = Kind::None;
+  double limit = 0.0;
+};
+BrineRefusal RefuseBrine(Brine brine, double percent, double celsius);
+
 // `percent` is the antifreeze's share by mass in per cent (never by volume).
 double BrineFreezingPoint(Brine brine, double percent);
 BrineProperties BrinePropertiesAt(Brine brine, double percent, double celsius);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 TEST(Brine, PropertiesAsTheTablesGiveThem) {
@@ -40,6 +42,41 @@ TEST(Brine, HighestTemperatureOfEachFluid) {
   EXPECT_EQ(calc::BrineHighestTemperature(calc::Brine::EthyleneGlycol), 100.0);
   EXPECT_EQ(calc::BrineHighestTemperature(calc::Brine::PropyleneGlycol), 100.0);
   EXPECT_EQ(calc::BrineHighestTemperature(calc::Brine::Ethanol), 40.0);
+}
+
+TEST(Brine, RefusedOutsideItsFits) {
+  using Kind = calc::BrineRefusal::Kind;
+  struct Row {
+    const char* name;
+    calc::Brine brine;
+    double percent, celsius;
+    Kind kind;
+    double limit;  // checked to the tenth it is shown with
+  };
+  const double nan = std::nan("");
+  const Row rows[] = {
+      {"ethanol 28 % at 0 °C: fine", calc::Brine::Ethanol, 28, 0, Kind::None, 0},
+      {"ethanol 28 % at -18.2 °C, above its freezing point -18.24: fine", calc::Brine::Ethanol, 28, -18.2, Kind::None,
+       0},
+      {"ethanol 28 % at -18.3 °C: frozen at -18.2", calc::Brine::Ethanol, 28, -18.3, Kind::Freezes, -18.2},
+      {"propylene glycol 30 % at its freezing point exactly", calc::Brine::PropyleneGlycol, 30,
+       calc::BrineFreezingPoint(calc::Brine::PropyleneGlycol, 30), Kind::Freezes, -12.8},
+      {"ethanol above 40 °C", calc::Brine::Ethanol, 28, 40.5, Kind::TooWarm, 40},
+      {"ethylene glycol at 100 °C: fine", calc::Brine::EthyleneGlycol, 30, 100, Kind::None, 0},
+      {"ethylene glycol above 100 °C", calc::Brine::EthyleneGlycol, 30, 101, Kind::TooWarm, 100},
+      {"61 %", calc::Brine::EthyleneGlycol, 61, 20, Kind::Concentration, 0},
+      {"below 0 %", calc::Brine::Ethanol, -1, 20, Kind::Concentration, 0},
+      {"no number as concentration", calc::Brine::Ethanol, nan, 20, Kind::Concentration, 0},
+      {"no number as temperature", calc::Brine::Ethanol, 28, nan, Kind::Freezes, -18.2},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const calc::BrineRefusal refusal = calc::RefuseBrine(row.brine, row.percent, row.celsius);
+    EXPECT_EQ(refusal.kind, row.kind);
+    if (row.kind == Kind::Freezes || row.kind == Kind::TooWarm) {
+      EXPECT_NEAR(refusal.limit, row.limit, 0.05);
+    }
+  }
 }
 
 }  // namespace
