@@ -1,6 +1,7 @@
 #include "calc/pipe_series.h"
 
 #include <array>
+#include <exception>
 
 namespace calc {
 
@@ -100,6 +101,31 @@ const std::array<PipeSeries, 6> kSeries{{
 }  // namespace
 
 std::span<const PipeSeries> AllPipeSeries() { return kSeries; }
+
+std::vector<SizedPipe> SizeOverSeries(float q, const PipeSeries& series, Pipe pipe) {
+  std::vector<SizedPipe> rows;
+  rows.reserve(series.sizes.size());
+  for (const PipeSize& size : series.sizes) {
+    SizedPipe row;
+    row.size = &size;
+    pipe.diameterMm = size.inner;
+    try {
+      row.friction = RoerRVaerde(q, pipe);
+    } catch (const std::exception& fault) {
+      // One dimension that cannot be computed leaves the others standing.
+      row.fault = fault.what();
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+int FirstWithinLimits(const std::vector<SizedPipe>& rows, double mostVelocity, double mostPerMetre) {
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    if (rows[i].fault.empty() && rows[i].friction.v <= mostVelocity && rows[i].friction.r <= mostPerMetre)
+      return static_cast<int>(i);
+  return -1;
+}
 
 std::string PipeSizeName(const PipeSize& size, char separator) {
   std::string name = size.name;

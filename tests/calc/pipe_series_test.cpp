@@ -111,4 +111,42 @@ TEST(PipeSeries, RowNamesTakeTheSeparatorInUse) {
   EXPECT_EQ(calc::PipeSizeName(multilayer, ','), "20x2,25");
 }
 
+TEST(PipeSeries, EveryRowAsTheSingleCalculationForItsDiameter) {
+  // Water at 60 °C and a 28 % ethanol brine at 0 °C (ν in 1e-6 m²/s).
+  const calc::Pipe fluids[] = {{0.0, 0.0, 983.0, 0.4748}, {0.0, 0.0, 967.5, 6.710}};
+  for (const calc::PipeSeries& series : calc::AllPipeSeries()) {
+    for (calc::Pipe pipe : fluids) {
+      SCOPED_TRACE(series.swedish);
+      pipe.roughnessMm = series.roughness;
+      const float q = 0.5e-3f;
+      const std::vector<calc::SizedPipe> rows = calc::SizeOverSeries(q, series, pipe);
+      ASSERT_EQ(rows.size(), series.sizes.size());
+      for (std::size_t i = 0; i < rows.size(); ++i) {
+        pipe.diameterMm = series.sizes[i].inner;
+        const calc::PipeFriction single = calc::RoerRVaerde(q, pipe);
+        EXPECT_EQ(rows[i].size, &series.sizes[i]);
+        EXPECT_TRUE(rows[i].fault.empty());
+        // The same figures to the bit, not nearly.
+        EXPECT_EQ(rows[i].friction.v, single.v);
+        EXPECT_EQ(rows[i].friction.r, single.r);
+      }
+    }
+  }
+}
+
+TEST(PipeSeries, FirstRowWithinBothLimits) {
+  // Steel, 0.5 l/s of water at 60 °C: the first row within 0.8 m/s and
+  // 100 Pa/m is the first within both, not the first within one.
+  const calc::PipeSeries& steel = calc::AllPipeSeries()[0];
+  const std::vector<calc::SizedPipe> rows = calc::SizeOverSeries(0.5e-3f, steel, {0.0, 0.045, 983.0, 0.4748});
+  const int first = calc::FirstWithinLimits(rows, 0.8, 100.0);
+  ASSERT_GE(first, 1);
+  EXPECT_LE(rows[first].friction.v, 0.8f);
+  EXPECT_LE(rows[first].friction.r, 100.0f);
+  const calc::SizedPipe& before = rows[first - 1];
+  EXPECT_TRUE(before.friction.v > 0.8f || before.friction.r > 100.0f);
+  // Nothing within limits no row meets.
+  EXPECT_EQ(calc::FirstWithinLimits(rows, 0.001, 100.0), -1);
+}
+
 }  // namespace
