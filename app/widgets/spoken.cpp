@@ -57,11 +57,57 @@ QString PieceOf(const QString& text, int offset, QAccessible::TextBoundaryType b
   return text.mid(*start, *end - *start);
 }
 
+// A one-line text as screen readers read it: its pieces, and its attributes
+// as one run over the whole text (Qt's own line edit gives each character an
+// empty run, and Orca then reads a value one character short: "2" for 20).
+// What it shows comes from `Shown`; a text with a caret and a selection
+// gives them itself.
+class OneLineText : public QAccessibleTextInterface {
+ public:
+  virtual QString Shown() const = 0;
+
+  QString attributes(int offset, int* startOffset, int* endOffset) const override {
+    const bool inside = offset >= 0 && offset <= characterCount();
+    *startOffset = inside ? 0 : -1;
+    *endOffset = inside ? characterCount() : -1;
+    return QString();
+  }
+  QString text(int startOffset, int endOffset) const override {
+    const QString shown = Shown();
+    startOffset = std::clamp(startOffset, 0, static_cast<int>(shown.size()));
+    if (endOffset < 0 || endOffset > shown.size()) endOffset = static_cast<int>(shown.size());
+    return endOffset > startOffset ? shown.mid(startOffset, endOffset - startOffset) : QString();
+  }
+  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                           int* endOffset) const override {
+    return PieceOf(Shown(), offset, boundaryType, -1, startOffset, endOffset);
+  }
+  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                          int* endOffset) const override {
+    return PieceOf(Shown(), offset, boundaryType, 1, startOffset, endOffset);
+  }
+  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                       int* endOffset) const override {
+    return PieceOf(Shown(), offset, boundaryType, 0, startOffset, endOffset);
+  }
+  int characterCount() const override { return static_cast<int>(Shown().size()); }
+
+  // No caret and no selection, unless the text has them.
+  void addSelection(int, int) override {}
+  int cursorPosition() const override { return 0; }
+  int selectionCount() const override { return 0; }
+  void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+  void removeSelection(int) override {}
+  void setCursorPosition(int) override {}
+  void setSelection(int, int, int) override {}
+  void scrollToSubstring(int, int) override {}
+};
+
 // A combo box is named like any other field: by its accessible name or the
 // label that names it. (Qt's own interface on Linux gives the shown text as
 // the name and leaves the label to a relation, so a screen reader read a
 // material box as "0.025 Fz Stål Veloduct".) The shown text is the value.
-class ComboBoxInterface : public QAccessibleWidget, public QAccessibleTextInterface {
+class ComboBoxInterface : public QAccessibleWidget, public OneLineText {
  public:
   explicit ComboBoxInterface(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
 
@@ -69,41 +115,9 @@ class ComboBoxInterface : public QAccessibleWidget, public QAccessibleTextInterf
     if (type == QAccessible::TextInterface && ShowsItemOnly()) return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
   }
-  void addSelection(int, int) override {}
-  QString attributes(int offset, int* startOffset, int* endOffset) const override {
-    const bool inside = offset >= 0 && offset <= characterCount();
-    *startOffset = inside ? 0 : -1;
-    *endOffset = inside ? characterCount() : -1;
-    return QString();
-  }
-  int cursorPosition() const override { return 0; }
   QRect characterRect(int) const override { return rect(); }
-  int selectionCount() const override { return 0; }
   int offsetAtPoint(const QPoint&) const override { return 0; }
-  void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
-  QString text(int startOffset, int endOffset) const override {
-    const QString shown = Combo()->currentText();
-    startOffset = std::clamp(startOffset, 0, static_cast<int>(shown.size()));
-    if (endOffset < 0 || endOffset > shown.size()) endOffset = static_cast<int>(shown.size());
-    return endOffset > startOffset ? shown.mid(startOffset, endOffset - startOffset) : QString();
-  }
-  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                           int* endOffset) const override {
-    return PieceOf(Combo()->currentText(), offset, boundaryType, -1, startOffset, endOffset);
-  }
-  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                          int* endOffset) const override {
-    return PieceOf(Combo()->currentText(), offset, boundaryType, 1, startOffset, endOffset);
-  }
-  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                       int* endOffset) const override {
-    return PieceOf(Combo()->currentText(), offset, boundaryType, 0, startOffset, endOffset);
-  }
-  void removeSelection(int) override {}
-  void setCursorPosition(int) override {}
-  void setSelection(int, int, int) override {}
-  int characterCount() const override { return static_cast<int>(Combo()->currentText().size()); }
-  void scrollToSubstring(int, int) override {}
+  QString Shown() const override { return Combo()->currentText(); }
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return Combo()->currentText();
@@ -267,13 +281,9 @@ class SpinBoxInterface : public QAccessibleWidget, public QAccessibleValueInterf
   QSpinBox* Box() const { return static_cast<QSpinBox*>(widget()); }
 };
 
-// A line edit as screen readers read it: its text, selection and caret, and
-// the text's attributes as one run over the whole text (Qt's own interface
-// gives each character an empty run, and Orca then reads a value one
-// character short: "2" for 20).
-class LineEditInterface : public QAccessibleWidget,
-                          public QAccessibleTextInterface,
-                          public QAccessibleEditableTextInterface {
+// A line edit as screen readers read it: its text, caret and selection, and
+// a change a screen reader makes to it.
+class LineEditInterface : public QAccessibleWidget, public OneLineText, public QAccessibleEditableTextInterface {
  public:
   explicit LineEditInterface(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
 
@@ -306,13 +316,6 @@ class LineEditInterface : public QAccessibleWidget,
 
   // Text.
   void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
-  QString attributes(int offset, int* startOffset, int* endOffset) const override {
-    *startOffset = *endOffset = -1;
-    if (offset < 0 || offset > characterCount()) return QString();
-    *startOffset = 0;
-    *endOffset = characterCount();
-    return QString();
-  }
   int cursorPosition() const override { return Line()->cursorPosition(); }
   QRect characterRect(int offset) const override {
     // Measured from the caret, which knows how far the text has scrolled.
@@ -334,24 +337,6 @@ class LineEditInterface : public QAccessibleWidget,
     *startOffset = static_cast<int>(Line()->selectionStart());
     *endOffset = static_cast<int>(Line()->selectionEnd());
   }
-  QString text(int startOffset, int endOffset) const override {
-    const QString shown = Shown();
-    startOffset = std::clamp(startOffset, 0, static_cast<int>(shown.size()));
-    if (endOffset < 0 || endOffset > shown.size()) endOffset = static_cast<int>(shown.size());
-    return endOffset > startOffset ? shown.mid(startOffset, endOffset - startOffset) : QString();
-  }
-  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                           int* endOffset) const override {
-    return PieceOf(Shown(), offset, boundaryType, -1, startOffset, endOffset);
-  }
-  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                          int* endOffset) const override {
-    return PieceOf(Shown(), offset, boundaryType, 1, startOffset, endOffset);
-  }
-  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                       int* endOffset) const override {
-    return PieceOf(Shown(), offset, boundaryType, 0, startOffset, endOffset);
-  }
   void removeSelection(int selectionIndex) override {
     if (selectionIndex == 0) Line()->deselect();
   }
@@ -359,7 +344,6 @@ class LineEditInterface : public QAccessibleWidget,
   void setSelection(int selectionIndex, int startOffset, int endOffset) override {
     if (selectionIndex == 0) Line()->setSelection(startOffset, endOffset - startOffset);
   }
-  int characterCount() const override { return static_cast<int>(Shown().size()); }
   void scrollToSubstring(int, int endIndex) override { Line()->setCursorPosition(endIndex); }
 
   // Editable text: a change by a screen reader is the user's own edit.
@@ -382,7 +366,7 @@ class LineEditInterface : public QAccessibleWidget,
  private:
   QLineEdit* Line() const { return static_cast<QLineEdit*>(widget()); }
   // What a screen reader may read: nothing of a password.
-  QString Shown() const { return Line()->echoMode() == QLineEdit::Normal ? Line()->text() : QString(); }
+  QString Shown() const override { return Line()->echoMode() == QLineEdit::Normal ? Line()->text() : QString(); }
   void Edit(const QString& before, const QString& after) {
     if (Line()->isReadOnly() || before == after) return;
     Line()->setText(after);
