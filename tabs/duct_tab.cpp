@@ -125,7 +125,9 @@ void TForm1::WireDuctTab() {
     StringGrid1DrawCell(col, row, rect, canvas);
   };
   // A cell over its limit is red; a screen reader says it in words.
-  StringGrid1->CellNote = [this](int col, int row) { return OverLimit(col, row) ? GOverGransen : QString(); };
+  StringGrid1->SpokenCell = [this](int col, int row, const QString& text) {
+    return OverLimit(col, row) ? text + QStringLiteral(", ") + GOverGransen : text;
+  };
 }
 
 void TForm1::FitDuctControls() {

@@ -95,9 +95,7 @@ QVariant TGridModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::AccessibleTextRole) {
     const auto* grid = qobject_cast<const TStringGrid*>(QObject::parent());
     const QString& text = Text(index.column(), index.row());
-    if (grid && grid->SpokenCell) return grid->SpokenCell(index.column(), index.row() + 1, text);
-    const QString note = grid && grid->CellNote ? grid->CellNote(index.column(), index.row() + 1) : QString();
-    return note.isEmpty() ? text : text + QStringLiteral(", ") + note;
+    return grid && grid->SpokenCell ? grid->SpokenCell(index.column(), index.row() + 1, text) : text;
   }
   return {};
 }

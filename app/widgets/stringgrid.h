@@ -125,11 +125,8 @@ class TStringGrid : public QTableView {
   std::function<void(int col, int row, const QString& text)> OnSetEditText;
   // Whether a cell takes editing, where editing is on; unset: every cell.
   std::function<bool(int col, int row)> CanEdit;
-  // Words a screen reader hears after a data cell's text, for a mark the
-  // cell shows in colour only; empty for none.
-  std::function<QString(int col, int row)> CellNote;
-  // What a screen reader hears for a cell showing `text`, in place of the
-  // text and its note.
+  // What a screen reader hears for a data cell showing `text` (a mark the
+  // cell shows in colour only, its column); unset: the text.
   std::function<QString(int col, int row, const QString& text)> SpokenCell;
   // Ctrl+C (the system's copy key) in the grid itself, not in a cell editor.
   Handler OnCopy;
